@@ -1,0 +1,53 @@
+# Helpers shared by every folder of the program.
+
+# Qt and Qwt for every library of the program.
+add_library(sorvana_qt INTERFACE)
+target_link_libraries(sorvana_qt INTERFACE
+  Qt5::Core Qt5::Gui Qt5::Widgets Qt5::Network Qt5::SerialPort Qt5::Sql
+  Qt5::PrintSupport Qt5::Svg Qwt::Qwt)
+target_include_directories(sorvana_qt INTERFACE ${PROJECT_SOURCE_DIR})
+target_compile_definitions(sorvana_qt INTERFACE QT_NO_FOREACH QT_DEPRECATED_WARNINGS)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(sorvana_qt INTERFACE -Wall -Wextra -Wno-unused-parameter)
+endif()
+
+# Every library of the program, for the executables that take all of it.
+add_library(sorvana_all INTERFACE)
+
+# sorvana_library(NAME [DEPS lib...]): a static library of every source in the
+# calling folder (headers, sources and designer forms). Libraries may depend on
+# each other in cycles; CMake repeats static libraries on the link line.
+function(sorvana_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  list(APPEND sources ${ARG_UNPARSED_ARGUMENTS})
+  if(NOT sources)
+    # A folder without code yet: keep the name so that dependants link.
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE sorvana_qt ${ARG_DEPS})
+  else()
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC sorvana_qt ${ARG_DEPS})
+    set_target_properties(${name} PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  target_link_libraries(sorvana_all INTERFACE ${name})
+endfunction()
+
+# sorvana_tests(): one Qt Test executable per tst_*.cpp of the calling folder,
+# run by ctest on the offscreen platform.
+function(sorvana_tests area)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(src IN LISTS tests)
+    get_filename_component(base ${src} NAME_WE)
+    set(target ${area}_${base})
+    add_executable(${target} ${src})
+    target_link_libraries(${target} PRIVATE sorvana_all testsupport Qt5::Test)
+    add_test(NAME ${area}/${base} COMMAND ${target})
+    set_tests_properties(${area}/${base} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false"
+      TIMEOUT 300)
+  endforeach()
+endfunction()

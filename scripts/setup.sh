@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian machine, builds, then starts the
+# program ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages=(cmake ninja-build g++ pkgconf python3
+  qtbase5-dev libqt5sql5-sqlite libqt5serialport5-dev libqt5svg5-dev
+  qttools5-dev qttools5-dev-tools libqwt-qt5-dev
+  fonts-dejavu-core xvfb xauth socat poppler-utils)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = test ]; then
+  cd "$build"
+  exec env QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+fi
+
+exec "$build/app/sorvana"
