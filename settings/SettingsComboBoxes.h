@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+
+// Combo-box fillers shared by the pages. A combo box's index is the
+// analyzer's numbering of its value.
+
+// First item of combo boxes that may name nothing.
+QString comboPlaceholderText();
+// The first text, then "1" to "20": item i above 0 shows memory slot i.
+void fillSlotComboBox(QComboBox *combo, const QString &firstText);
+void fillSlotComboBoxWithPlaceholder(QComboBox *combo);
+// Zero-based slot number of a slot combo index; -1 for the first item.
+int slotIndexToNumber(int index);
