@@ -13,8 +13,7 @@ DateDialog::DateDialog(QWidget* parent)
     , m_ui(new Ui::DateDialog)
 {
     m_ui->setupUi(this);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &VornAbstractDialog::cancel);
-    connect(m_ui->confirmButton, &QPushButton::clicked, this, &VornAbstractDialog::confirm);
+    bindButtons(m_ui->cancelButton, m_ui->confirmButton);
     connect(m_ui->buttonToday, &QPushButton::clicked, this, &DateDialog::todayClicked);
 }
 

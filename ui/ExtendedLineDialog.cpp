@@ -7,8 +7,7 @@ ExtendedLineDialog::ExtendedLineDialog(QWidget* parent)
     , m_ui(new Ui::ExtendedLineDialog)
 {
     m_ui->setupUi(this);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &VornAbstractDialog::cancel);
-    connect(m_ui->confirmButton, &QPushButton::clicked, this, &VornAbstractDialog::confirm);
+    bindButtons(m_ui->cancelButton, m_ui->confirmButton);
 }
 
 ExtendedLineDialog::~ExtendedLineDialog()

@@ -38,8 +38,7 @@ TimeComboBoxDialog::TimeComboBoxDialog(bool twelveHourMode, QWidget* parent)
     fillTwoDigits(m_ui->comboBoxMinutes);
     fillTwoDigits(m_ui->comboBoxSeconds);
 
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &VornAbstractDialog::cancel);
-    connect(m_ui->confirmButton, &QPushButton::clicked, this, &VornAbstractDialog::confirm);
+    bindButtons(m_ui->cancelButton, m_ui->confirmButton);
     connect(m_ui->buttonAmPm, &QPushButton::clicked, this, &TimeComboBoxDialog::togglePm);
     connect(m_ui->buttonNow, &QPushButton::clicked, this, &TimeComboBoxDialog::setNow);
 }

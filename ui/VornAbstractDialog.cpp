@@ -1,5 +1,6 @@
 #include "ui/VornAbstractDialog.h"
 
+#include <QAbstractButton>
 #include <QShowEvent>
 
 VornAbstractDialog::VornAbstractDialog(QWidget* parent)
@@ -55,6 +56,12 @@ void VornAbstractDialog::confirm()
 {
     m_confirmed = true;
     accept();
+}
+
+void VornAbstractDialog::bindButtons(QAbstractButton* cancelButton, QAbstractButton* confirmButton)
+{
+    connect(cancelButton, &QAbstractButton::clicked, this, &VornAbstractDialog::cancel);
+    connect(confirmButton, &QAbstractButton::clicked, this, &VornAbstractDialog::confirm);
 }
 
 void VornAbstractDialog::showEvent(QShowEvent* event)

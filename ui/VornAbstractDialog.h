@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+class QAbstractButton;
+
 // Base of the value dialogs that a SettingWidget row opens with its "..."
 // button. The flag says whether the last opening ended with Confirm.
 class VornAbstractDialog : public QDialog
@@ -24,6 +26,9 @@ public:
     void confirm();
 
 protected:
+    // Wires a form's Cancel and Confirm buttons.
+    void bindButtons(QAbstractButton* cancelButton, QAbstractButton* confirmButton);
+
     // Each opening starts unconfirmed, so Escape or the close button after an
     // earlier Confirm does not write the value back.
     void showEvent(QShowEvent* event) override;
