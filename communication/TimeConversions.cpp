@@ -2,7 +2,9 @@
 
 int timeToSeconds(const QTime &time)
 {
-    return time.hour() * 3600 + time.minute() * 60 + time.second();
+    // Hours, minutes and seconds; an invalid time counts as 0 rather than
+    // the -3661 its -1 fields would give.
+    return time.msecsSinceStartOfDay() / 1000;
 }
 
 QTime secondsToTime(int seconds)
