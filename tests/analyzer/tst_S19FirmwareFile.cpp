@@ -1,0 +1,136 @@
+#include "analyzer/S19FirmwareFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// One S1 record of the given data at the given address, checksum included.
+QByteArray s1(quint16 address, const QByteArray& data)
+{
+    QByteArray bytes;
+    bytes.append(char(data.size() + 3));
+    bytes.append(char(address >> 8));
+    bytes.append(char(address & 0xFF));
+    bytes.append(data);
+    unsigned sum = 0;
+    for (char b : bytes)
+        sum += quint8(b);
+    bytes.append(char(~sum & 0xFF));
+    return "S1" + bytes.toHex().toUpper();
+}
+
+} // namespace
+
+class TestS19FirmwareFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString write(const QByteArray& content)
+    {
+        static int n = 0;
+        const QString path = dir.filePath(QString("fw%1.s19").arg(++n));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void keepsLinesWithTheirOwnEndings_data()
+    {
+        QTest::addColumn<QByteArray>("end");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+    }
+
+    void keepsLinesWithTheirOwnEndings()
+    {
+        QFETCH(QByteArray, end);
+        const QByteArray a = s1(0x1000, "\x01\x02\x03"), b = s1(0x1003, "\xFF"),
+                         c = "S9030000FC";
+        S19FirmwareFile fw;
+        QVERIFY2(fw.load(write(a + end + b + end + c + end)), qPrintable(fw.errorString()));
+        QCOMPARE(fw.count(), 3);
+        QCOMPARE(fw.currentLine(), a + end);
+        QVERIFY(fw.next());
+        QCOMPARE(fw.currentLine(), b + end);
+        QVERIFY(fw.next());
+        QCOMPARE(fw.currentLine(), c + end);
+        QVERIFY(!fw.next());
+        QCOMPARE(fw.index(), 2);
+        fw.reset();
+        QCOMPARE(fw.index(), 0);
+    }
+
+    void lastLineWithoutEndingIsKeptWithoutOne()
+    {
+        const QByteArray a = s1(0, "AB"), b = "S9030000FC";
+        S19FirmwareFile fw;
+        QVERIFY(fw.load(write(a + "\r\n" + b)));
+        QCOMPARE(fw.count(), 2);
+        fw.next();
+        QCOMPARE(fw.currentLine(), b);
+    }
+
+    void lowerCaseHexIsAccepted()
+    {
+        S19FirmwareFile fw;
+        QVERIFY(fw.load(write(s1(0xABCD, "\xEE").toLower().replace('s', 'S') + "\n")));
+    }
+
+    // A broken file must leave nothing behind: callers only test emptiness.
+    void rejectsBrokenFilesAndHoldsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray good = s1(0x10, "\x11\x22") + "\r\n";
+        QByteArray badSum = s1(0x10, "\x11\x22");
+        badSum[badSum.size() - 1] = badSum.endsWith('0') ? '1' : '0';
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("bad checksum") << good + badSum + "\r\n" + good;
+        QTest::newRow("count too short") << good + "S1040010112233" + "\r\n";
+        QTest::newRow("not hex") << good + "S10500101G2233\r\n";
+        QTest::newRow("odd length") << good + "S1030010E\r\n";
+        QTest::newRow("no S") << good + "X1030010EC\r\n";
+        QTest::newRow("blank line") << good + "\r\n" + good;
+        QTest::newRow("binary") << QByteArray("\x7F" "ELF\0\0\x01\n", 8);
+        QTest::newRow("zero byte in record") << good + QByteArray("S1\0" "30010EC\n", 11);
+        QTest::newRow("CR only endings") << s1(0, "A") + "\r" + s1(1, "B") + "\r";
+    }
+
+    void rejectsBrokenFilesAndHoldsNothing()
+    {
+        QFETCH(QByteArray, content);
+        S19FirmwareFile fw;
+        QVERIFY(fw.load(write(s1(0, "x") + "\n")));
+        QVERIFY(!fw.load(write(content)));
+        QVERIFY(fw.isEmpty());
+        QCOMPARE(fw.index(), 0);
+        QVERIFY(fw.currentLine().isEmpty());
+        QVERIFY(!fw.errorString().isEmpty());
+    }
+
+    void missingFileFails()
+    {
+        S19FirmwareFile fw;
+        QVERIFY(!fw.load(dir.filePath("absent.s19")));
+        QVERIFY(fw.isEmpty());
+    }
+
+    void clearDropsLinesAndCursor()
+    {
+        S19FirmwareFile fw;
+        QVERIFY(fw.load(write(s1(0, "a") + "\n" + s1(1, "b") + "\n")));
+        fw.next();
+        fw.clear();
+        QVERIFY(fw.isEmpty());
+        QCOMPARE(fw.index(), 0);
+        QVERIFY(!fw.next());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestS19FirmwareFile)
+#include "tst_S19FirmwareFile.moc"
