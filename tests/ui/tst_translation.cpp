@@ -1,17 +1,20 @@
 #include "ui/ITranslationProvider.h"
 #include "ui/IStateTextRequestable.h"
 #include "ui/LanguageSwitch.h"
+#include "ui/MessageBoxTrProvider.h"
 #include "ui/Retranslator.h"
 #include "ui/StateTextRetranslator.h"
 #include "ui/TranslationHandle.h"
 #include "ui/TranslationListGetter.h"
 
+#include "resources/Resources.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
 
 namespace {
@@ -42,6 +45,25 @@ public:
     int requests = 0;
 };
 
+QString yesText()
+{
+    return Common::MessageBoxTrProvider().text(Common::MessageBoxTrProvider::Yes);
+}
+
+class LanguageChangeCounter : public QWidget
+{
+public:
+    int changes = 0;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++changes;
+        QWidget::changeEvent(event);
+    }
+};
+
 } // namespace
 
 class TestTranslation : public QObject
@@ -49,6 +71,8 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { initSorvanaResources(); }
+
     void init()
     {
         m_settings.clear();
@@ -139,6 +163,42 @@ private slots:
 
         QCOMPARE(selectStartupLanguage(installDir.path()), expected);
         QCOMPARE(QSettings().value("Translation").toString(), expected);
+        QCOMPARE(yesText(), QString(expected == "polish" ? "Tak" : "Yes"));
+    }
+
+    void switchEnglishPolishEnglish()
+    {
+        QSettings().setValue("Translation", "english");
+        QCOMPARE(selectStartupLanguage(QString()), QString("english"));
+        QCOMPARE(yesText(), QString("Yes"));
+
+        QSettings().setValue("Translation", "polish");
+        reloadTranslation();
+        QCOMPARE(yesText(), QString("Tak"));
+        QCOMPARE(QLocale().language(), QLocale::Polish);
+
+        QSettings().setValue("Translation", "english");
+        reloadTranslation();
+        QCOMPARE(yesText(), QString("Yes"));
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
+    void widgetsHearTheSwitch()
+    {
+        LanguageChangeCounter widget;
+        QSettings().setValue("Translation", "polish");
+        reloadTranslation();
+        QTRY_COMPARE(widget.changes, 1);
+    }
+
+    // A name without a catalogue adds an empty translator: texts stay as they were.
+    void unknownNameKeepsTheCurrentTexts()
+    {
+        QSettings().setValue("Translation", "polish");
+        reloadTranslation();
+        QSettings().setValue("Translation", "klingon");
+        reloadTranslation();
+        QCOMPARE(yesText(), QString("Tak"));
     }
 
     void switchWithoutStoredNameUsesTheLocale()

@@ -70,7 +70,7 @@ def source_texts():
     dirs = [os.path.join(ROOT, d) for d in SOURCE_DIRS if os.path.isdir(os.path.join(ROOT, d))]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
-        subprocess.run(["lupdate", "-silent", "-no-obsolete", "-locations", "none",
+        subprocess.run(["lupdate", "-silent", "-no-obsolete", "-locations", "none", "-I", ROOT,
                         "-extensions", "cpp,h,ui", *dirs, "-ts", ts],
                        check=True, stdout=subprocess.DEVNULL)
         return set(read_ts(ts).keys())

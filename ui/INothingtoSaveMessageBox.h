@@ -1,0 +1,12 @@
+#pragma once
+
+namespace Common {
+
+class INothingtoSaveMessageBox
+{
+public:
+    virtual ~INothingtoSaveMessageBox() = default;
+    virtual void showNothingToSave() = 0;
+};
+
+} // namespace Common
