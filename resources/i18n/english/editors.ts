@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>Common::VornModel::NVornHotkeyItem</name>
+        <message>
+            <source>Not bound</source>
+            <translation>Not bound</translation>
+        </message>
+        <message>
+            <source>Press key</source>
+            <translation>Press key</translation>
+        </message>
+    </context>
+    <context>
         <name>DateDialog</name>
         <message>
             <source>Cancel</source>
@@ -33,6 +44,20 @@
         <message>
             <source>Edit value</source>
             <translation>Edit value</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotKeyButton</name>
+        <message>
+            <source>Unbind</source>
+            <translation>Unbind</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>Not specified</source>
+            <translation>Not specified</translation>
         </message>
     </context>
     <context>

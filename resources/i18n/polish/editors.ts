@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
     <context>
+        <name>Common::VornModel::NVornHotkeyItem</name>
+        <message>
+            <source>Not bound</source>
+            <translation>Nieprzypisany</translation>
+        </message>
+        <message>
+            <source>Press key</source>
+            <translation>Naciśnij klawisz</translation>
+        </message>
+    </context>
+    <context>
         <name>DateDialog</name>
         <message>
             <source>Cancel</source>
@@ -33,6 +44,20 @@
         <message>
             <source>Edit value</source>
             <translation>Edytuj wartość</translation>
+        </message>
+    </context>
+    <context>
+        <name>HotKeyButton</name>
+        <message>
+            <source>Unbind</source>
+            <translation>Usuń skrót</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>Not specified</source>
+            <translation>Nie określono</translation>
         </message>
     </context>
     <context>
