@@ -396,7 +396,7 @@ void TestPropertyTable::polishTexts()
     HotKeyButton button;
     const QString notBound = hotKey.displayText();
     QCoreApplication::removeTranslator(&polish);
-    QCOMPARE(notBound, QStringLiteral("Nieprzypisany"));
+    QCOMPARE(notBound, QStringLiteral("Nie przypisano"));
     QCOMPARE(unnamed.displayText(), QStringLiteral("Nie określono"));
     QCOMPARE(button.findChild<QPushButton*>()->text(), QStringLiteral("Usuń skrót"));
 }

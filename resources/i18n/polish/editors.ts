@@ -5,7 +5,7 @@
         <name>Common::VornModel::NVornHotkeyItem</name>
         <message>
             <source>Not bound</source>
-            <translation>Nieprzypisany</translation>
+            <translation>Nie przypisano</translation>
         </message>
         <message>
             <source>Press key</source>
