@@ -1,6 +1,7 @@
 #include "ui/HotKeys.h"
 
 #include "app/AbstractGuiTab.h"
+#include "ui/NVornHotkeyItem.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -39,6 +40,11 @@ QString HotKeys::nameOf(int id) const
 TranslationHandle HotKeys::titleOf(int id) const
 {
     return m_titles.value(id);
+}
+
+VornModel::NVornHotkeyItem *HotKeys::createEditorItem(int id) const
+{
+    return new VornModel::NVornHotkeyItem(id);
 }
 
 void HotKeys::setHotKey(int id, QString shortcut)

@@ -13,6 +13,10 @@ class QAction;
 
 namespace Common {
 
+namespace VornModel {
+class NVornHotkeyItem;
+}
+
 // Registry of the actions that can be given a keyboard shortcut. An entry's
 // id is its position in registration order. Shortcuts are only assigned
 // through setHotKey; nothing is stored in the settings.
@@ -30,6 +34,10 @@ public:
 
     QString nameOf(int id) const;
     TranslationHandle titleOf(int id) const;
+
+    // A new key-combination item whose parameter name is the id, for a
+    // key-binding table; the caller owns it.
+    VornModel::NVornHotkeyItem *createEditorItem(int id) const;
 
 public slots:
     // The shortcut text is "Shift", "Ctrl", "Alt" and the key joined by "+";

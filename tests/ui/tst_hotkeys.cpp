@@ -7,6 +7,8 @@
 #include "app/AbstractGuiTab.h"
 #include "tests/support/FakeTranslationProvider.h"
 #include "ui/HotKeys.h"
+#include "ui/NVornHotkeyItem.h"
+#include "ui/NVornModelView.h"
 
 class TestHotKeys : public QObject
 {
@@ -78,6 +80,23 @@ private slots:
         m_hotKeys->setHotKey(id, "F5");
         QCOMPARE(start.shortcut(), QKeySequence(Qt::Key_F5));
         QVERIFY(stray.shortcut().isEmpty());
+    }
+
+    // A key-binding table built from the registry's items hands its edits
+    // back as shortcuts.
+    void keyBindingTableSetsShortcuts()
+    {
+        Common::VornModel::NVornModelView table;
+        for (int id = 0; id < 4; ++id) {
+            Common::VornModel::NVornHotkeyItem *item = m_hotKeys->createEditorItem(id);
+            QCOMPARE(item->name(), id);
+            table.addItem(m_hotKeys->titleOf(id), item);
+        }
+        connect(&table, &Common::VornModel::NVornModelView::parameterChanged, m_hotKeys.data(),
+                [this](int id, const QVariant &value) { m_hotKeys->setHotKey(id, value.toString()); });
+        QVERIFY(table.setValue(2, "Alt+F2"));
+        QCOMPARE(m_pages.at(2)->menuAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F2));
+        QVERIFY(m_pages.at(1)->menuAction()->shortcut().isEmpty());
     }
 
     // The registry outlives the pages; a late shortcut must not reach a
