@@ -11,3 +11,23 @@ QTime secondsToTime(int seconds)
 {
     return QTime(0, 0).addSecs(seconds);
 }
+
+QTime msecsToTime(int msecs)
+{
+    return QTime(0, 0).addMSecs(msecs);
+}
+
+QString timeToMinutesText(const QTime &time)
+{
+    return time.toString(QStringLiteral("mm:ss"));
+}
+
+QString timeToText(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString msecsToTimeText(int msecs, const QString &format)
+{
+    return msecsToTime(msecs).toString(format);
+}

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
 #include <QTime>
 
-// Times of day as whole seconds, as the settings database and the parameter-set
-// files keep them. Times wrap at 24 hours as QTime does.
+// Times of day as the devices, the settings database and the parameter-set
+// files count them. They wrap at 24 hours as QTime does.
 int timeToSeconds(const QTime &time);
 QTime secondsToTime(int seconds);
+QTime msecsToTime(int msecs);
+QString timeToMinutesText(const QTime &time);   // "mm:ss"
+QString timeToText(const QTime &time);          // "HH:mm:ss"
+QString msecsToTimeText(int msecs, const QString &format);

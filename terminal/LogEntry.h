@@ -1,0 +1,16 @@
+#pragma once
+
+#include "terminal/VornLogRecord.h"
+
+namespace Common {
+namespace Communication {
+
+// One logged piece of text with its direction.
+struct LogEntry
+{
+    bool isIn = false; // received from the device
+    VornLogRecord record;
+};
+
+} // namespace Communication
+} // namespace Common
