@@ -62,4 +62,23 @@ At least one search mode must be selected!</translation>
             <translation>Yes</translation>
         </message>
     </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>CSV files</source>
+            <translation>CSV files</translation>
+        </message>
+        <message>
+            <source>Image files</source>
+            <translation>Image files</translation>
+        </message>
+        <message>
+            <source>JSON files</source>
+            <translation>JSON files</translation>
+        </message>
+        <message>
+            <source>TXT files</source>
+            <translation>TXT files</translation>
+        </message>
+    </context>
 </TS>

@@ -62,4 +62,23 @@ Należy wybrać co najmniej jeden tryb wyszukiwania!</translation>
             <translation>Tak</translation>
         </message>
     </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>CSV files</source>
+            <translation>Pliki CSV</translation>
+        </message>
+        <message>
+            <source>Image files</source>
+            <translation>Pliki graficzne</translation>
+        </message>
+        <message>
+            <source>JSON files</source>
+            <translation>Pliki JSON</translation>
+        </message>
+        <message>
+            <source>TXT files</source>
+            <translation>Pliki TXT</translation>
+        </message>
+    </context>
 </TS>

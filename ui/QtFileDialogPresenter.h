@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/IFileDialogPresenter.h"
+
+class QtFileDialogPresenter : public IFileDialogPresenter
+{
+public:
+    QString choose(QFileDialog &dialog) override;
+};

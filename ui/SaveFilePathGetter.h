@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/AbstractFilePathGetter.h"
+
+namespace Common {
+
+class SaveFilePathGetter : public AbstractFilePathGetter
+{
+public:
+    using AbstractFilePathGetter::AbstractFilePathGetter;
+    QString getPath() override;
+};
+
+} // namespace Common

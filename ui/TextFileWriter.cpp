@@ -1,0 +1,42 @@
+#include "ui/TextFileWriter.h"
+
+TextFileWriter::~TextFileWriter()
+{
+    close();
+}
+
+bool TextFileWriter::open(const QString &path)
+{
+    m_file.setFileName(path);
+    m_stream.setDevice(&m_file);
+    m_stream.setCodec("UTF-8");
+    if (!m_file.open(QIODevice::ReadWrite))
+        return false;
+    // Old bytes past the new text would otherwise stay in the file.
+    if (!m_file.resize(0)) {
+        m_file.close();
+        return false;
+    }
+    return true;
+}
+
+void TextFileWriter::write(const QString &text)
+{
+    m_stream << text;
+}
+
+void TextFileWriter::writeLine(const QString &text)
+{
+    m_stream << text << '\n';
+}
+
+bool TextFileWriter::close()
+{
+    if (!m_file.isOpen())
+        return true;
+    m_stream.flush();
+    const bool written = m_stream.status() == QTextStream::Ok && m_file.flush()
+                         && m_file.error() == QFileDevice::NoError;
+    m_file.close();
+    return written;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFile>
+#include <QTextStream>
+
+// Writes UTF-8 text with "\n" line ends, as given (no CR added).
+class TextFileWriter
+{
+public:
+    ~TextFileWriter();
+
+    // Opens the file empty; false when it cannot be opened or emptied.
+    bool open(const QString &path);
+    void write(const QString &text);
+    void writeLine(const QString &text);
+    // False when some text could not be written.
+    bool close();
+
+private:
+    QFile m_file;
+    QTextStream m_stream;
+};
