@@ -1,11 +1,15 @@
 #include "app/GuiIconAction.h"
 
+#include "ui/IconRecolouring.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QToolButton>
 
 namespace {
+const QRgb checkedColour = 0xFF9944;
+const QRgb uncheckedColour = 0x000000;
 const char *const checkedStyle = "QToolButton { background-color: black;border:none; }";
 }
 
@@ -91,4 +95,5 @@ void GuiIconAction::updateTranslation()
 void GuiIconAction::applyCheckedLook(bool checked)
 {
     m_button->setStyleSheet(checked ? QString::fromLatin1(checkedStyle) : QString());
+    paintButtonIcon(m_button, checked ? checkedColour : uncheckedColour);
 }

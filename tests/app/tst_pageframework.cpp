@@ -34,6 +34,24 @@ public:
     GuiIconAction *check;
 };
 
+// Share of the icon's opaque pixels that have the given colour.
+double shareOfColour(const QToolButton *button, QRgb colour)
+{
+    const QImage image = button->icon().pixmap(button->iconSize()).toImage();
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) < 255)
+                continue;
+            ++opaque;
+            matching += qAbs(qRed(pixel) - qRed(colour)) <= 2 && qAbs(qGreen(pixel) - qGreen(colour)) <= 2
+                        && qAbs(qBlue(pixel) - qBlue(colour)) <= 2;
+        }
+    }
+    return opaque == 0 ? 0.0 : double(matching) / opaque;
+}
+
 } // namespace
 
 class TestPageFramework : public QObject
@@ -125,16 +143,18 @@ private slots:
         QCOMPARE(toggled.count(), 3);
     }
 
-    void checkedLookIsBlackBackground()
+    void checkedLookIsOrangeOnBlack()
     {
         TestPage page(&m_provider);
         page.check->setCheckable(true);
         page.check->setChecked(true);
         QCOMPARE(page.check->button()->styleSheet(),
                  QString("QToolButton { background-color: black;border:none; }"));
+        QVERIFY(shareOfColour(page.check->button(), 0xFF9944) > 0.99);
 
         page.check->setChecked(false);
         QVERIFY(page.check->button()->styleSheet().isEmpty());
+        QVERIFY(shareOfColour(page.check->button(), 0x000000) > 0.99);
     }
 
     void enablingAndHiding()
