@@ -1,0 +1,30 @@
+#include "settings/SlowProfile.h"
+
+#include "ui_SlowProfile.h"
+
+SlowProfile::SlowProfile(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::SlowProfile)
+{
+    ui->setupUi(this);
+}
+
+SlowProfile::~SlowProfile()
+{
+    delete ui;
+}
+
+void SlowProfile::setTime(const QTime &time)
+{
+    ui->timeEdit->setTime(time);
+}
+
+QTime SlowProfile::time() const
+{
+    return ui->timeEdit->time();
+}
+
+void SlowProfile::setReadOnly()
+{
+    ui->timeEdit->setEnabled(false);
+}
