@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+
+#include "drying/UserData.h"
+
+namespace KD {
+namespace Drying {
+namespace RunContext {
+
+// One run's context record: the user data followed by the values taken from
+// the run itself. Slicing to UserData copies exactly the user's part.
+struct Context : UserData
+{
+    int formula = 0;
+    QDateTime start;
+    QDateTime end;
+    unsigned int samples = 0;
+    double initialMass = 0.0;
+    double finalMass = 0.0;
+
+    bool operator==(const Context& other) const;
+    bool operator!=(const Context& other) const { return !(*this == other); }
+};
+
+} // namespace RunContext
+} // namespace Drying
+} // namespace KD
