@@ -1,5 +1,8 @@
 #include "settings/SettingsComboBoxes.h"
 
+#include "settings/CalcFormula.h"
+#include "settings/SettingsTrProvider.h"
+
 #include <QComboBox>
 
 namespace {
@@ -26,4 +29,37 @@ void fillSlotComboBoxWithPlaceholder(QComboBox *combo)
 int slotIndexToNumber(int index)
 {
     return index - 1;
+}
+
+void fillWorkModeComboBox(QComboBox *combo)
+{
+    const SettingsTrProvider texts;
+    combo->clear();
+    for (int index = 0; index < 2; ++index)
+        combo->addItem(texts.workModeText(WorkMode::fromDeviceValue(index)));
+}
+
+void fillFormulaComboBox(QComboBox *combo)
+{
+    combo->clear();
+    for (int index = 0; index < 3; ++index)
+        combo->addItem(CalcFormula::name(CalcFormula::fromIndex(index)));
+}
+
+void fillProfileComboBox(QComboBox *combo)
+{
+    const SettingsTrProvider texts;
+    combo->clear();
+    for (int index = 0; index < 5; ++index)
+        combo->addItem(texts.dryingProfileText(DryingProfile::fromDeviceValue(index)));
+}
+
+DryingProfile::Type profileFromComboIndex(int index)
+{
+    return DryingProfile::fromDeviceValue(index);
+}
+
+WorkMode::Type workModeFromComboIndex(int index)
+{
+    return WorkMode::fromDeviceValue(index);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/DryingProfile.h"
+#include "settings/WorkMode.h"
+
 #include <QString>
 
 class QComboBox;
@@ -14,3 +17,10 @@ void fillSlotComboBox(QComboBox *combo, const QString &firstText);
 void fillSlotComboBoxWithPlaceholder(QComboBox *combo);
 // Zero-based slot number of a slot combo index; -1 for the first item.
 int slotIndexToNumber(int index);
+
+// These clear the combo box first; the names are translated.
+void fillWorkModeComboBox(QComboBox *combo);
+void fillFormulaComboBox(QComboBox *combo);
+void fillProfileComboBox(QComboBox *combo);
+DryingProfile::Type profileFromComboIndex(int index);
+WorkMode::Type workModeFromComboIndex(int index);

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>CurrentSettingsPanel</name>
+        <message>
+            <source>Drying profile</source>
+            <translation>Drying profile</translation>
+        </message>
+        <message>
+            <source>Drying temperature Td [°C]</source>
+            <translation>Drying temperature Td [°C]</translation>
+        </message>
+        <message>
+            <source>Drying time [hh:mm:ss]</source>
+            <translation>Drying time [hh:mm:ss]</translation>
+        </message>
+        <message>
+            <source>Fast</source>
+            <translation>Fast</translation>
+        </message>
+        <message>
+            <source>Humidity calculation formula</source>
+            <translation>Humidity calculation formula</translation>
+        </message>
+        <message>
+            <source>Samples quantity</source>
+            <translation>Samples quantity</translation>
+        </message>
+        <message>
+            <source>Sampling time [s]</source>
+            <translation>Sampling time [s]</translation>
+        </message>
+        <message>
+            <source>Short</source>
+            <translation>Short mode</translation>
+        </message>
+        <message>
+            <source>Slow</source>
+            <translation>Slow</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>Step</source>
+            <translation>Step</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Work mode</source>
+            <translation>Work mode</translation>
+        </message>
+    </context>
+    <context>
         <name>FastProfile</name>
         <message>
             <source>Temperature T1</source>
@@ -10,6 +65,37 @@
         <message>
             <source>Time t1 [mm:ss]</source>
             <translation>Time t1 [mm:ss]</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsTrProvider</name>
+        <message>
+            <source>Fast</source>
+            <translation>Fast</translation>
+        </message>
+        <message>
+            <source>Short</source>
+            <translation>Short mode</translation>
+        </message>
+        <message>
+            <source>Slow</source>
+            <translation>Slow</translation>
+        </message>
+        <message>
+            <source>Spec</source>
+            <translation>Spec</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>Step</source>
+            <translation>Step</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
         </message>
     </context>
     <context>
