@@ -1,27 +1,11 @@
 #include "analyzer/S19FirmwareFile.h"
+#include "tests/support/S19Fixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-// One S1 record of the given data at the given address, checksum included.
-QByteArray s1(quint16 address, const QByteArray& data)
-{
-    QByteArray bytes;
-    bytes.append(char(data.size() + 3));
-    bytes.append(char(address >> 8));
-    bytes.append(char(address & 0xFF));
-    bytes.append(data);
-    unsigned sum = 0;
-    for (char b : bytes)
-        sum += quint8(b);
-    bytes.append(char(~sum & 0xFF));
-    return "S1" + bytes.toHex().toUpper();
-}
-
-} // namespace
+using S19Fixtures::record;
 
 class TestS19FirmwareFile : public QObject
 {
@@ -50,7 +34,7 @@ private slots:
     void keepsLinesWithTheirOwnEndings()
     {
         QFETCH(QByteArray, end);
-        const QByteArray a = s1(0x1000, "\x01\x02\x03"), b = s1(0x1003, "\xFF"),
+        const QByteArray a = record(0x1000, "\x01\x02\x03"), b = record(0x1003, "\xFF"),
                          c = "S9030000FC";
         S19FirmwareFile fw;
         QVERIFY2(fw.load(write(a + end + b + end + c + end)), qPrintable(fw.errorString()));
@@ -68,7 +52,7 @@ private slots:
 
     void lastLineWithoutEndingIsKeptWithoutOne()
     {
-        const QByteArray a = s1(0, "AB"), b = "S9030000FC";
+        const QByteArray a = record(0, "AB"), b = "S9030000FC";
         S19FirmwareFile fw;
         QVERIFY(fw.load(write(a + "\r\n" + b)));
         QCOMPARE(fw.count(), 2);
@@ -79,15 +63,15 @@ private slots:
     void lowerCaseHexIsAccepted()
     {
         S19FirmwareFile fw;
-        QVERIFY(fw.load(write(s1(0xABCD, "\xEE").toLower().replace('s', 'S') + "\n")));
+        QVERIFY(fw.load(write(record(0xABCD, "\xEE").toLower().replace('s', 'S') + "\n")));
     }
 
     // A broken file must leave nothing behind: callers only test emptiness.
     void rejectsBrokenFilesAndHoldsNothing_data()
     {
         QTest::addColumn<QByteArray>("content");
-        const QByteArray good = s1(0x10, "\x11\x22") + "\r\n";
-        QByteArray badSum = s1(0x10, "\x11\x22");
+        const QByteArray good = record(0x10, "\x11\x22") + "\r\n";
+        QByteArray badSum = record(0x10, "\x11\x22");
         badSum[badSum.size() - 1] = badSum.endsWith('0') ? '1' : '0';
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("bad checksum") << good + badSum + "\r\n" + good;
@@ -98,14 +82,14 @@ private slots:
         QTest::newRow("blank line") << good + "\r\n" + good;
         QTest::newRow("binary") << QByteArray("\x7F" "ELF\0\0\x01\n", 8);
         QTest::newRow("zero byte in record") << good + QByteArray("S1\0" "30010EC\n", 11);
-        QTest::newRow("CR only endings") << s1(0, "A") + "\r" + s1(1, "B") + "\r";
+        QTest::newRow("CR only endings") << record(0, "A") + "\r" + record(1, "B") + "\r";
     }
 
     void rejectsBrokenFilesAndHoldsNothing()
     {
         QFETCH(QByteArray, content);
         S19FirmwareFile fw;
-        QVERIFY(fw.load(write(s1(0, "x") + "\n")));
+        QVERIFY(fw.load(write(record(0, "x") + "\n")));
         QVERIFY(!fw.load(write(content)));
         QVERIFY(fw.isEmpty());
         QCOMPARE(fw.index(), 0);
@@ -123,7 +107,7 @@ private slots:
     void clearDropsLinesAndCursor()
     {
         S19FirmwareFile fw;
-        QVERIFY(fw.load(write(s1(0, "a") + "\n" + s1(1, "b") + "\n")));
+        QVERIFY(fw.load(write(record(0, "a") + "\n" + record(1, "b") + "\n")));
         fw.next();
         fw.clear();
         QVERIFY(fw.isEmpty());

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "analyzer/AbstractFirmwareUploader.h"
+#include "communication/CInterface.h"
+#include "communication/CommnadEngine.h"
+#include "communication/ILineHandler.h"
+
+#include <QTimer>
+
+namespace Common {
+namespace Communication {
+
+class Command;
+
+// Sends an S19 image record by record through a command engine of its own:
+// optional bootloader hand-shake, switch of a serial port to 115200 baud,
+// then one record per command, each answered "f1" (next), "f2" (failure) or
+// "f3" (the device has finished). Every upload ends with exactly one
+// uploadFinished().
+class StandardFirmwareUploader : public AbstractFirmwareUploader, public ILineHandler
+{
+    Q_OBJECT
+
+public:
+    static constexpr int UploadBaudRate = 115200;
+
+    explicit StandardFirmwareUploader(QObject* parent = nullptr);
+
+    void upload() override;
+    void setInterface(CInterface* interface) override;
+    bool handleLine(QString line) override;
+
+    // Ends a running upload as failed (the connection is going away).
+    void abort();
+    bool isRunning() const { return running; }
+
+    void setHandshakeTimeout(int ms) { handshakeTimer.setInterval(ms); }
+    void setLineTimeout(int ms) { lineTimeout = ms; }
+    void setBootloaderPause(int ms) { bootloaderPause = ms; }
+    void setFinishInterval(int ms) { finishTimer.setInterval(ms); }
+    // How many finish intervals to wait for "f3" after the last record.
+    void setFinishWaitLimit(int count) { finishWaitLimit = count; }
+
+public slots:
+    void onCommandFinished(int status);
+    void onInterfaceFailed();
+    void onFinishTimer();
+
+private:
+    enum Step { Idle = 0, Handshake = 1, Transfer = 2 };
+
+    bool send(Command* command, int timeout);
+    void startTransfer();
+    void sendCurrentLine();
+    void finishStep();
+    void finish(int result);
+
+    CommnadEngine engine;
+    Step step = Idle;
+    bool running = false;
+    QTimer finishTimer;
+    // The engine would rewrite the hand-shake on its own time-out; the
+    // bootloader must see it once, so this timer bounds the wait instead.
+    QTimer handshakeTimer;
+    bool done = false;
+    int finishWaits = 0;
+    int finishWaitLimit = 10;
+    int lineTimeout = 800;
+    int bootloaderPause = 100;
+};
+
+} // namespace Communication
+} // namespace Common
