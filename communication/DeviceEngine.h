@@ -1,0 +1,132 @@
+#pragma once
+
+#include "analyzer/StandardFirmwareUploader.h"
+#include "communication/CommandRequest.h"
+#include "communication/IDevice.h"
+#include "communication/IDeviceInfoHandler.h"
+
+#include <QMetaObject>
+#include <QMutex>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class FirmwareFile;
+
+namespace Common {
+namespace Communication {
+
+class Command;
+class CommandCreator;
+class CommandHandler;
+class ILineHandler;
+
+// The one way to the connected device. Requests come from any thread; the
+// engine keeps one pending operation under its operation lock and runs it
+// on its own (communication) thread, where it drives the command engine of
+// the open connection: identification hand-shake, commands, raw lines,
+// keep-alive echo and firmware upload.
+//
+// Locks: the operation lock guards the operation, states and device
+// information; the flags lock the echo switches. Only this object's thread
+// ever holds both (operation then flags while an upload starts, flags then
+// operation in the echo timer). Private helpers named *Locked expect the
+// operation lock to be held by the caller.
+class DeviceEngine : public IDevice, public IDeviceInfoHandler
+{
+    Q_OBJECT
+
+public:
+    enum EngineState { Idle = 0, WaitingForCommand = 1, WaitingForEcho = 2 };
+    enum Operation { OpConnect = 0, OpDisconnect = 1, OpCommand = 2, OpRawText = 3,
+                     OpFirmwareUpload = 4, OpNone = 5 };
+
+    explicit DeviceEngine(QObject* parent = nullptr);
+    ~DeviceEngine() override;
+
+    void setCommandEngine(CommnadEngine* engine) override;
+    void requestDisconnect() override;
+    void requestConnect() override;
+    DeviceInfo deviceInfo() override;
+    void setDeviceInfo(DeviceInfo info) override;
+
+    // Each returns at once; false when refused (not connected, busy, or
+    // another operation pending).
+    bool scheduleCommand(CommandRequest request);
+    bool sendString(QString text);
+    bool scheduleFirmwareUpload(FirmwareFile* image);
+
+    void setLineHandler(ILineHandler* handler) { lineHandler = handler; }
+    void setCommandCreator(CommandCreator* creator) { this->creator = creator; }
+    void setCommandHandler(CommandHandler* handler);
+    void setEchoEnabled(bool enabled);
+
+    // Quiet time before the keep-alive echo.
+    void setEchoInterval(int ms);
+    // Reply time-out of every command; negative: the command engine's default.
+    void setReplyTimeout(int ms) { replyTimeout = ms; }
+    StandardFirmwareUploader& firmwareUploader() { return uploader; }
+
+    int connectionState();
+    int engineState();
+
+signals:
+    void operationScheduled();
+    void fwUploadFinished(int result);
+    void fwUploadProgress(int percent);
+    void fwUploadState(int state);
+
+public slots:
+    void onScheduledOperation();
+    void onCommandFinished(int status);
+    void onEchoTimer();
+    void onReceivedSomething();
+    void onInterfaceReady();
+    void onInterfaceFailed();
+    void onFirmwareUploaderFinished();
+
+private:
+    void runScheduledLocked();
+    void connectLocked();
+    void runCommandLocked();
+    void sendEchoLocked();
+    void uploadFirmwareLocked();
+    void disconnectWithReasonLocked(int reason);
+    void releaseCommandEngineLocked();
+    void release(Command* command);
+    void restartEchoTimer();
+    bool fromCurrentEngine() const;
+    // Handler calls and signals noted under the operation lock run after it
+    // is released: a handler may call back into the engine.
+    void notify(std::function<void()> notice) { notices.push_back(std::move(notice)); }
+    void flushNotices();
+
+    ILineHandler* lineHandler = nullptr;
+    CommnadEngine* commandEngine = nullptr;
+    StandardFirmwareUploader uploader;
+    QList<QMetaObject::Connection> uploaderConnections;
+    CommandCreator* creator = nullptr;
+    CommandHandler* handler = nullptr;
+    QTimer echoTimer;
+    DeviceInfo info;
+    CommandRequest request;
+    QString rawText;
+    FirmwareFile* firmware = nullptr;
+    int currentCode = 0;
+    int replyTimeout = -1;
+    bool deferred = false;
+    bool uploading = false;
+    std::vector<std::function<void()>> notices;
+
+    QMutex operationLock;
+    QMutex flagsLock;
+    int state = Disconnected;
+    int pending = OpNone;
+    int engState = Idle;
+    bool echoEnabled = false;
+    bool echoAllowed = true;
+};
+
+} // namespace Communication
+} // namespace Common

@@ -1,0 +1,361 @@
+#include "analyzer/S19FirmwareFile.h"
+#include "communication/CommnadEngine.h"
+#include "communication/DeviceEngine.h"
+#include "communication/ILineHandler.h"
+#include "tests/support/GenericCommandCreator.h"
+#include "tests/support/OnThread.h"
+#include "tests/support/RecordingCommandHandler.h"
+#include "tests/support/S19Fixtures.h"
+#include "tests/support/ScriptedInterface.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+
+using namespace Common::Communication;
+
+namespace {
+
+const QByteArray identification =
+    "Sorvana MA-110\r\nSN 00123 X7\r\n2024-03-01\r\nFW 2.14\r\nL5\r\nL6\r\n";
+
+// The device behind the memory transport; read on the communication thread.
+struct Device
+{
+    std::atomic<bool> identifies{true};
+    std::atomic<bool> answersEcho{true};
+    std::atomic<bool> bootloader{false};
+
+    // Everything written, kept beyond the transport, which goes with its
+    // connection.
+    QByteArrayList written()
+    {
+        QMutexLocker lock(&mutex);
+        return writes;
+    }
+    void forget()
+    {
+        QMutexLocker lock(&mutex);
+        writes.clear();
+    }
+
+    QByteArray answer(const QByteArray& written)
+    {
+        {
+            QMutexLocker lock(&mutex);
+            writes << written;
+        }
+        if (bootloader)
+            return written == "Sfirmwupd\r\n" ? "Mfirmwupd\r\n" : "f1\r\n";
+        if (written == "SW9\r\n")
+            return identifies ? identification : QByteArray();
+        if (written == "SJ\r\n")
+            return answersEcho ? "MJ\r\n" : QByteArray();
+        if (written == "T1\r\n")
+            return "OK1\r\n";
+        return QByteArray();
+    }
+
+private:
+    QMutex mutex;
+    QByteArrayList writes;
+};
+
+class LineCollector : public ILineHandler
+{
+public:
+    bool handleLine(QString line) override
+    {
+        QMutexLocker lock(&mutex);
+        lines << line;
+        return true;
+    }
+    QStringList all()
+    {
+        QMutexLocker lock(&mutex);
+        return lines;
+    }
+
+private:
+    QMutex mutex;
+    QStringList lines;
+};
+
+} // namespace
+
+class TestDeviceEngine : public QObject
+{
+    Q_OBJECT
+
+    static constexpr int ReplyTimeout = 80;
+    static constexpr int EchoInterval = 150;
+
+    QThread thread;
+    DeviceEngine* engine = nullptr;
+    ScriptedInterface* iface = nullptr;
+    Device device;
+    LineCollector lines;
+    // Everything the engine reported, in order, on the test thread.
+    QStringList events;
+    QElapsedTimer sinceConnected;
+
+    QByteArrayList writes()
+    {
+        return device.written();
+    }
+
+    void sync() { onThread(engine, [] {}); }
+
+    void attachAndConnect()
+    {
+        iface = new ScriptedInterface();
+        iface->setScript([this](const QByteArray& w) { return device.answer(w); });
+        auto* commandEngine = new CommnadEngine();
+        commandEngine->setInterface(iface);
+        commandEngine->moveToThread(&thread);
+        onThread(engine, [&] { engine->setCommandEngine(commandEngine); });
+        engine->requestConnect();
+    }
+
+    // The product's handler reports the identification as a finished command.
+    bool connectDevice()
+    {
+        attachAndConnect();
+        const QStringList connected{"state 4 0", "state 1 0", "ok 36 0"};
+        if (!QTest::qWaitFor([&] { return events == connected; }, 3000)) {
+            qWarning() << events;
+            return false;
+        }
+        sinceConnected.start();
+        events.clear();
+        return true;
+    }
+
+private slots:
+    void initTestCase() { thread.start(); }
+
+    void cleanupTestCase()
+    {
+        thread.quit();
+        thread.wait();
+    }
+
+    void init()
+    {
+        device.identifies = true;
+        device.answersEcho = true;
+        device.bootloader = false;
+        device.forget();
+        events.clear();
+        engine = new DeviceEngine();
+        auto* creator = new GenericCommandCreator(engine);
+        auto* handler = new RecordingCommandHandler(engine);
+        engine->setCommandCreator(creator);
+        engine->setCommandHandler(handler);
+        engine->setLineHandler(&lines);
+        engine->setReplyTimeout(ReplyTimeout);
+        engine->setEchoInterval(EchoInterval);
+        connect(engine, &IDevice::connectionStateChanged, this,
+                [this](int s, int r) { events << QString("state %1 %2").arg(s).arg(r); });
+        connect(engine, &IDevice::connectionFailed, this, [this] { events << "failed"; });
+        connect(handler, &RecordingCommandHandler::outcome, this,
+                [this](QString kind, int code, int status) {
+                    events << QString("%1 %2 %3").arg(kind).arg(code).arg(status);
+                });
+        connect(engine, &DeviceEngine::fwUploadFinished, this,
+                [this](int r) { events << QString("upload %1").arg(r); });
+        engine->moveToThread(&thread);
+    }
+
+    void cleanup()
+    {
+        onThread(engine, [this] { delete engine; });
+        engine = nullptr;
+    }
+
+    void identifiesTheDeviceWhileConnecting()
+    {
+        QVERIFY(connectDevice());
+        const DeviceInfo info = engine->deviceInfo();
+        QCOMPARE(info.model, QString("Sorvana MA-110"));
+        QCOMPARE(info.serialNumber, QString("SN 00123"));
+        QCOMPARE(info.firmware, QString("FW 2.14"));
+        QCOMPARE(writes(), QByteArrayList{"SW9\r\n"});
+    }
+
+    void silentIdentificationEndsTheAttempt()
+    {
+        device.identifies = false;
+        attachAndConnect();
+        QTRY_COMPARE(events, QStringList({"state 4 0", "state 2 1"}));
+        QCOMPARE(engine->deviceInfo().model, QString());
+    }
+
+    void transportThatCannotOpenFailsWithoutStates()
+    {
+        iface = new ScriptedInterface();
+        iface->setOpenResult(false);
+        auto* commandEngine = new CommnadEngine();
+        commandEngine->setInterface(iface);
+        commandEngine->moveToThread(&thread);
+        engine->setCommandEngine(commandEngine);
+        engine->requestConnect();
+        QTRY_COMPARE(events, QStringList{"failed"});
+        QCOMPARE(engine->connectionState(), int(IDevice::Disconnected));
+    }
+
+    void interfaceLossWhileConnectedIsReason3()
+    {
+        QVERIFY(connectDevice());
+        onThread(iface, [this] { iface->announceState(CInterface::Disconnected); });
+        QTRY_COMPARE(events, QStringList{"state 2 3"});
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+    }
+
+    void silentDeviceIsDroppedByTheEchoOnlyWhenSwitchedOn()
+    {
+        engine->setEchoEnabled(false);
+        QVERIFY(connectDevice());
+        device.answersEcho = false;
+        QVERIFY(!QTest::qWaitFor([this] { return !events.isEmpty(); },
+                                 EchoInterval + 5 * ReplyTimeout));
+        QVERIFY(!writes().contains("SJ\r\n"));
+
+        engine->setEchoEnabled(true);
+        sinceConnected.start();
+        QTRY_COMPARE(events, QStringList{"state 2 0"});
+        // Interval, then the echo written three times a time-out apart.
+        QVERIFY(sinceConnected.elapsed() >= 3 * ReplyTimeout);
+        QCOMPARE(writes().count("SJ\r\n"), 3);
+    }
+
+    void answeredEchoKeepsTheConnection()
+    {
+        engine->setEchoEnabled(true);
+        QVERIFY(connectDevice());
+        QTRY_VERIFY(writes().count("SJ\r\n") >= 3);
+        QVERIFY(events.isEmpty());
+    }
+
+    void commandDuringEchoWaitsForIt()
+    {
+        engine->setEchoEnabled(true);
+        QVERIFY(connectDevice());
+        device.answersEcho = false;
+        QTRY_COMPARE(writes().count("SJ\r\n"), 1);
+        QVERIFY(!engine->sendString("RAW\r\n"));
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        sync();
+        QVERIFY(!writes().contains("T1\r\n"));
+        QCOMPARE(engine->engineState(), int(DeviceEngine::WaitingForEcho));
+        onThread(iface, [this] { iface->feed("MJ\r\n"); });
+        QTRY_COMPARE(events, QStringList{"ok 50 0"});
+        QVERIFY(writes().contains("T1\r\n"));
+    }
+
+    void failedEchoDropsTheDeferredCommand()
+    {
+        engine->setEchoEnabled(true);
+        QVERIFY(connectDevice());
+        device.answersEcho = false;
+        QTRY_COMPARE(writes().count("SJ\r\n"), 1);
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        // Anything but "MJ" fails the echo.
+        onThread(iface, [this] { iface->feed("mj\r\n"); });
+        QTRY_COMPARE(events, QStringList{"state 2 0"});
+        QVERIFY(!writes().contains("T1\r\n"));
+    }
+
+    void requestsAreRefusedWhileBusyOrDisconnected()
+    {
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        QVERIFY(!engine->sendString("RAW\r\n"));
+        QVERIFY(connectDevice());
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(51, "T2", "OK2")));
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        sync();
+        QCOMPARE(engine->engineState(), int(DeviceEngine::WaitingForCommand));
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        QVERIFY(!engine->sendString("RAW\r\n"));
+        // T2 is never answered: it times out and is reported as failed.
+        QTRY_COMPARE(events, QStringList{"failed 51 3"});
+        QVERIFY(engine->sendString("RAW\r\n"));
+        QTRY_VERIFY(writes().contains("RAW\r\n"));
+        QCOMPARE(writes().count("RAW\r\n"), 1);
+    }
+
+    void unknownCommandIsReportedAsNotSent()
+    {
+        QVERIFY(connectDevice());
+        QVERIFY(engine->scheduleCommand(CommandRequest(0)));
+        QTRY_COMPARE(events, QStringList{"sendFailed 0 0"});
+        QCOMPARE(engine->engineState(), int(DeviceEngine::Idle));
+    }
+
+    void disconnectDuringACommandAbortsIt()
+    {
+        QVERIFY(connectDevice());
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(51, "T2", "OK2")));
+        QTRY_VERIFY(writes().contains("T2\r\n"));
+        QPointer<ScriptedInterface> transport(iface);
+        engine->requestDisconnect();
+        QTRY_COMPARE(events, QStringList({"aborted 51 0", "state 2 2"}));
+        QCOMPARE(engine->deviceInfo().model, QString());
+        // The connection's transport goes with it.
+        QTRY_VERIFY(transport.isNull());
+    }
+
+    void unsolicitedLinesReachTheLineHandler()
+    {
+        QVERIFY(connectDevice());
+        onThread(iface, [this] { iface->feed("12.5 g\r\nSK0\r\n"); });
+        QTRY_COMPARE(lines.all().mid(lines.all().size() - 2), QStringList({"12.5 g", "SK0"}));
+    }
+
+    void firmwareUploadEndsTheConnection()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("fw.s19");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(S19Fixtures::join(S19Fixtures::records(3), "\r\n"));
+        file.close();
+        S19FirmwareFile image;
+        QVERIFY(image.load(path));
+        onThread(engine, [this] { engine->firmwareUploader().setFinishInterval(20); });
+
+        QVERIFY(!engine->scheduleFirmwareUpload(&image)); // not connected
+        QVERIFY(connectDevice());
+        device.bootloader = true;
+        QVERIFY(engine->scheduleFirmwareUpload(&image));
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        // Every record answered "f1" but never "f3": the bounded wait fails it.
+        QTRY_COMPARE(events, QStringList({"upload 0", "state 2 2"}));
+        QCOMPARE(writes().count("Sfirmwupd\r\n"), 1);
+        QCOMPARE(writes().size(), 1 + 1 + 3);
+    }
+
+    void firmwareUploadWaitsForARunningEcho()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("fw.s19");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(S19Fixtures::join(S19Fixtures::records(1), "\r\n"));
+        file.close();
+        S19FirmwareFile image;
+        QVERIFY(image.load(path));
+
+        engine->setEchoEnabled(true);
+        QVERIFY(connectDevice());
+        device.answersEcho = false;
+        QTRY_COMPARE(writes().count("SJ\r\n"), 1);
+        QVERIFY(!engine->scheduleFirmwareUpload(&image));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeviceEngine)
+#include "tst_DeviceEngine.moc"
