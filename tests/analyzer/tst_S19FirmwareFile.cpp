@@ -1,7 +1,6 @@
 #include "analyzer/S19FirmwareFile.h"
 #include "tests/support/S19Fixtures.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,8 +16,7 @@ class TestS19FirmwareFile : public QObject
     {
         static int n = 0;
         const QString path = dir.filePath(QString("fw%1.s19").arg(++n));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        if (!S19Fixtures::writeFile(path, content))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }

@@ -3,7 +3,6 @@
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/ScriptedInterface.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,10 +53,7 @@ class TestStandardFirmwareUploader : public QObject
     void prepare(const QByteArray& content, bool useBootloader)
     {
         const QString path = dir.filePath("fw.s19");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-        file.close();
+        QVERIFY(S19Fixtures::writeFile(path, content));
         QVERIFY(image.load(path));
         bootloader.records = image.count();
         uploader->setUseBootloader(useBootloader);

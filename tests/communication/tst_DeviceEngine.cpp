@@ -8,7 +8,6 @@
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/ScriptedInterface.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -319,10 +318,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("fw.s19");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(S19Fixtures::join(S19Fixtures::records(3), "\r\n"));
-        file.close();
+        QVERIFY(S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(3), "\r\n")));
         S19FirmwareFile image;
         QVERIFY(image.load(path));
         onThread(engine, [this] { engine->firmwareUploader().setFinishInterval(20); });
@@ -342,10 +338,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("fw.s19");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(S19Fixtures::join(S19Fixtures::records(1), "\r\n"));
-        file.close();
+        QVERIFY(S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(1), "\r\n")));
         S19FirmwareFile image;
         QVERIFY(image.load(path));
 

@@ -1,5 +1,7 @@
 #include "tests/support/S19Fixtures.h"
 
+#include <QFile>
+
 namespace S19Fixtures {
 
 QByteArray record(quint16 address, const QByteArray& data)
@@ -30,6 +32,13 @@ QByteArray join(const QByteArrayList& records, const QByteArray& end, bool lastE
     if (lastEnded && !records.isEmpty())
         text += end;
     return text;
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(content) == content.size();
 }
 
 } // namespace S19Fixtures

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QString>
 
 namespace S19Fixtures {
 
@@ -11,5 +12,8 @@ QByteArray record(quint16 address, const QByteArray& data);
 // it only when lastEnded is set.
 QByteArrayList records(int count);
 QByteArray join(const QByteArrayList& records, const QByteArray& end, bool lastEnded = true);
+
+// Writes (replaces) a file; false when that fails.
+bool writeFile(const QString& path, const QByteArray& content);
 
 } // namespace S19Fixtures
