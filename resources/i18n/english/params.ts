@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>CTabDryingSettings</name>
+        <message>
+            <source>Cannot open the file!</source>
+            <translation>Cannot open the file!</translation>
+        </message>
+        <message>
+            <source>Cannot parse json!</source>
+            <translation>Cannot parse json!</translation>
+        </message>
+        <message>
+            <source>Could not find settings Json object!</source>
+            <translation>Could not find 'Settings' Json object!</translation>
+        </message>
+        <message>
+            <source>Could not parse any setting!</source>
+            <translation>Could not parse any setting!</translation>
+        </message>
+        <message>
+            <source>Error while saving profiles file!</source>
+            <translation>Error while saving profiles file!</translation>
+        </message>
+        <message>
+            <source>Failed to update db!</source>
+            <translation>Failed to update db!</translation>
+        </message>
+        <message>
+            <source>Internal program import error!</source>
+            <translation>Internal program import error!</translation>
+        </message>
+        <message>
+            <source>Not all settings were parsed!</source>
+            <translation>Not all settings were parsed!</translation>
+        </message>
+        <message>
+            <source>Settings Json value is not an object!</source>
+            <translation>Settings Json value is not an object!</translation>
+        </message>
+        <message>
+            <source>Settings that could not be parsed:</source>
+            <translation>Settings that could not be parsed:</translation>
+        </message>
+        <message>
+            <source>There was an error while reading settings from database!</source>
+            <translation>There was an error while reading settings from database!</translation>
+        </message>
+    </context>
+    <context>
         <name>CurrentSettingsPanel</name>
         <message>
             <source>Drying profile</source>
@@ -65,6 +112,13 @@
         <message>
             <source>Time t1 [mm:ss]</source>
             <translation>Time t1 [mm:ss]</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::CouldNotLoadFromDbMessageBox</name>
+        <message>
+            <source>Could not load setting from database!</source>
+            <translation>Could not load setting from database!</translation>
         </message>
     </context>
     <context>

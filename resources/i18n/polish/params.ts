@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
     <context>
+        <name>CTabDryingSettings</name>
+        <message>
+            <source>Cannot open the file!</source>
+            <translation>Nie można otworzyć pliku!</translation>
+        </message>
+        <message>
+            <source>Cannot parse json!</source>
+            <translation>Nie można odczytać pliku JSON!</translation>
+        </message>
+        <message>
+            <source>Could not find settings Json object!</source>
+            <translation>Nie znaleziono obiektu JSON „Settings”!</translation>
+        </message>
+        <message>
+            <source>Could not parse any setting!</source>
+            <translation>Nie udało się odczytać żadnego ustawienia!</translation>
+        </message>
+        <message>
+            <source>Error while saving profiles file!</source>
+            <translation>Błąd podczas zapisywania pliku profili!</translation>
+        </message>
+        <message>
+            <source>Failed to update db!</source>
+            <translation>Nie udało się zaktualizować bazy danych!</translation>
+        </message>
+        <message>
+            <source>Internal program import error!</source>
+            <translation>Wewnętrzny błąd importu programu!</translation>
+        </message>
+        <message>
+            <source>Not all settings were parsed!</source>
+            <translation>Nie wszystkie ustawienia zostały odczytane!</translation>
+        </message>
+        <message>
+            <source>Settings Json value is not an object!</source>
+            <translation>Wartość JSON „Settings” nie jest obiektem!</translation>
+        </message>
+        <message>
+            <source>Settings that could not be parsed:</source>
+            <translation>Ustawienia, których nie udało się odczytać:</translation>
+        </message>
+        <message>
+            <source>There was an error while reading settings from database!</source>
+            <translation>Wystąpił błąd podczas odczytu ustawień z bazy danych!</translation>
+        </message>
+    </context>
+    <context>
         <name>CurrentSettingsPanel</name>
         <message>
             <source>Drying profile</source>
@@ -65,6 +112,13 @@
         <message>
             <source>Time t1 [mm:ss]</source>
             <translation>Czas t1 [mm:ss]</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::CouldNotLoadFromDbMessageBox</name>
+        <message>
+            <source>Could not load setting from database!</source>
+            <translation>Nie udało się wczytać ustawienia z bazy danych!</translation>
         </message>
     </context>
     <context>
