@@ -16,13 +16,16 @@ TimeScatterPlot::TimeScatterPlot(const IPlotData *data, const QString &format)
     , m_format(format)
     , m_xLabel(axisTitle(xBottom).text())
     , m_scaleDraw(new TimeScaleDraw(QTime(0, 0), format))
-    , m_timeZoomer(new TimePlotZoomer(canvas()))
 {
     updateXTitle();
     setAxisScaleDraw(xBottom, m_scaleDraw);
     setAxisLabelRotation(xBottom, -50.0);
     setAxisLabelAlignment(xBottom, Qt::AlignLeft | Qt::AlignBottom);
-    replaceZoomer(m_timeZoomer);
+    // The zoomer replots while it is built, so replot() must already work.
+    auto *zoomer = new TimePlotZoomer(canvas());
+    zoomer->setShowHours(m_showHours);
+    m_timeZoomer = zoomer;
+    replaceZoomer(zoomer);
 }
 
 void TimeScatterPlot::replot()
@@ -34,7 +37,8 @@ void TimeScatterPlot::replot()
     if (hours != m_showHours) {
         m_showHours = hours;
         m_scaleDraw->setShowHours(hours);
-        m_timeZoomer->setShowHours(hours);
+        if (m_timeZoomer)
+            m_timeZoomer->setShowHours(hours);
         updateXTitle();
         axisWidget(xBottom)->update();
     }

@@ -30,7 +30,7 @@ private:
     QString m_xLabel;
     bool m_showHours = false;
     TimeScaleDraw *m_scaleDraw;  // owned by the scale widget
-    TimePlotZoomer *m_timeZoomer;
+    TimePlotZoomer *m_timeZoomer = nullptr;
 };
 
 } // namespace Widgets

@@ -134,6 +134,14 @@ private slots:
         plot.replot();
         QVERIFY(!plot.showsHours());
         QCOMPARE(xTitle(plot), QStringLiteral("Time [mm:ss.zzz]"));
+
+        // A plot built over a run that is already long (the zoomer replots
+        // while the plot is being built).
+        data.append(2 * hourMs, 1.0);
+        PlotWrapper wrapper(&data, true);
+        std::unique_ptr<ScatterPlot> late(wrapper.widget());
+        QVERIFY(static_cast<TimeScatterPlot *>(late.get())->showsHours());
+        QCOMPARE(tracker(late->zoomer(), {1500, 1.0}), QStringLiteral("00:00:01.500, 1"));
     }
 
     void nonFinitePointsAreNotDrawn()
