@@ -1,0 +1,27 @@
+#include "drying/CSVErrorHandlerDescriptor.h"
+
+QString CSVErrorHandlerDescriptor::couldNotParseTime(const QString &text)
+{
+    return tr("Could not parse time: %1").arg(text.toHtmlEscaped());
+}
+
+QString CSVErrorHandlerDescriptor::timeSmaller(const QString &previous, const QString &current)
+{
+    return tr("Time has value which is smaller than previous record:<br>previous = %1,<br>current = %2")
+        .arg(previous.toHtmlEscaped(), current.toHtmlEscaped());
+}
+
+QString CSVErrorHandlerDescriptor::invalidFieldsCount(int expected, int got)
+{
+    return tr("Invalid fields count: expected %1, got %2").arg(expected).arg(got);
+}
+
+QString CSVErrorHandlerDescriptor::noContextNorHeader()
+{
+    return tr("The file has neither run context lines nor a header line.");
+}
+
+QString CSVErrorHandlerDescriptor::dataBeforeHeader()
+{
+    return tr("A data line comes before the header line.");
+}

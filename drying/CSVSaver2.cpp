@@ -1,0 +1,103 @@
+#include "drying/CSVSaver2.h"
+
+#include "drying/CsvText.h"
+#include "drying/ILineIterator.h"
+#include "ui/IFilePathGetter.h"
+#include "ui/IFileWrapper.h"
+
+#include <QTextStream>
+
+namespace Common {
+namespace CSV {
+
+namespace {
+
+// Writes the lines of one save.
+class CsvTextWriter
+{
+public:
+    void setDevice(QIODevice *device)
+    {
+        m_stream.setDevice(device);
+        m_stream.setCodec("UTF-8");
+    }
+
+    bool writeMetaData(const MetaDataPairs &pairs)
+    {
+        for (const auto &pair : pairs)
+            m_stream << pair.first << fieldSeparator << escapeValue(pair.second) << m_lineEnd;
+        return ok();
+    }
+
+    bool writeRow(const QStringList &fields, const QString &prefix = QString())
+    {
+        CSV::writeRow(m_stream, fields, m_separator, prefix);
+        return ok();
+    }
+
+    void writeEmptyLine() { m_stream << m_lineEnd; }
+
+    // Pushes the buffered text to the device; false when any write failed.
+    bool flush()
+    {
+        m_stream.flush();
+        return ok();
+    }
+
+private:
+    bool ok() const { return m_stream.status() == QTextStream::Ok; }
+
+    QString m_lineEnd = lineEnd;
+    QTextStream m_stream;
+    QString m_separator = fieldSeparator;
+};
+
+} // namespace
+
+CSVSaver2::CSVSaver2(std::shared_ptr<IFileWrapper> file, std::shared_ptr<IFilePathGetter> pathGetter)
+    : m_file(std::move(file)), m_pathGetter(std::move(pathGetter))
+{
+}
+
+bool CSVSaver2::save()
+{
+    m_status = Ok;
+    if (!m_iterator) {
+        m_status = NoIterator;
+        return false;
+    }
+    const QString path = m_pathGetter->getPath();
+    if (path.isEmpty())
+        return false;
+
+    CsvTextWriter writer;
+    writer.setDevice(m_file->device());
+    if (!m_file->open(path)) {
+        m_status = OpenFailed;
+        return false;
+    }
+    bool written = true;
+    if (!m_metaData.isEmpty()) {
+        written = writer.writeMetaData(m_metaData);
+        if (written) {
+            writer.writeEmptyLine();
+            writer.writeEmptyLine();
+        }
+    }
+    if (written && !m_header.isEmpty())
+        written = writer.writeRow(m_header, QStringLiteral("#"));
+    while (written && m_iterator->hasNext())
+        written = writer.writeRow(m_iterator->next());
+    // Buffered text may fail only now (a full disk): flush and close are
+    // checked before the save counts as done.
+    written = writer.flush() && written;
+    written = m_file->close() && written;
+    if (!written) {
+        m_status = WriteFailed;
+        return false;
+    }
+    return true;
+}
+
+} // namespace CSV
+} // namespace Common

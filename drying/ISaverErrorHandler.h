@@ -1,0 +1,14 @@
+#pragma once
+
+namespace Common {
+namespace CSV {
+
+class ISaverErrorHandler
+{
+public:
+    virtual ~ISaverErrorHandler() = default;
+    virtual void onSaverError(int status) = 0;
+};
+
+} // namespace CSV
+} // namespace Common

@@ -1,0 +1,46 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+    <context>
+        <name>CSVErrorHandlerDescriptor</name>
+        <message>
+            <source>A data line comes before the header line.</source>
+            <translation>A data line comes before the header line.</translation>
+        </message>
+        <message>
+            <source>Could not parse time: %1</source>
+            <translation>Could not parse time: %1</translation>
+        </message>
+        <message>
+            <source>Invalid fields count: expected %1, got %2</source>
+            <translation>Invalid fields count: expected %1, got %2</translation>
+        </message>
+        <message>
+            <source>The file has neither run context lines nor a header line.</source>
+            <translation>The file has neither run context lines nor a header line.</translation>
+        </message>
+        <message>
+            <source>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</source>
+            <translation>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Common::CSV::CSVRWErrorHandler</name>
+        <message>
+            <source>Could not open file!</source>
+            <translation>Could not open file!</translation>
+        </message>
+        <message>
+            <source>Internal error occured!</source>
+            <translation>Internal error occured!</translation>
+        </message>
+        <message>
+            <source>There was an error while writing to file!</source>
+            <translation>There was an error while writing to file!</translation>
+        </message>
+        <message>
+            <source>There was na error while parsing data file (line %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</source>
+            <translation>There was na error while parsing data file (line %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,46 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+    <context>
+        <name>CSVErrorHandlerDescriptor</name>
+        <message>
+            <source>A data line comes before the header line.</source>
+            <translation>Wiersz danych występuje przed wierszem nagłówka.</translation>
+        </message>
+        <message>
+            <source>Could not parse time: %1</source>
+            <translation>Nie można odczytać czasu: %1</translation>
+        </message>
+        <message>
+            <source>Invalid fields count: expected %1, got %2</source>
+            <translation>Nieprawidłowa liczba pól: oczekiwano %1, jest %2</translation>
+        </message>
+        <message>
+            <source>The file has neither run context lines nor a header line.</source>
+            <translation>Plik nie zawiera ani wierszy kontekstu pomiaru, ani wiersza nagłówka.</translation>
+        </message>
+        <message>
+            <source>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</source>
+            <translation>Czas ma wartość mniejszą niż w poprzednim rekordzie:&lt;br&gt;poprzedni = %1,&lt;br&gt;bieżący = %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Common::CSV::CSVRWErrorHandler</name>
+        <message>
+            <source>Could not open file!</source>
+            <translation>Nie można otworzyć pliku!</translation>
+        </message>
+        <message>
+            <source>Internal error occured!</source>
+            <translation>Wystąpił błąd wewnętrzny!</translation>
+        </message>
+        <message>
+            <source>There was an error while writing to file!</source>
+            <translation>Wystąpił błąd podczas zapisu do pliku!</translation>
+        </message>
+        <message>
+            <source>There was na error while parsing data file (line %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</source>
+            <translation>Wystąpił błąd podczas odczytu pliku danych (wiersz %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</translation>
+        </message>
+    </context>
+</TS>
