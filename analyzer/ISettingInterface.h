@@ -1,0 +1,25 @@
+#pragma once
+
+#include "settings/DryingSettings.h"
+
+namespace KD {
+
+class ISettingNotifiable;
+
+// The drying controller's parameter operations, as the pages see them. Each
+// request is accepted only while the controller is ready.
+class ISettingInterface
+{
+public:
+    virtual ~ISettingInterface() = default;
+    // The parameter set last read from the analyzer (current settings or slot).
+    virtual DryingSettings currentSettings() const = 0;
+    // Outcome of the last read of the current settings.
+    virtual bool lastLoadOk() const = 0;
+    virtual bool loadSettings(ISettingNotifiable *requester) = 0;
+    virtual bool writeSettings(const DryingSettings &settings) = 0;
+    // Zero-based slot index.
+    virtual void copySlotToCurrent(int slot) = 0;
+};
+
+} // namespace KD
