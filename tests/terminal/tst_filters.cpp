@@ -5,10 +5,13 @@
 #include "terminal/FilterModeTexts.h"
 #include "terminal/FloatFilter.h"
 #include "terminal/Int32Filter.h"
+#include "terminal/NFiltersTrProvider.h"
+#include "resources/Resources.h"
 #include "terminal/StringFilter.h"
 #include "terminal/TimeFilter.h"
 #include "terminal/Uint32Filter.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 #include <limits>
@@ -199,6 +202,24 @@ private slots:
         QCOMPARE(modeForIndex(2), 2);
         QCOMPARE(modeForIndex(4), 3);
         QCOMPARE(modeForIndex(-1), 3);
+    }
+
+    void modeLabelsFollowLanguage()
+    {
+        NFiltersTrProvider texts;
+        QCOMPARE(texts.text(numberModeText(1, true)), QStringLiteral("Earlier than"));
+        QCOMPARE(texts.text(stringModeText(2)), QStringLiteral("Contains"));
+        QCOMPARE(texts.text(TextNo), QStringLiteral("No"));
+        QVERIFY(texts.text(15).isEmpty());
+        QVERIFY(texts.text(-1).isEmpty());
+
+        initSorvanaResources();
+        QTranslator polish;
+        QVERIFY(polish.load(QStringLiteral(":/i18n/polish.qm")));
+        QCoreApplication::installTranslator(&polish);
+        QCOMPARE(texts.text(TextGreaterThan), QStringLiteral("Większe niż"));
+        QCOMPARE(texts.text(TextEarlierThan), QStringLiteral("Wcześniej niż"));
+        QCoreApplication::removeTranslator(&polish);
     }
 };
 

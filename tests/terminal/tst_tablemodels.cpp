@@ -1,8 +1,12 @@
 #include "terminal/CustomTableFilterModel.h"
+#include "terminal/CustomTableLogModel.h"
 #include "terminal/CustomTableModel.h"
 #include "terminal/EnumFilter.h"
 #include "terminal/HorizontalHeaderSetter.h"
 #include "terminal/Int32Filter.h"
+#include "terminal/LogEntry.h"
+#include "terminal/LogTableRecord.h"
+#include "terminal/StringFilter.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -257,7 +261,75 @@ private slots:
         model.addRecord(logRow(1));  // read-only record
         QVERIFY(!model.setData(model.index(1, 0), "OUT"));
     }
+
+    // The cap drops the oldest record, whether the view shows it or not.
+    void logModelKeepsTheNewest3000()
+    {
+        CustomTableLogModel model(5);
+        QCOMPARE(model.rowLimit(), 3000);
+        // Only even ids are shown.
+        auto *sent = new Filters::EnumFilter;
+        sent->setText(QStringLiteral("OUT"));
+        model.setFilter(0, sent);
+        for (int i = 0; i < 3000; ++i)
+            model.addRecord(logRow(i, i % 2 ? QStringLiteral("IN") : QStringLiteral("OUT")));
+        QCOMPARE(model.allRowCount(), 3000);
+        QCOMPARE(model.rowCount(), 1500);
+
+        // Attached only now: it rechecks every row on each change.
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        model.addRecord(logRow(3000, QStringLiteral("IN")));  // drops shown id 0
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(model.allRowCount(), 3000);
+        QCOMPARE(model.allRecord(0)->value(4).toInt(), 1);
+        model.addRecord(logRow(3001, QStringLiteral("OUT")));  // drops hidden id 1
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(model.allRowCount(), 3000);
+        QCOMPARE(model.rowCount(), 1500);
+        QCOMPARE(model.record(0)->value(4).toInt(), 2);
+        QCOMPARE(model.record(1499)->value(4).toInt(), 3001);
+        QCOMPARE(g_alive, 3000);
+    }
+
+    void logModelDisplay()
+    {
+        CustomTableLogModel model(5);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Communication::LogEntry entry;
+        entry.isIn = true;
+        entry.record = VornLogRecord(QStringLiteral("COM3 (USB,9600)"),
+                                     QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3, 7)),
+                                     QStringLiteral("12.5 g\r\n"));
+        auto *received = new LogTableRecord(entry);
+        QVERIFY(received->isIn() && !received->isOut());
+        QCOMPARE(received->interface(), QStringLiteral("COM3 (USB,9600)"));
+        model.addRecord(received);
+        model.addRecord(new LogTableRecord(false, "COM3", QDate(2026, 12, 7), QTime(9, 5, 4),
+                                           QStringLiteral("a\nb\rc")));
+
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("IN"));
+        QCOMPARE(model.index(0, 2).data().toDate(), QDate(2026, 12, 7));
+        QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("09:05:03.007"));
+        QCOMPARE(model.index(0, 4).data().toString(), QStringLiteral("12.5 g<CR><LF>"));
+        QCOMPARE(model.index(1, 4).data().toString(), QStringLiteral("a<LF>b<CR>c"));
+        QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("OUT"));
+        // Filters test the record's own value, not the display text.
+        auto *endsWithLf = new Filters::StringFilter(1);
+        endsWithLf->setPattern(QStringLiteral("\r\n"));
+        model.setFilter(4, endsWithLf);
+        QCOMPARE(model.rowCount(), 1);
+        model.setFilter(4, nullptr);
+
+        QCOMPARE(model.index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0xc0, 0xc0, 0xc0));
+        QCOMPARE(model.index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0xd0, 0xd0, 0xd0));
+        QVERIFY(!model.index(0, 1).data(Qt::ToolTipRole).isValid());
+        QCOMPARE(model.index(0, 1).data(Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignLeft | Qt::AlignVCenter));
+        QVERIFY(!model.index(5, 1).data(Qt::BackgroundRole).isValid());
+        model.clear();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTableModels)
+QTEST_MAIN(TestTableModels)
 #include "tst_tablemodels.moc"
