@@ -1,0 +1,35 @@
+#pragma once
+
+#include "tests/support/PtyPair.h"
+
+#include <QObject>
+
+class AnalyzerSimulator;
+class QSocketNotifier;
+
+// Carries the simulator's bytes over the master side of a pty pair; the
+// program opens slavePath() as its serial port.
+class SimulatorPtyLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SimulatorPtyLink(AnalyzerSimulator *simulator, QObject *parent = nullptr);
+
+    bool open();
+    QString slavePath() const { return m_pty.slavePath(); }
+    int slaveBaudRate() const { return m_pty.slaveBaudRate(); }
+
+private:
+    void onReadable();
+    void write(const QByteArray &bytes);
+    void writePending();
+
+    AnalyzerSimulator *m_simulator;
+    PtyPair m_pty;
+    QSocketNotifier *m_notifier = nullptr;
+    // What the pty did not take yet: the program reads it on this same
+    // thread, so writing must never block.
+    QByteArray m_pending;
+    QSocketNotifier *m_writable = nullptr;
+};
