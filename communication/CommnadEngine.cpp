@@ -15,6 +15,7 @@ CommnadEngine::CommnadEngine(QObject *parent)
     : QObject(parent), m_timer(this), m_splitter(this)
 {
     m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer); // coarse timers may fire 5 % early
     connect(&m_timer, &QTimer::timeout, this, &CommnadEngine::onTimeoutTimer);
 }
 

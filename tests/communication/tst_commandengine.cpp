@@ -282,7 +282,7 @@ private slots:
         QCOMPARE(f.iface->writes().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(f.finished.count(), 1, 7000);
         QCOMPARE(f.iface->writes().size(), 3);
-        QVERIFY(clock.elapsed() >= 5900);
+        QVERIFY(clock.elapsed() >= 5800);
         QCOMPARE(f.finished.at(0).at(0).toInt(), 3);
     }
 
