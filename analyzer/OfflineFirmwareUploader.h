@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+class QThread;
+class S19FirmwareFile;
+
+namespace Common {
+namespace Communication {
+class ConnectionInfo;
+}
+}
+
+namespace KD {
+namespace Communication {
+
+class OfflineFirmwareWorker;
+
+// Uploads firmware through a serial port of the program's own while no
+// analyzer is connected: one worker with its own uploader on a thread of its
+// own per upload, released when the upload ends.
+class OfflineFirmwareUploader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit OfflineFirmwareUploader(QObject *parent = nullptr);
+    ~OfflineFirmwareUploader() override;
+
+    // The image is the drying controller's; it is reloaded for each upload.
+    void setFirmwareFile(S19FirmwareFile *file) { firmware = file; }
+    // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
+    // get the upload's outcome. False when busy or the file is unusable.
+    bool upload(const Common::Communication::ConnectionInfo &port, bool useBootloader,
+                const QString &path, QObject *receiver);
+    bool isBusy() const { return busy; }
+
+public slots:
+    void onUploadFinish(int status);
+
+private:
+    void release();
+
+    QThread *thread = nullptr;
+    S19FirmwareFile *firmware = nullptr;
+    OfflineFirmwareWorker *worker = nullptr;
+    bool busy = false;
+};
+
+} // namespace Communication
+} // namespace KD

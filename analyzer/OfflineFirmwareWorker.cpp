@@ -1,0 +1,48 @@
+#include "analyzer/OfflineFirmwareWorker.h"
+
+#include "analyzer/IFirmwareUploader.h"
+#include "communication/CRS232.h"
+
+namespace KD {
+namespace Communication {
+
+OfflineFirmwareWorker::OfflineFirmwareWorker(QObject *parent)
+    : QObject(parent)
+{
+}
+
+OfflineFirmwareWorker::~OfflineFirmwareWorker()
+{
+    // The uploader's engine still points at the port: let it go first, then
+    // free the port for the next upload.
+    delete uploader;
+    if (port)
+        port->close();
+}
+
+void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader *uploader)
+{
+    this->uploader = uploader;
+    uploader->setParent(this);
+}
+
+void OfflineFirmwareWorker::start()
+{
+    if (connection.hasSerial()) {
+        const auto &serial = connection.serialPart();
+        port = new CRS232(serial.portName, serial.baudRate, QString(), this);
+        if (!port->open()) {
+            delete port;
+            port = nullptr;
+        }
+    }
+    if (!port || !uploader) {
+        emit uploadFinished(0);
+        return;
+    }
+    uploader->setInterface(port);
+    uploader->upload();
+}
+
+} // namespace Communication
+} // namespace KD
