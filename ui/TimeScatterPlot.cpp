@@ -40,7 +40,7 @@ void TimeScatterPlot::replot()
         if (m_timeZoomer)
             m_timeZoomer->setShowHours(hours);
         updateXTitle();
-        axisWidget(xBottom)->update();
+        updateLayout();  // the labels change width
     }
     QwtPlot::replot();
 }
