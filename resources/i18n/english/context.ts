@@ -13,6 +13,17 @@
         </message>
     </context>
     <context>
+        <name>Common::UI::ContextSetup</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Confirm</source>
+            <translation>Confirm</translation>
+        </message>
+    </context>
+    <context>
         <name>KD::Drying::RunContext::ContextSettingsTrProvider</name>
         <message>
             <source>Author</source>

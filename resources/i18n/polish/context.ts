@@ -13,6 +13,17 @@
         </message>
     </context>
     <context>
+        <name>Common::UI::ContextSetup</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Confirm</source>
+            <translation>Zatwierdź</translation>
+        </message>
+    </context>
+    <context>
         <name>KD::Drying::RunContext::ContextSettingsTrProvider</name>
         <message>
             <source>Author</source>
