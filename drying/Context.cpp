@@ -11,6 +11,16 @@ bool Context::operator==(const Context& other) const
         && finalMass == other.finalMass;
 }
 
+void Context::setRunValues(const DryingInfo& info)
+{
+    formula = info.formula;
+    start = info.start;
+    end = info.end;
+    samples = unsigned(qMax(0, info.samplesCount));
+    initialMass = info.initialMass;
+    finalMass = info.finalMass;
+}
+
 } // namespace RunContext
 } // namespace Drying
 } // namespace KD

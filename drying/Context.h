@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include "drying/DryingInfo.h"
 #include "drying/UserData.h"
 
 namespace KD {
@@ -18,6 +19,9 @@ struct Context : UserData
     unsigned int samples = 0;
     double initialMass = 0.0;
     double finalMass = 0.0;
+
+    // Takes formula, start, end, samples and masses from the run summary.
+    void setRunValues(const DryingInfo& info);
 
     bool operator==(const Context& other) const;
     bool operator!=(const Context& other) const { return !(*this == other); }
