@@ -1,10 +1,8 @@
 #include "analyzer/S19FirmwareFile.h"
-#include "communication/CommnadEngine.h"
 #include "communication/DeviceEngine.h"
-#include "communication/ILineHandler.h"
+#include "tests/support/DeviceEngineRig.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
-#include "tests/support/RecordingCommandHandler.h"
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/ScriptedInterface.h"
 
@@ -63,26 +61,6 @@ private:
     QByteArrayList writes;
 };
 
-class LineCollector : public ILineHandler
-{
-public:
-    bool handleLine(QString line) override
-    {
-        QMutexLocker lock(&mutex);
-        lines << line;
-        return true;
-    }
-    QStringList all()
-    {
-        QMutexLocker lock(&mutex);
-        return lines;
-    }
-
-private:
-    QMutex mutex;
-    QStringList lines;
-};
-
 } // namespace
 
 class TestDeviceEngine : public QObject
@@ -93,43 +71,31 @@ class TestDeviceEngine : public QObject
     static constexpr int EchoInterval = 150;
 
     QThread thread;
+    DeviceEngineRig* rig = nullptr;
     DeviceEngine* engine = nullptr;
     ScriptedInterface* iface = nullptr;
     Device device;
-    LineCollector lines;
-    // Everything the engine reported, in order, on the test thread.
-    QStringList events;
+    QStringList& events() { return rig->events; }
     QElapsedTimer sinceConnected;
 
-    QByteArrayList writes()
-    {
-        return device.written();
-    }
+    QByteArrayList writes() { return device.written(); }
 
     void sync() { onThread(engine, [] {}); }
 
-    void attachAndConnect()
+    ScriptedInterface* newTransport()
     {
         iface = new ScriptedInterface();
         iface->setScript([this](const QByteArray& w) { return device.answer(w); });
-        auto* commandEngine = new CommnadEngine();
-        commandEngine->setInterface(iface);
-        commandEngine->moveToThread(&thread);
-        onThread(engine, [&] { engine->setCommandEngine(commandEngine); });
-        engine->requestConnect();
+        return iface;
     }
 
-    // The product's handler reports the identification as a finished command.
+    void attachAndConnect() { rig->attachAndConnect(newTransport()); }
+
     bool connectDevice()
     {
-        attachAndConnect();
-        const QStringList connected{"state 4 0", "state 1 0", "ok 36 0"};
-        if (!QTest::qWaitFor([&] { return events == connected; }, 3000)) {
-            qWarning() << events;
+        if (!rig->connectDevice(newTransport()))
             return false;
-        }
         sinceConnected.start();
-        events.clear();
         return true;
     }
 
@@ -148,31 +114,14 @@ private slots:
         device.answersEcho = true;
         device.bootloader = false;
         device.forget();
-        events.clear();
-        engine = new DeviceEngine();
-        auto* creator = new GenericCommandCreator(engine);
-        auto* handler = new RecordingCommandHandler(engine);
-        engine->setCommandCreator(creator);
-        engine->setCommandHandler(handler);
-        engine->setLineHandler(&lines);
-        engine->setReplyTimeout(ReplyTimeout);
-        engine->setEchoInterval(EchoInterval);
-        connect(engine, &IDevice::connectionStateChanged, this,
-                [this](int s, int r) { events << QString("state %1 %2").arg(s).arg(r); });
-        connect(engine, &IDevice::connectionFailed, this, [this] { events << "failed"; });
-        connect(handler, &RecordingCommandHandler::outcome, this,
-                [this](QString kind, int code, int status) {
-                    events << QString("%1 %2 %3").arg(kind).arg(code).arg(status);
-                });
-        connect(engine, &DeviceEngine::fwUploadFinished, this,
-                [this](int r) { events << QString("upload %1").arg(r); });
-        engine->moveToThread(&thread);
+        rig = new DeviceEngineRig(&thread, ReplyTimeout, EchoInterval);
+        engine = rig->engine();
     }
 
     void cleanup()
     {
-        onThread(engine, [this] { delete engine; });
-        engine = nullptr;
+        delete rig;
+        rig = nullptr;
     }
 
     void identifiesTheDeviceWhileConnecting()
@@ -189,20 +138,15 @@ private slots:
     {
         device.identifies = false;
         attachAndConnect();
-        QTRY_COMPARE(events, QStringList({"state 4 0", "state 2 1"}));
+        QTRY_COMPARE(events(), QStringList({"state 4 0", "state 2 1"}));
         QCOMPARE(engine->deviceInfo().model, QString());
     }
 
     void transportThatCannotOpenFailsWithoutStates()
     {
-        iface = new ScriptedInterface();
-        iface->setOpenResult(false);
-        auto* commandEngine = new CommnadEngine();
-        commandEngine->setInterface(iface);
-        commandEngine->moveToThread(&thread);
-        engine->setCommandEngine(commandEngine);
-        engine->requestConnect();
-        QTRY_COMPARE(events, QStringList{"failed"});
+        newTransport()->setOpenResult(false);
+        rig->attachAndConnect(iface);
+        QTRY_COMPARE(events(), QStringList{"failed"});
         QCOMPARE(engine->connectionState(), int(IDevice::Disconnected));
     }
 
@@ -210,7 +154,7 @@ private slots:
     {
         QVERIFY(connectDevice());
         onThread(iface, [this] { iface->announceState(CInterface::Disconnected); });
-        QTRY_COMPARE(events, QStringList{"state 2 3"});
+        QTRY_COMPARE(events(), QStringList{"state 2 3"});
         QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
     }
 
@@ -219,13 +163,13 @@ private slots:
         engine->setEchoEnabled(false);
         QVERIFY(connectDevice());
         device.answersEcho = false;
-        QVERIFY(!QTest::qWaitFor([this] { return !events.isEmpty(); },
+        QVERIFY(!QTest::qWaitFor([this] { return !events().isEmpty(); },
                                  EchoInterval + 5 * ReplyTimeout));
         QVERIFY(!writes().contains("SJ\r\n"));
 
         engine->setEchoEnabled(true);
         sinceConnected.start();
-        QTRY_COMPARE(events, QStringList{"state 2 0"});
+        QTRY_COMPARE(events(), QStringList{"state 2 0"});
         // Interval, then the echo written three times a time-out apart.
         QVERIFY(sinceConnected.elapsed() >= 3 * ReplyTimeout);
         QCOMPARE(writes().count("SJ\r\n"), 3);
@@ -236,7 +180,7 @@ private slots:
         engine->setEchoEnabled(true);
         QVERIFY(connectDevice());
         QTRY_VERIFY(writes().count("SJ\r\n") >= 3);
-        QVERIFY(events.isEmpty());
+        QVERIFY(events().isEmpty());
     }
 
     void commandDuringEchoWaitsForIt()
@@ -251,7 +195,7 @@ private slots:
         QVERIFY(!writes().contains("T1\r\n"));
         QCOMPARE(engine->engineState(), int(DeviceEngine::WaitingForEcho));
         onThread(iface, [this] { iface->feed("MJ\r\n"); });
-        QTRY_COMPARE(events, QStringList{"ok 50 0"});
+        QTRY_COMPARE(events(), QStringList{"ok 50 0"});
         QVERIFY(writes().contains("T1\r\n"));
     }
 
@@ -264,7 +208,7 @@ private slots:
         QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
         // Anything but "MJ" fails the echo.
         onThread(iface, [this] { iface->feed("mj\r\n"); });
-        QTRY_COMPARE(events, QStringList{"state 2 0"});
+        QTRY_COMPARE(events(), QStringList{"state 2 0"});
         QVERIFY(!writes().contains("T1\r\n"));
     }
 
@@ -280,7 +224,7 @@ private slots:
         QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
         QVERIFY(!engine->sendString("RAW\r\n"));
         // T2 is never answered: it times out and is reported as failed.
-        QTRY_COMPARE(events, QStringList{"failed 51 3"});
+        QTRY_COMPARE(events(), QStringList{"failed 51 3"});
         QVERIFY(engine->sendString("RAW\r\n"));
         QTRY_VERIFY(writes().contains("RAW\r\n"));
         QCOMPARE(writes().count("RAW\r\n"), 1);
@@ -290,7 +234,7 @@ private slots:
     {
         QVERIFY(connectDevice());
         QVERIFY(engine->scheduleCommand(CommandRequest(0)));
-        QTRY_COMPARE(events, QStringList{"sendFailed 0 0"});
+        QTRY_COMPARE(events(), QStringList{"sendFailed 0 0"});
         QCOMPARE(engine->engineState(), int(DeviceEngine::Idle));
     }
 
@@ -301,7 +245,7 @@ private slots:
         QTRY_VERIFY(writes().contains("T2\r\n"));
         QPointer<ScriptedInterface> transport(iface);
         engine->requestDisconnect();
-        QTRY_COMPARE(events, QStringList({"aborted 51 0", "state 2 2"}));
+        QTRY_COMPARE(events(), QStringList({"aborted 51 0", "state 2 2"}));
         QCOMPARE(engine->deviceInfo().model, QString());
         // The connection's transport goes with it.
         QTRY_VERIFY(transport.isNull());
@@ -311,7 +255,7 @@ private slots:
     {
         QVERIFY(connectDevice());
         onThread(iface, [this] { iface->feed("12.5 g\r\nSK0\r\n"); });
-        QTRY_COMPARE(lines.all().mid(lines.all().size() - 2), QStringList({"12.5 g", "SK0"}));
+        QTRY_COMPARE(rig->lines().mid(rig->lines().size() - 2), QStringList({"12.5 g", "SK0"}));
     }
 
     void firmwareUploadEndsTheConnection()
@@ -329,7 +273,8 @@ private slots:
         QVERIFY(engine->scheduleFirmwareUpload(&image));
         QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
         // Every record answered "f1" but never "f3": the bounded wait fails it.
-        QTRY_COMPARE(events, QStringList({"upload 0", "state 2 2"}));
+        QTRY_COMPARE(events(),
+                     QStringList({"upload state 1", "upload state 2", "upload 0", "state 2 2"}));
         QCOMPARE(writes().count("Sfirmwupd\r\n"), 1);
         QCOMPARE(writes().size(), 1 + 1 + 3);
     }

@@ -15,7 +15,7 @@ CommandRequest GenericCommandCreator::simple(int code, const QString& line, cons
 
 Command* GenericCommandCreator::createEcho()
 {
-    return new CommandEchoSJ();
+    return new CommandEchoSJ(echoLimit, nullptr);
 }
 
 bool GenericCommandCreator::isEcho(Command* command)

@@ -21,9 +21,15 @@ public:
 
     // A request for a simple command.
     static CommandRequest simple(int code, const QString& line, const QString& reply = QString());
+    // Lines other than "MJ" the keep-alive echo lets pass before it fails
+    // (0: it fails on the first).
+    void setEchoLimit(int limit) { echoLimit = limit; }
 
     Common::Communication::Command* createEcho() override;
     bool isEcho(Common::Communication::Command* command) override;
     Common::Communication::Command* create(CommandRequest request) override;
     CommandRequest deviceInfoRequest() override;
+
+private:
+    int echoLimit = 0;
 };
