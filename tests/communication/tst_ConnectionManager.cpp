@@ -4,10 +4,10 @@
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
+#include "tests/support/RunningThread.h"
 #include "tests/support/RecordingCommandHandler.h"
 #include "tests/support/SimulatorPtyLink.h"
 
-#include <QThread>
 #include <QtTest>
 
 using namespace Common::Communication;
@@ -49,7 +49,7 @@ class TestConnectionManager : public QObject
 {
     Q_OBJECT
 
-    QThread thread;
+    RunningThread thread;
     TargetManager targets;
     DeviceEngine* engine = nullptr;
     ConnectionManager* manager = nullptr;
@@ -61,14 +61,6 @@ class TestConnectionManager : public QObject
     QString name(const QVariant& record) { return names.value(portOf(record), "?"); }
 
 private slots:
-    void initTestCase() { thread.start(); }
-
-    void cleanupTestCase()
-    {
-        thread.quit();
-        thread.wait();
-    }
-
     void init()
     {
         a = new PtyAnalyzer("A");

@@ -3,11 +3,11 @@
 #include "tests/support/DeviceEngineRig.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
+#include "tests/support/RunningThread.h"
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/ScriptedInterface.h"
 
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>
@@ -70,7 +70,7 @@ class TestDeviceEngine : public QObject
     static constexpr int ReplyTimeout = 80;
     static constexpr int EchoInterval = 150;
 
-    QThread thread;
+    RunningThread thread;
     DeviceEngineRig* rig = nullptr;
     DeviceEngine* engine = nullptr;
     ScriptedInterface* iface = nullptr;
@@ -100,14 +100,6 @@ class TestDeviceEngine : public QObject
     }
 
 private slots:
-    void initTestCase() { thread.start(); }
-
-    void cleanupTestCase()
-    {
-        thread.quit();
-        thread.wait();
-    }
-
     void init()
     {
         device.identifies = true;

@@ -5,13 +5,13 @@
 #include "tests/support/DeviceEngineRig.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
+#include "tests/support/RunningThread.h"
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/SimulatorBootloader.h"
 #include "tests/support/SimulatorMeasurementStream.h"
 #include "tests/support/SimulatorPtyLink.h"
 
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 using namespace Common::Communication;
@@ -22,7 +22,7 @@ class TestDeviceEngineOnSimulator : public QObject
 {
     Q_OBJECT
 
-    QThread thread;
+    RunningThread thread;
     DeviceEngineRig* rig = nullptr;
     DeviceEngine* engine = nullptr;
     AnalyzerSimulator* simulator = nullptr;
@@ -31,14 +31,6 @@ class TestDeviceEngineOnSimulator : public QObject
     CRS232* port() { return new CRS232(link->slavePath(), 9600, "pty"); }
 
 private slots:
-    void initTestCase() { thread.start(); }
-
-    void cleanupTestCase()
-    {
-        thread.quit();
-        thread.wait();
-    }
-
     void init()
     {
         simulator = new AnalyzerSimulator(this);
