@@ -9,9 +9,17 @@
 #include "drying/Item.h"
 #include "drying/ItemGrid.h"
 #include "ui/SettingWidget.h"
+#include "ui/WidgetWrapper.h"
 
 namespace Common {
 namespace RunContext {
+
+namespace {
+
+// Frame and inner margins of a line edit, with room to spare.
+constexpr int textPadding = 16;
+
+} // namespace
 
 PdfContextTranslator::PdfContextTranslator(ICheckedValuesHandler* checked, IRunContextHandler* context,
                                            const IPdfTranslatorInfo* info)
@@ -61,7 +69,15 @@ void PdfContextTranslator::build()
         Widgets::SettingWidget* value = editor(id);
         if (!value || !m_info->hasValueColumn(id))
             continue;
-        value->setValue(m_info->showAsText(id) ? QVariant(m_context->toString(id)) : m_context->toVariant(id));
+        if (!m_info->showAsText(id)) {
+            value->setValue(m_context->toVariant(id));
+            continue;
+        }
+        const QString text = m_context->toString(id);
+        value->setValue(text);
+        // Read-only values cannot be scrolled into view: show them whole.
+        if (QWidget* edit = value->wrapper()->widget())
+            edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(text) + textPadding);
     }
 
     for (int id : m_checked->checkedAll()) {

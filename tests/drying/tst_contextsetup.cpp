@@ -110,7 +110,9 @@ void TestContextSetup::rowsShowTheContext()
     QCOMPARE(lineEdit(translator.editor(SamplesCount))->text(), QStringLiteral("12"));
     QCOMPARE(lineEdit(translator.editor(InitialMass))->text(), QStringLiteral("10.125"));
     QCOMPARE(lineEdit(translator.editor(Formula))->text(), QStringLiteral("(mn/m0)"));
-    QCOMPARE(lineEdit(translator.editor(StartTime))->text(), QStringLiteral("08:00:00 05-03-2024"));
+    QLineEdit* start = lineEdit(translator.editor(StartTime));
+    QCOMPARE(start->text(), QStringLiteral("08:00:00 05-03-2024"));
+    QVERIFY(start->minimumWidth() > start->fontMetrics().horizontalAdvance(start->text())); // shown whole
     QVERIFY(translator.editor(Author)->isEnabled());
     QVERIFY(!translator.editor(Formula)->isEnabled());
 
