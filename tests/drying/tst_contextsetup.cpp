@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -53,6 +54,7 @@ private slots:
     void rowsShowTheContext();
     void confirmWritesEditsAndChecks();
     void closingWithoutConfirmChangesNothing();
+    void valueDialogEditsARow();
     void runSetupReportsConfirm();
     void itemCreatorColumns();
     void screenshot();
@@ -175,6 +177,27 @@ void TestContextSetup::closingWithoutConfirmChangesNothing()
     }
     QCOMPARE(m_context, before);
     QCOMPARE(m_checked, checkedBefore);
+}
+
+void TestContextSetup::valueDialogEditsARow()
+{
+    PdfContextTranslator translator(&m_checkedHandler, &m_handler, &m_info);
+    ContextSetup dialog;
+    dialog.setTranslator(&translator);
+    dialog.show();
+    Common::Widgets::SettingWidget* summary = translator.editor(Summary);
+    QVERIFY(summary->editButton()->isVisible());
+    QVERIFY(!translator.editor(Formula)->editButton()->isVisible());
+
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        modal->findChild<QTextEdit*>()->setPlainText(QStringLiteral("First line\n<i>second</i>"));
+        button(modal, "confirmButton")->click();
+    });
+    summary->editButton()->click();
+    QTest::mouseClick(button(&dialog, "buttonSave"), Qt::LeftButton);
+    QCOMPARE(m_context.summary, QStringLiteral("First line\n<i>second</i>"));
 }
 
 void TestContextSetup::runSetupReportsConfirm()
