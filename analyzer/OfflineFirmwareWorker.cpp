@@ -13,11 +13,11 @@ OfflineFirmwareWorker::OfflineFirmwareWorker(QObject *parent)
 
 OfflineFirmwareWorker::~OfflineFirmwareWorker()
 {
-    // The uploader's engine still points at the port: let it go first, then
-    // free the port for the next upload.
-    delete uploader;
+    // Free the port for the next upload; the uploader's engine has taken the
+    // port as its child and deletes it with itself.
     if (port)
         port->close();
+    delete uploader;
 }
 
 void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader *uploader)

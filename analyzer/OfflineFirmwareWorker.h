@@ -3,6 +3,7 @@
 #include "communication/ConnectionInfo.h"
 
 #include <QObject>
+#include <QPointer>
 
 class CRS232;
 
@@ -41,7 +42,7 @@ public slots:
 private:
     Common::Communication::ConnectionInfo connection;
     Common::Communication::IFirmwareUploader *uploader = nullptr;
-    CRS232 *port = nullptr;
+    QPointer<CRS232> port;
 };
 
 } // namespace Communication

@@ -2,7 +2,9 @@
 #include "analyzer/S19FirmwareFile.h"
 #include "communication/ConnectionInfo.h"
 
+#include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/S19Fixtures.h"
+#include "tests/support/SimulatorPtyLink.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +94,46 @@ private slots:
             QTRY_VERIFY(!uploader.isBusy());
         }
         QVERIFY(receiver.progress.isEmpty());
+    }
+
+    // The port is closed after each upload, so the same port serves the next
+    // one; with the hand-shake only when asked for, always at 115200 baud.
+    void twoUploadsInARowOnOnePort()
+    {
+        AnalyzerSimulator sim;
+        SimulatorPtyLink link(&sim);
+        QVERIFY(link.open());
+        QByteArrayList records;
+        QList<int> baudRates; // while each record arrives
+        sim.setCommand("Sfirmwupd", [&](const QByteArray &) { sim.reply("Mfirmwupd"); });
+        sim.setCommand("S1", [&](const QByteArray &data) {
+            records << "S1" + data;
+            baudRates << link.slaveBaudRate();
+            sim.reply("f1");
+        });
+        sim.setCommand("S9", [&](const QByteArray &) { sim.reply("f3"); });
+
+        S19FirmwareFile image;
+        Receiver receiver;
+        OfflineFirmwareUploader uploader;
+        uploader.setFirmwareFile(&image);
+
+        QVERIFY(uploader.upload(serialPort(link.slavePath(), 1200), false, path, &receiver));
+        QTRY_COMPARE(receiver.finishes, QList<int>{1});
+        QTRY_VERIFY(!uploader.isBusy());
+        QCOMPARE(records, S19Fixtures::records(5));
+        QVERIFY(!sim.receivedLines().contains("Sfirmwupd"));
+        QCOMPARE(receiver.progress.last(), 100);
+        QCOMPARE(baudRates, (QList<int>{115200, 115200, 115200, 115200, 115200}));
+
+        records.clear();
+        sim.clearReceived();
+        receiver.states.clear();
+        QVERIFY(uploader.upload(serialPort(link.slavePath(), 1200), true, path, &receiver));
+        QTRY_COMPARE(receiver.finishes, (QList<int>{1, 1}));
+        QCOMPARE(sim.receivedLines().first(), QByteArray("Sfirmwupd"));
+        QCOMPARE(receiver.states, (QList<int>{1, 2}));
+        QCOMPARE(records, S19Fixtures::records(5));
     }
 
 private:
