@@ -145,9 +145,13 @@ void CommnadEngine::onIfaceReadyRead()
     // Read until nothing is left: a backlog beyond one read would otherwise
     // wait for the device's next byte.
     QString chunk;
+    QString description;
     while (m_interface && m_interface->readText(chunk) > 0) {
-        if (m_logger)
-            m_logger->received(m_interface->description(), QDateTime::currentDateTime(), chunk);
+        if (m_logger) {
+            if (description.isNull())
+                description = m_interface->description();
+            m_logger->received(description, QDateTime::currentDateTime(), chunk);
+        }
         m_buffer += chunk;
         // A line end needs an LF, so a chunk without one finishes no line.
         if (chunk.contains(QLatin1Char('\n')))
