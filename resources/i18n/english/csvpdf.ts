@@ -43,4 +43,54 @@
             <translation>There was na error while parsing data file (line %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</translation>
         </message>
     </context>
+    <context>
+        <name>Common::PDF::ReportPreviewDialog</name>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Could not write the PDF file!</source>
+            <translation>Could not write the PDF file!</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>Fit width</translation>
+        </message>
+        <message>
+            <source>Next page</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>PDF files</source>
+            <translation>PDF files</translation>
+        </message>
+        <message>
+            <source>Previous page</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Print to PDF</source>
+            <translation>Print to PDF</translation>
+        </message>
+        <message>
+            <source>Report preview</source>
+            <translation>Report preview</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Zoom in</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Zoom out</translation>
+        </message>
+    </context>
+    <context>
+        <name>Common::PDF::ReportRenderer</name>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>Page %1 of %2</translation>
+        </message>
+    </context>
 </TS>

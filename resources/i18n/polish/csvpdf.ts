@@ -43,4 +43,54 @@
             <translation>Wystąpił błąd podczas odczytu pliku danych (wiersz %1):&lt;br&gt;&lt;tt&gt;%2&lt;/tt&gt;&lt;br&gt;%3</translation>
         </message>
     </context>
+    <context>
+        <name>Common::PDF::ReportPreviewDialog</name>
+        <message>
+            <source>Close</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>Could not write the PDF file!</source>
+            <translation>Nie można zapisać pliku PDF!</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>Dopasuj szerokość</translation>
+        </message>
+        <message>
+            <source>Next page</source>
+            <translation>Następna strona</translation>
+        </message>
+        <message>
+            <source>PDF files</source>
+            <translation>Pliki PDF</translation>
+        </message>
+        <message>
+            <source>Previous page</source>
+            <translation>Poprzednia strona</translation>
+        </message>
+        <message>
+            <source>Print to PDF</source>
+            <translation>Drukuj do PDF</translation>
+        </message>
+        <message>
+            <source>Report preview</source>
+            <translation>Podgląd raportu</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Powiększ</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Pomniejsz</translation>
+        </message>
+    </context>
+    <context>
+        <name>Common::PDF::ReportRenderer</name>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>Strona %1 z %2</translation>
+        </message>
+    </context>
 </TS>

@@ -1,0 +1,164 @@
+#include "drying/PDFSetupWidgetLess.h"
+#include "drying/ReportEngine.h"
+#include "drying/ReportTemplate.h"
+#include "resources/Resources.h"
+
+#include "tests/support/PdfFileReportPresenter.h"
+#include "tests/support/PdfText.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Common::PDF;
+
+namespace {
+
+const QString schema = QStringLiteral(":/schemas/reportSchemaDryer.lrxml");
+
+// A run table whose header user values name the fields, as the run model's do.
+void fillRun(QStandardItemModel &model, int rows)
+{
+    model.setColumnCount(3);
+    const char *fields[] = {"Time", "Humidity", "Mass"};
+    for (int c = 0; c < 3; ++c)
+        model.setHeaderData(c, Qt::Horizontal, fields[c], Qt::UserRole);
+    for (int r = 0; r < rows; ++r) {
+        model.appendRow({new QStandardItem(QStringLiteral("00:%1:%2").arg(r / 60, 2, 10, QChar('0')).arg(r % 60, 2, 10, QChar('0'))),
+                         new QStandardItem(QString::number(r * 0.25, 'f', 2)),
+                         new QStandardItem(QStringLiteral("R%1M").arg(r))});
+    }
+}
+
+QByteArray plotPicture()
+{
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setViewBox(QRect(0, 0, 400, 240));
+    QPainter painter(&generator);
+    painter.drawRect(0, 0, 399, 239);
+    painter.drawLine(10, 230, 390, 20);
+    painter.drawText(20, 30, "PLOTMARK");
+    painter.end();
+    return svg.data();
+}
+
+void columnTitles(PDFSetupWidgetLess &report)
+{
+    report.addVariable("HeaderTime", "Time [HH:mm:ss]");
+    report.addVariable("Mass", "Mass [g]");
+    report.addVariable("Humidity", "Dry mass [%]");
+}
+
+} // namespace
+
+class TestReportLayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initSorvanaResources();
+        QVERIFY(m_dir.isValid());
+    }
+
+    void templateLoadsAndBadOnesAreRefused()
+    {
+        ReportTemplate layout;
+        QVERIFY2(layout.load(schema), qPrintable(layout.errorString()));
+        QCOMPARE(layout.pageSize.id(), QPageSize::A4);
+        QVERIFY(!layout.body.isEmpty());
+
+        QVERIFY(!layout.load(m_dir.filePath("missing.lrxml")));
+        const QString broken = m_dir.filePath("broken.lrxml");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<report><body><marquee/></body></report>");
+        file.close();
+        QVERIFY(!layout.load(broken));
+        QVERIFY(layout.errorString().contains("marquee"));
+    }
+
+    // A template that does not load shows nothing and says so.
+    void missingTemplateIsReported()
+    {
+        PdfFileReportPresenter presenter(m_dir.filePath("none.pdf"));
+        PDFSetupWidgetLess report;
+        report.setSchema(m_dir.filePath("missing.lrxml"));
+        QVERIFY(!report.generatePdf());
+        QVERIFY(!report.errorString().isEmpty());
+        QCOMPARE(presenter.shown(), 0);
+    }
+
+    void longTableRepeatsItsHeaderOnEveryPage()
+    {
+        const QString pdf = m_dir.filePath("long.pdf");
+        PdfFileReportPresenter presenter(pdf);
+        QStandardItemModel run;
+        fillRun(run, 300);
+        const QByteArray picture = plotPicture();
+        PDFSetupWidgetLess report;
+        report.setSchema(schema);
+        columnTitles(report);
+        report.addValue("Title", "Title", "Run <b>42</b> & more");
+        report.addValue("Author", "Author", "Anna\nKowalska");
+        report.addModel("Data", "Data", &run);
+        report.addImage("Chart", "Plot", &picture);
+        // Readings that arrive while the preview is open stay out of it.
+        presenter.setWhileOpen([&run] { run.appendRow(new QStandardItem("LATE")); });
+        QVERIFY(report.generatePdf());
+        QVERIFY(presenter.printed());
+
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains("Run <b>42</b> & more"), qPrintable(text.left(400)));
+        QVERIFY(text.contains("Anna"));
+        QVERIFY(text.contains("Kowalska"));
+        QVERIFY(text.contains("R0M"));
+        QVERIFY(text.contains("R299M"));
+        QVERIFY(!text.contains("LATE"));
+        const int pages = text.count(QChar('\f'));
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        QCOMPARE(text.count("Dry mass [%]"), pages);
+        QVERIFY(text.contains(QString("Page %1 of %1").arg(pages)));
+    }
+
+    void leftOutSourcesPrintNothing()
+    {
+        const QString pdf = m_dir.filePath("bare.pdf");
+        PdfFileReportPresenter presenter(pdf);
+        PDFSetupWidgetLess report;
+        report.setSchema(schema);
+        columnTitles(report);
+        report.addValue("Product", "Product", "Oats");
+        report.addModel("Data", "Data", nullptr);
+        report.addImage("Chart", "Plot", nullptr);
+        QVERIFY(report.generatePdf());
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains("Oats"));
+        QVERIFY(!text.contains("Dry mass"));
+        QVERIFY(!text.contains("Plot"));
+        QCOMPARE(text.count(QChar('\f')), 1);
+    }
+
+    void unwritableFileIsAFailure()
+    {
+        ReportEngine engine;
+        QVERIFY(engine.loadFromFile(schema));
+        QSignalSpy printed(&engine, &ReportEngine::printedToPDF);
+        QVERIFY(!engine.printToPdf(m_dir.filePath("no/such/dir/report.pdf")));
+        QCOMPARE(printed.count(), 0);
+        QVERIFY(engine.printToPdf(m_dir.filePath("ok.pdf")));
+        QCOMPARE(printed.count(), 1);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestReportLayer)
+#include "tst_reportlayer.moc"
