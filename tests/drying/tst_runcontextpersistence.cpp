@@ -77,6 +77,9 @@ void TestRunContextPersistence::savedStateSurvivesARestart()
         run.load();
         run.context.author = typed;
         run.context.summary = QString();
+        run.context.title = QStringLiteral("  one, two  ");
+        run.context.header = QStringLiteral("@Invalid()");
+        run.context.footer = QStringLiteral("true");
         run.context.date = QDate(2001, 2, 3);
         run.context.samples = 12;
         run.checked = {Product, SamplesCount, EndTime};
@@ -86,7 +89,11 @@ void TestRunContextPersistence::savedStateSurvivesARestart()
     restarted.load();
     QCOMPARE(restarted.context.author, typed);
     QCOMPARE(restarted.context.summary, QString()); // an emptied text stays empty
-    QCOMPARE(restarted.context.title, QStringLiteral("Title"));
+    // Texts that look like lists, typed values or padding come back as typed.
+    QCOMPARE(restarted.context.title, QStringLiteral("  one, two  "));
+    QCOMPARE(restarted.context.header, QStringLiteral("@Invalid()"));
+    QCOMPARE(restarted.context.footer, QStringLiteral("true"));
+    QCOMPARE(restarted.context.product, QStringLiteral("Product"));
     QCOMPARE(restarted.context.date, QDate::currentDate()); // never stored
     QCOMPARE(restarted.context.samples, 0u);
     QCOMPARE(restarted.checked, QSet<int>({Product, SamplesCount, EndTime}));
