@@ -82,6 +82,14 @@ class TestDeviceEngine : public QObject
 
     void sync() { onThread(engine, [] {}); }
 
+    QTemporaryDir dir;
+    bool loadImage(S19FirmwareFile& image, int records)
+    {
+        const QString path = dir.filePath("fw.s19");
+        return S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(records), "\r\n"))
+            && image.load(path);
+    }
+
     ScriptedInterface* newTransport()
     {
         iface = new ScriptedInterface();
@@ -131,6 +139,7 @@ private slots:
         device.identifies = false;
         attachAndConnect();
         QTRY_COMPARE(events(), QStringList({"state 4 0", "state 2 1"}));
+        QCOMPARE(writes(), QByteArrayList({"SW9\r\n", "SW9\r\n", "SW9\r\n"}));
         QCOMPARE(engine->deviceInfo().model, QString());
     }
 
@@ -252,11 +261,8 @@ private slots:
 
     void firmwareUploadEndsTheConnection()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("fw.s19");
-        QVERIFY(S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(3), "\r\n")));
         S19FirmwareFile image;
-        QVERIFY(image.load(path));
+        QVERIFY(loadImage(image, 3));
         onThread(engine, [this] { engine->firmwareUploader().setFinishInterval(20); });
 
         QVERIFY(!engine->scheduleFirmwareUpload(&image)); // not connected
@@ -271,13 +277,22 @@ private slots:
         QCOMPARE(writes().size(), 1 + 1 + 3);
     }
 
+    // The hand-shake cannot be written, so the upload fails inside upload(),
+    // while the engine holds its operation lock: the end must still come.
+    void uploadFailingAtOnceStillEndsTheConnection()
+    {
+        S19FirmwareFile image;
+        QVERIFY(loadImage(image, 2));
+        QVERIFY(connectDevice());
+        onThread(iface, [this] { iface->setWriteFails(true); });
+        QVERIFY(engine->scheduleFirmwareUpload(&image));
+        QTRY_COMPARE(events(), QStringList({"upload 0", "state 2 2"}));
+    }
+
     void firmwareUploadWaitsForARunningEcho()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("fw.s19");
-        QVERIFY(S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(1), "\r\n")));
         S19FirmwareFile image;
-        QVERIFY(image.load(path));
+        QVERIFY(loadImage(image, 1));
 
         engine->setEchoEnabled(true);
         QVERIFY(connectDevice());
