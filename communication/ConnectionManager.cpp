@@ -61,6 +61,7 @@ int ConnectionManager::deviceType()
 void ConnectionManager::onActionScheduled()
 {
     QMutexLocker lock(&mutex);
+    actionStarted = action != NoAction;
     if (action == ConnectAction) {
         // The new connection follows when the device reports it has gone.
         if (connected && device)
@@ -120,6 +121,7 @@ void ConnectionManager::endActionLocked()
 {
     action = NoAction;
     actionPending = false;
+    actionStarted = false;
 }
 
 void ConnectionManager::onDeviceStateChange(int state, int reason)
@@ -129,6 +131,10 @@ void ConnectionManager::onDeviceStateChange(int state, int reason)
     switch (state) {
     case IDevice::Disconnected:
         emit disconnectedFrom(QVariant::fromValue(current), reason);
+        // A drop reported just after a request was made: onActionScheduled()
+        // still comes and finds nothing connected.
+        if (!actionStarted)
+            break;
         if (action == DisconnectAction) {
             detachDeviceLocked();
             endActionLocked();

@@ -70,6 +70,9 @@ private:
     bool actionPending = false;
     int connectionDeviceType = 0;
     int action = NoAction;
+    // The pending action has been taken up on the worker thread; until then a
+    // state change of the device is no answer to it.
+    bool actionStarted = false;
     ConnectionInfo pendingInfo;
     int pendingDeviceType = 0;
 };
