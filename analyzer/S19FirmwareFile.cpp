@@ -1,5 +1,6 @@
 #include "analyzer/S19FirmwareFile.h"
 
+#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -52,34 +53,33 @@ bool S19FirmwareFile::isValidRecord(const QByteArray& line)
     return quint8(~sum) == quint8(bytes.at(bytes.size() - 1));
 }
 
+bool S19FirmwareFile::fail(const QString& path, const QString& reason)
+{
+    error = reason;
+    qWarning().noquote() << "Firmware file" << path << "not loaded:" << reason;
+    return false;
+}
+
 bool S19FirmwareFile::load(const QString& path)
 {
     clear();
     error.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(path, file.errorString());
     QList<QByteArray> read;
     qint64 total = 0;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine();
-        if (!isValidRecord(line)) {
-            error = QStringLiteral("line %1 is not an S-record").arg(read.size() + 1);
-            return false;
-        }
+        if (!isValidRecord(line))
+            return fail(path, QStringLiteral("line %1 is not an S-record").arg(read.size() + 1));
         total += line.size();
         read.append(line);
     }
-    if (total != file.size()) {
-        error = QStringLiteral("file read incompletely");
-        return false;
-    }
-    if (read.isEmpty()) {
-        error = QStringLiteral("file is empty");
-        return false;
-    }
+    if (total != file.size())
+        return fail(path, QStringLiteral("file read incompletely"));
+    if (read.isEmpty())
+        return fail(path, QStringLiteral("file is empty"));
     lines = read;
     return true;
 }

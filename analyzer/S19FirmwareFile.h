@@ -17,5 +17,7 @@ public:
     static bool isValidRecord(const QByteArray& line);
 
 private:
+    bool fail(const QString& path, const QString& reason);
+
     QString error;
 };
