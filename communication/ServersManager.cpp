@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 namespace Common {
 namespace Communication {
@@ -26,6 +27,7 @@ ServersManager::~ServersManager()
 bool ServersManager::listen(int port, quint64 mac)
 {
     QMutexLocker lock(&m_mutex);
+    m_waiterThreads.insert(mac, QThread::currentThread());
     if (m_expected.contains(mac))
         return true;
     m_expected.insert(mac);
@@ -36,8 +38,11 @@ bool ServersManager::listen(int port, quint64 mac)
     auto *server = new QTcpServer;
     m_servers.append(server);
     connect(server, &QTcpServer::newConnection, this, &ServersManager::onNewConnection);
-    if (server->listen(QHostAddress::Any, quint16(port)))
+    if (server->listen(QHostAddress::Any, quint16(port))) {
+        // Accept on the manager's thread, not on the caller's.
+        server->moveToThread(thread());
         return true;
+    }
     // Keep nothing of a failed attempt: the MAC is not really awaited.
     m_servers.removeLast();
     delete server;
@@ -49,6 +54,7 @@ void ServersManager::stopListening(quint64 mac)
 {
     QMutexLocker lock(&m_mutex);
     m_expected.remove(mac);
+    m_waiterThreads.remove(mac);
     if (m_expected.isEmpty())
         releaseServers();
 }
@@ -96,6 +102,9 @@ void ServersManager::onNewConnection()
         socket->setParent(nullptr);
         const quint64 mac = macOf(*socket);
         if (mac != 0 && m_expected.remove(mac)) {
+            QThread *waiter = m_waiterThreads.take(mac);
+            if (waiter && waiter != socket->thread())
+                socket->moveToThread(waiter);
             m_waiting.append({mac, socket});
             emit newDeviceConnected(mac);
         } else {
@@ -111,7 +120,9 @@ void ServersManager::onNewConnection()
 void ServersManager::releaseServers()
 {
     for (QTcpServer *server : qAsConst(m_servers)) {
-        server->close();
+        // Only its own thread may close it; deleting it closes it as well.
+        if (server->thread() == QThread::currentThread())
+            server->close();
         server->deleteLater();
     }
     m_servers.clear();

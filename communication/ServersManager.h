@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -9,6 +10,7 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QThread;
 
 namespace Common {
 namespace Communication {
@@ -18,8 +20,10 @@ class IMacIpMapper;
 
 // Listening TCP servers shared by the server-mode transports: a device's
 // module connects to us, and the manager recognises it by its MAC.
-// Lives on the GUI thread; the transports call it from the communication
-// thread, so every operation takes the one mutex.
+// Lives on the GUI thread, and so do its servers and the sockets they
+// accept until a socket is handed to its transport's thread. The transports
+// call it from the communication thread, so every operation takes the one
+// mutex.
 class ServersManager : public QObject
 {
     Q_OBJECT
@@ -59,6 +63,9 @@ private:
     QMutex m_mutex;
     QList<QTcpServer *> m_servers;
     QSet<quint64> m_expected;
+    // The thread of the transport that waits for each MAC: its socket is
+    // handed over there.
+    QHash<quint64, QThread *> m_waiterThreads;
     QList<WaitingSocket> m_waiting;
     IMacIpMapper *m_mapper = nullptr;
     std::unique_ptr<IArpTable> m_arpTable;

@@ -10,6 +10,7 @@
 #include "communication/SystemArpTable.h"
 #include "search/MacIpMapper.h"
 #include "tests/support/AnalyzerSimulator.h"
+#include "tests/support/RunningThread.h"
 #include "tests/support/SimulatorTcpDevice.h"
 #include "tests/support/SimulatorTcpModule.h"
 
@@ -274,6 +275,45 @@ private slots:
         QCOMPARE(echo(secondEngine), 1);
         // Nobody is expected any more: the shared server is gone.
         QTRY_VERIFY(!accepting(bench.port));
+    }
+
+    void serverHandsTheSocketToTheCommunicationThread()
+    {
+        // The manager accepts on this (GUI) thread; the transport and its
+        // engine live on the communication thread.
+        const quint16 port = freePort();
+        MacIpMapper mapper;
+        mapper.insert(ipv4("127.0.0.2"), kMacA);
+        ServersManager manager;
+        manager.setMacIpMapper(&mapper);
+        RunningThread communication;
+        auto *engine = new CommnadEngine;
+        auto *transport = new CLANServerImproved(kLocal, port, kMacA);
+        transport->setServersManager(&manager);
+        engine->setInterface(transport);
+        engine->moveToThread(&communication);
+        QSignalSpy ready(engine, &CommnadEngine::interfaceReady);
+        QSignalSpy finished(engine, &CommnadEngine::commandFinished);
+        QMetaObject::invokeMethod(engine, [engine] { engine->openInterface(); });
+        QTRY_VERIFY(accepting(port));
+
+        AnalyzerSimulator sim;
+        SimulatorTcpDevice device(&sim);
+        device.setLocalAddress(QHostAddress("127.0.0.2"));
+        device.connectTo(kLocal, port);
+        QTRY_COMPARE(ready.count(), 1);
+        QMetaObject::invokeMethod(engine, [engine] {
+            engine->execute(new CommandEchoSJ, nullptr, 500);
+        });
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toInt(), 1);
+        QMetaObject::invokeMethod(engine, [engine] {
+            QTcpSocket *socket = engine->findChild<QTcpSocket *>();
+            QVERIFY(socket && socket->thread() == QThread::currentThread());
+            engine->closeInterface();
+            delete engine;
+        });
+        QTRY_VERIFY(!accepting(port));
     }
 
     void serverFallsBackToTheArpTable()
