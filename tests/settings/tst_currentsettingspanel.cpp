@@ -252,20 +252,28 @@ void TestCurrentSettingsPanel::screenshots()
     const QString dir = qEnvironmentVariable("SORVANA_SHOT_DIR");
     if (dir.isEmpty())
         QSKIP("SORVANA_SHOT_DIR not set");
-    for (bool readOnly : {false, true}) {
-        for (int p = DryingProfile::Standard; p <= DryingProfile::Spec; ++p) {
-            CurrentSettingsPanel panel;
-            if (readOnly)
-                panel.setReadOnly();
-            panel.applyProfileIndex();
-            panel.setSettings(makeSet(static_cast<DryingProfile::Type>(p)));
-            panel.resize(panel.sizeHint().expandedTo(panel.minimumSize()));
-            panel.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&panel));
-            panel.grab().save(QStringLiteral("%1/panel-%2%3.png")
-                                  .arg(dir, DryingProfile::name(p), readOnly ? "-readonly" : ""));
+    QTranslator polish;
+    QVERIFY(polish.load(":/i18n/polish.qm"));
+    for (bool inPolish : {false, true}) {
+        if (inPolish)
+            QCoreApplication::installTranslator(&polish);
+        for (bool readOnly : {false, true}) {
+            for (int p = DryingProfile::Standard; p <= DryingProfile::Spec; ++p) {
+                CurrentSettingsPanel panel;
+                if (readOnly)
+                    panel.setReadOnly();
+                panel.applyProfileIndex();
+                panel.setSettings(makeSet(static_cast<DryingProfile::Type>(p)));
+                panel.resize(panel.sizeHint().expandedTo(panel.minimumSize()));
+                panel.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&panel));
+                panel.grab().save(QStringLiteral("%1/panel-%2%3%4.png")
+                                      .arg(dir, DryingProfile::name(p), readOnly ? "-readonly" : "",
+                                           inPolish ? "-polish" : ""));
+            }
         }
     }
+    QCoreApplication::removeTranslator(&polish);
 }
 
 QTEST_MAIN(TestCurrentSettingsPanel)
