@@ -1,0 +1,95 @@
+#include "analyzer/SettingSetter.h"
+
+#include "analyzer/CommandCodes.h"
+#include "analyzer/NDryer.h"
+#include "analyzer/SettingsCodec.h"
+
+namespace KD {
+namespace Communication {
+
+namespace {
+const int operationWriteCurrent = 1;
+const int done = 0;
+} // namespace
+
+SettingSetter::SettingSetter(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+
+void SettingSetter::set(const DryingSettings &settings)
+{
+    m_settings = settings;
+    listen(true);
+    if (!send(Code::SetMainTemperature))
+        end(false);
+}
+
+void SettingSetter::abort()
+{
+    listen(false);
+}
+
+OperationError SettingSetter::errorInfo() const
+{
+    return OperationError(operationWriteCurrent, 0, m_current);
+}
+
+void SettingSetter::commandLoop(int result, int command)
+{
+    if (result != 1) {
+        end(false);
+        return;
+    }
+    // Slot moves (107, 108) share the set range but are not this operation's.
+    if (!Code::isSetInt(command) || command == Code::CopyCurrentToSlot
+        || command == Code::CopySlotToCurrent)
+        return;
+
+    const int next = nextCode(command);
+    if (next == done)
+        end(true);
+    else if (!send(next))
+        end(false);
+}
+
+int SettingSetter::nextCode(int code) const
+{
+    switch (code) {
+    case Code::SetDryingProfile:
+        switch (m_settings.dryingProfile()) {
+        case DryingProfile::Slow: return Code::SetSlowTime;
+        case DryingProfile::Step: return Code::SetStepTime1;
+        case DryingProfile::Fast: return Code::SetFastTime;
+        default: return done;
+        }
+    case Code::SetSlowTime:
+    case Code::SetStepTemperature2:
+    case Code::SetFastTemperature:
+        return done;
+    default:
+        return code + 1;
+    }
+}
+
+bool SettingSetter::send(int code)
+{
+    m_current = code;
+    return m_dryer->sendCommandInt(code, encodeSetting(m_settings, code));
+}
+
+void SettingSetter::end(bool success)
+{
+    listen(false);
+    emit finished(success);
+}
+
+void SettingSetter::listen(bool on)
+{
+    if (on)
+        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
+                this, SLOT(commandLoop(int,int)), Qt::UniqueConnection);
+    else
+        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
+                   this, SLOT(commandLoop(int,int)));
+}
+
+} // namespace Communication
+} // namespace KD

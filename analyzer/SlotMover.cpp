@@ -1,0 +1,74 @@
+#include "analyzer/SlotMover.h"
+
+#include "analyzer/CommandCodes.h"
+#include "analyzer/NDryer.h"
+
+namespace KD {
+namespace Communication {
+
+namespace {
+const int operationMoveToSlot = 5;
+const int operationMoveFromSlot = 6;
+} // namespace
+
+SlotMover::SlotMover(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+
+void SlotMover::moveToSlot(int slotIndex)
+{
+    move(true, slotIndex);
+}
+
+void SlotMover::moveFromSlot(int slotIndex)
+{
+    move(false, slotIndex);
+}
+
+void SlotMover::move(bool toSlot, int slotIndex)
+{
+    m_toSlot = toSlot;
+    listen(true);
+    if (!m_dryer->sendCommandInt(expectedCode(), slotIndex + 1))
+        fail();
+}
+
+void SlotMover::abort()
+{
+    listen(false);
+}
+
+int SlotMover::expectedCode() const
+{
+    return m_toSlot ? Code::CopyCurrentToSlot : Code::CopySlotToCurrent;
+}
+
+void SlotMover::commandCallback(int result, int command)
+{
+    if (result != 1) {
+        fail();
+        return;
+    }
+    if (command != expectedCode())
+        return;
+    listen(false);
+    emit finished(true);
+}
+
+void SlotMover::fail()
+{
+    m_error = OperationError(m_toSlot ? operationMoveToSlot : operationMoveFromSlot, 0, expectedCode());
+    listen(false);
+    emit finished(false);
+}
+
+void SlotMover::listen(bool on)
+{
+    if (on)
+        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
+                this, SLOT(commandCallback(int,int)), Qt::UniqueConnection);
+    else
+        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
+                   this, SLOT(commandCallback(int,int)));
+}
+
+} // namespace Communication
+} // namespace KD
