@@ -112,8 +112,10 @@ private slots:
     void cleanup()
     {
         QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int,int)));
-        dryer->engine()->requestDisconnect();
-        QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 2);
+        if (dryer->engine()->connectionState() != 2) {
+            dryer->engine()->requestDisconnect();
+            QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 2);
+        }
         QMetaObject::invokeMethod(dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
         dryer = nullptr;
         link.reset();
@@ -294,23 +296,25 @@ private slots:
         QCOMPARE(records.at(1).at(0).value<Measurement>().value, 4.95f);
         QCOMPARE(records.at(1).at(0).value<Measurement>().unit, QStringLiteral("g"));
 
-        QVERIFY(starter.stop());
-        QVERIFY(stops.wait());
-        QVERIFY(!device->isRunning());
-        QCOMPARE(received().mid(0, 1), QByteArrayList{"Sx6"});
-        QVERIFY(received().contains("Sx7"));
-
         // Once decided, the start is not blamed for a later failure.
         sim->setCommand("Sd0", [](const QByteArray &) {});
         QSignalSpy finished(dryer, SIGNAL(commandFinished(int,int,QVariant)));
         QVERIFY(dryer->loadMainTemperature());
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() && finished.last().at(0).toInt() == 3, 5000);
         QCOMPARE(errors.count(), 0);
+
+        QVERIFY(starter.stop());
+        QVERIFY(stops.wait());
+        QVERIFY(!device->isRunning());
+        QCOMPARE(received().mid(0, 1), QByteArrayList{"Sx6"});
+        QVERIFY(received().contains("Sx7"));
+
+        QCOMPARE(errors.count(), 0);
     }
 
     void startWithTooSmallMass()
     {
-        device->setInitialMass(0.02);
+        device->setInitialMass(0.01);
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
         QSignalSpy starts(dryer, SIGNAL(dryingStart(bool,int)));
@@ -361,13 +365,17 @@ private slots:
         });
         QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
         QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int,int)));
-        dryer->engine()->setEchoInterval(100);
-        dryer->engine()->setEchoEnabled(true);
+        auto engine = dryer->engine();
+        QMetaObject::invokeMethod(engine, [engine] {
+            engine->setEchoInterval(100);
+            engine->setEchoEnabled(true);
+        }, Qt::BlockingQueuedConnection);
         QTRY_VERIFY(records.count() >= 2);
         QCOMPARE(records.at(0).at(0).value<Measurement>().value, 1.234f);
         QVERIFY(received().count("SJ") >= 2);
         QCOMPARE(state.count(), 0);
-        dryer->engine()->setEchoEnabled(false);
+        QMetaObject::invokeMethod(engine, [engine] { engine->setEchoEnabled(false); },
+                                  Qt::BlockingQueuedConnection);
     }
 };
 
