@@ -6,9 +6,11 @@
 //
 // Lines typed on standard input are sent to the program as the device's own
 // lines (a measurement such as "12.345 g", "SK0"); "!drop" drops a TCP
-// connection, "!garbage" sends bytes without a line end.
+// connection, "!garbage" sends bytes without a line end, "!start" starts a
+// drying run as the analyzer's own keyboard does.
 
 #include "tests/support/AnalyzerSimulator.h"
+#include "tests/support/SimulatedDryer.h"
 #include "tests/support/SimulatorPtyLink.h"
 #include "tests/support/SimulatorTcpDevice.h"
 #include "tests/support/SimulatorTcpModule.h"
@@ -29,10 +31,10 @@ QTextStream &out()
     return stream;
 }
 
-void forwardStandardInput(AnalyzerSimulator &sim, QObject *parent)
+void forwardStandardInput(AnalyzerSimulator &sim, SimulatedDryer &dryer, QObject *parent)
 {
     auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, parent, [&sim, notifier] {
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [&sim, &dryer, notifier] {
         char line[1024];
         if (!std::fgets(line, sizeof line, stdin)) {
             notifier->setEnabled(false);
@@ -43,6 +45,8 @@ void forwardStandardInput(AnalyzerSimulator &sim, QObject *parent)
             sim.dropConnection();
         else if (text == "!garbage")
             sim.sendGarbage(200);
+        else if (text == "!start")
+            dryer.startFromKeyboard();
         else
             sim.reply(text);
     });
@@ -80,7 +84,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never reply."));
     const QCommandLineOption zeroByte(QStringLiteral("zero-byte"), QStringLiteral("A zero byte after each reply."));
     const QCommandLineOption wrongCase(QStringLiteral("wrong-case"), QStringLiteral("Replies in lower case."));
-    parser.addOptions({pty, listen, connectTo, host, delay, chunk, gap, emptyLines, silent, zeroByte, wrongCase});
+    const QCommandLineOption period(QStringLiteral("period"), QStringLiteral("Time between two readings of a run."),
+                                    QStringLiteral("MS"), QStringLiteral("1000"));
+    parser.addOptions({pty, listen, connectTo, host, delay, chunk, gap, emptyLines, silent, zeroByte, wrongCase,
+                       period});
     parser.process(app);
 
     AnalyzerSimulator sim;
@@ -91,6 +98,8 @@ int main(int argc, char *argv[])
     sim.setSilent(parser.isSet(silent));
     sim.setZeroByteAfterReply(parser.isSet(zeroByte));
     sim.setWrongCase(parser.isSet(wrongCase));
+    SimulatedDryer dryer(&sim);
+    dryer.setReadingPeriod(parser.value(period).toInt());
     QObject::connect(&sim, &AnalyzerSimulator::lineReceived, [](const QByteArray &line) {
         out() << "<< " << line << Qt::endl;
     });
@@ -117,6 +126,6 @@ int main(int argc, char *argv[])
     } else {
         parser.showHelp(2);
     }
-    forwardStandardInput(sim, &app);
+    forwardStandardInput(sim, dryer, &app);
     return app.exec();
 }
