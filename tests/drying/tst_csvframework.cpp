@@ -17,6 +17,7 @@
 #include "ui/WriteFileWrapper.h"
 
 #include "tests/support/FakeMessageBoxPresenter.h"
+#include "tests/support/FileContents.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -141,19 +142,6 @@ private:
     MetaDataPairs m_pairs;
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
 } // namespace
 
 class TestCsvFramework : public QObject
@@ -235,19 +223,19 @@ private slots:
         saver.setMetaData({{"Author", "A\\B\nC"}, {"Title", ""}});
         saver.setHeader({"Time", "Mass"});
         QVERIFY(saver.save());
-        QCOMPARE(readAll(path), QByteArray("Author;\tA\\\\B\\nC\nTitle;\t\n\n\n"
+        QCOMPARE(fileContents(path), QByteArray("Author;\tA\\\\B\\nC\nTitle;\t\n\n\n"
                                            "#Time;\tMass;\t\n00:00:00;\t10;\t\n00:00:05;\t9.5;\t\n"));
     }
 
     void saveWithoutMetadataOrHeader()
     {
         const QString path = m_dir.filePath("bare.csv");
-        writeAll(path, QByteArray(200, 'x')); // an older, longer file
+        QVERIFY(writeFileContents(path, QByteArray(200, 'x'))); // an older, longer file
         Rows rows(QList<QStringList>{{"1", "2"}});
         CSVSaver2 saver(std::make_shared<WriteFileWrapper>(), std::make_shared<FixedPath>(path));
         saver.setLineIterator(&rows);
         QVERIFY(saver.save());
-        QCOMPARE(readAll(path), QByteArray("1;\t2;\t\n"));
+        QCOMPARE(fileContents(path), QByteArray("1;\t2;\t\n"));
     }
 
     void saveFailures()
@@ -296,7 +284,7 @@ private slots:
         QByteArray text = "  Author ;\tA\\\\B\\nC\nTitle;\tT\n\n\n#Time;\tMass;\t\n1;\t2;\t\n\n3;\t4;\t\n";
         text.replace("\n", lineEnd);
         const QString path = m_dir.filePath("in.csv");
-        writeAll(path, text);
+        QVERIFY(writeFileContents(path, text));
         RowSink rows;
         CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
         QVERIFY(loader.load());
@@ -309,7 +297,7 @@ private slots:
     void headerFirstFileHasNoMetadata()
     {
         const QString path = m_dir.filePath("header.csv");
-        writeAll(path, "#Time;\tMass;\t\n1;\t2;\t\n");
+        QVERIFY(writeFileContents(path, "#Time;\tMass;\t\n1;\t2;\t\n"));
         RowSink rows;
         CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
         QVERIFY(loader.load());
@@ -320,7 +308,7 @@ private slots:
     void refusedRowGivesLineAndReason()
     {
         const QString path = m_dir.filePath("bad.csv");
-        writeAll(path, "Author;\tX\n\n#h;\t\n1;\t2;\t\nbad;\t3;\t\n4;\t5;\t\n");
+        QVERIFY(writeFileContents(path, "Author;\tX\n\n#h;\t\n1;\t2;\t\nbad;\t3;\t\n4;\t5;\t\n"));
         RowSink rows;
         CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
         QVERIFY(!loader.load());
@@ -351,7 +339,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, reason);
         const QString path = m_dir.filePath("rows.csv");
-        writeAll(path, text);
+        QVERIFY(writeFileContents(path, text));
         RowSink rows;
         CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
         QVERIFY(!loader.load());
@@ -365,7 +353,7 @@ private slots:
     void withoutMetadataEveryLineIsARow()
     {
         const QString path = m_dir.filePath("plain.csv");
-        writeAll(path, "1;\t2;\t\n");
+        QVERIFY(writeFileContents(path, "1;\t2;\t\n"));
         RowSink rows;
         CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, false);
         QVERIFY(loader.load());
@@ -392,7 +380,7 @@ private slots:
         MessageBoxContext context;
         CSVRWErrorHandler errors(context);
         const QString path = m_dir.filePath("driver.csv");
-        writeAll(path, "Author;\tA\n\n#h;\t\nbad;\t<b>x</b>;\t\n");
+        QVERIFY(writeFileContents(path, "Author;\tA\n\n#h;\t\nbad;\t<b>x</b>;\t\n"));
         RowSink rows;
         MetaSink meta;
         LoaderFor loaders(path);
@@ -404,7 +392,7 @@ private slots:
         QVERIFY(boxes.last().text.contains("(line 4)"));
         QVERIFY(boxes.last().text.contains("<tt>bad;\t&lt;b&gt;x&lt;/b&gt;;\t</tt>"));
 
-        writeAll(path, "Author;\tA\n\n#h;\t\n1;\t2;\t\n");
+        QVERIFY(writeFileContents(path, "Author;\tA\n\n#h;\t\n1;\t2;\t\n"));
         QVERIFY(csvLoadDriver(&loaders, &rows, &errors, &meta, "DryingResult").run());
         QCOMPARE(meta.received.size(), 1);
         QCOMPARE(meta.received.first().value("Author"), QString("A"));
@@ -429,7 +417,7 @@ private slots:
         writer.setSeparator("\t");
         QVERIFY(writer.writeRow({"a", "b"}));
         QVERIFY(writer.close());
-        QCOMPARE(readAll(path), QByteArray("a\tb\t\n"));
+        QCOMPARE(fileContents(path), QByteArray("a\tb\t\n"));
         QVERIFY(!CsvFileWriter().open(m_dir.filePath("no/dir.csv")));
     }
 

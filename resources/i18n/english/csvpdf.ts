@@ -93,4 +93,11 @@
             <translation>Page %1 of %2</translation>
         </message>
     </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>Could not parse mass: %1</source>
+            <translation>Could not parse mass: %1</translation>
+        </message>
+    </context>
 </TS>

@@ -93,4 +93,11 @@
             <translation>Strona %1 z %2</translation>
         </message>
     </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>Could not parse mass: %1</source>
+            <translation>Nie można odczytać masy: %1</translation>
+        </message>
+    </context>
 </TS>

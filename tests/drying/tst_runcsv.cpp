@@ -1,0 +1,207 @@
+#include "tests/support/DryingRunFixture.h"
+#include "tests/support/FakeFileDialogPresenter.h"
+#include "tests/support/FakeMessageBoxPresenter.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/ScopedTestSettings.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using KD::Drying::UserData;
+
+namespace {
+
+const QDateTime start(QDate(2026, 12, 7), QTime(8, 0, 0));
+
+UserData someUserData()
+{
+    UserData data;
+    data.author = "A\\B";
+    data.product = "Oats;\tbag";
+    data.title = "Line1\nLine2";
+    data.introduction = "Tab\there";
+    data.summary = "CR\rx";
+    data.header = "H";
+    data.date = QDate(2026, 12, 7);
+    data.time = QTime(9, 30, 15);
+    return data;
+}
+
+// The run file of someUserData() and a formula-2 run, written by hand.
+const QByteArray golden = "Author;\tA\\\\B\n"
+                          "Product;\tOats;\\tbag\n"
+                          "Title;\tLine1\\nLine2\n"
+                          "Introduction;\tTab\\there\n"
+                          "Summary;\tCR\\rx\n"
+                          "Header;\tH\n"
+                          "Footer;\t\n"
+                          "Time;\t09:30:15\n"
+                          "Date;\t07-12-2026\n"
+                          "SamplesCount;\t3\n"
+                          "Formula;\t(mn/m0)\n"
+                          "StartTime;\t08:00:00 07-12-2026\n"
+                          "EndTime;\t08:00:10 07-12-2026\n"
+                          "\n\n"
+                          "#Time [HH:mm:ss];\tMass [g];\tValue [%];\t\n"
+                          "00:00:00;\t10;\t100;\t\n"
+                          "00:00:05;\t9.5;\t95;\t\n"
+                          "00:00:10;\t9.25;\t92.5;\t\n";
+
+} // namespace
+
+class TestRunCsv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_f.reset(new DryingRunFixture);
+        m_f->context.setUserData(someUserData());
+        m_boxes.clear();
+    }
+
+    void goldenRoundTrip()
+    {
+        DryingRunFixture &f = *m_f;
+        f.run.setCalcFormula(2);
+        f.info.setStartTime(start);
+        f.addRecords({{0, 10.0}, {5000, 9.5}, {10000, 9.25}});
+        const QString path = m_dir.filePath("run.csv");
+        m_dialogs.queueAnswer(path);
+        QVERIFY(f.exporter.save());
+        QCOMPARE(fileContents(path), golden);
+
+        // Another run and context in between: the file brings everything back.
+        f.run.clear();
+        f.run.setCalcFormula(0);
+        f.context.setUserData(UserData());
+        f.info.setStartTime(start.addDays(-3));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(f.importer.load());
+        QCOMPARE(f.formula.formula, 2);
+        QCOMPARE(f.run.samplesCount(), 3);
+        QCOMPARE(f.run.timeAt(1), 5000);
+        QCOMPARE(f.run.timeAt(2), 10000);
+        QCOMPARE(f.run.massAt(2), 9.25);
+        QCOMPARE(f.run.humidityAt(2), 92.5);
+        QVERIFY(f.context.userData() == someUserData());
+        QCOMPARE(f.info.info().start, start);
+        QCOMPARE(f.info.info().end, start.addSecs(10));
+        QVERIFY(f.plot.replots > 0);
+        QVERIFY(m_boxes.shown().isEmpty());
+    }
+
+    void crLfFileLoadsAlike()
+    {
+        QByteArray text = golden;
+        text.replace("\n", "\r\n");
+        const QString path = m_dir.filePath("crlf.csv");
+        QVERIFY(writeFileContents(path, text));
+        m_f->context.setUserData(UserData());
+        m_dialogs.queueAnswer(path);
+        QVERIFY(m_f->importer.load());
+        QCOMPARE(m_f->run.samplesCount(), 3);
+        QVERIFY(m_f->context.userData() == someUserData());
+    }
+
+    void runsPastTwentyFourHoursLoadBack()
+    {
+        DryingRunFixture &f = *m_f;
+        f.addRecords({{0, 10.0}, {90000000, 9.0}, {360000000, 8.5}});
+        const QString path = m_dir.filePath("long.csv");
+        m_dialogs.queueAnswer(path);
+        QVERIFY(f.exporter.save());
+        const QByteArray text = fileContents(path);
+        QVERIFY(text.contains("\n25:00:00;\t9;\t"));
+        QVERIFY(text.contains("\n100:00:00;\t8.5;\t"));
+        f.run.clear();
+        m_dialogs.queueAnswer(path);
+        QVERIFY(f.importer.load());
+        QCOMPARE(f.run.samplesCount(), 3);
+        QCOMPARE(f.run.timeAt(2), 360000000);
+    }
+
+    // A refused line keeps what was read before it and applies no metadata.
+    void refusedLineStopsTheLoad()
+    {
+        DryingRunFixture &f = *m_f;
+        const QString path = m_dir.filePath("comma.csv");
+        QVERIFY(writeFileContents(path, "Author;\tSomeone else\n\n\n#Time;\t\n00:00:00;\t10;\t\n00:00:05;\t9,5;\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(!f.importer.load());
+        QCOMPARE(f.run.samplesCount(), 1);
+        QVERIFY(f.context.userData() == someUserData());
+        QVERIFY(!f.info.info().start.isValid());
+        QCOMPARE(f.plot.replots, 1);
+        QCOMPARE(m_boxes.shown().size(), 1);
+        QVERIFY(m_boxes.last().text.contains("(line 6)"));
+        QVERIFY(m_boxes.last().text.contains("Could not parse mass: 9,5"));
+    }
+
+    void timeGoingBackIsRefused()
+    {
+        const QString path = m_dir.filePath("back.csv");
+        QVERIFY(writeFileContents(path, "#h;\t\n00:00:05;\t10;\t\n00:00:04;\t9;\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(!m_f->importer.load());
+        QVERIFY(m_boxes.last().text.contains("previous = 00:00:05,<br>current = 00:00:04"));
+    }
+
+    void missingFormulaMeansFormulaZero()
+    {
+        m_f->run.setCalcFormula(2);
+        const QString path = m_dir.filePath("noformula.csv");
+        QVERIFY(writeFileContents(path, "Author;\tX\n\n\n#h;\t\n00:00:00;\t10;\t\n00:00:05;\t9;\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(m_f->importer.load());
+        QCOMPARE(m_f->formula.formula, 0);
+        QCOMPARE(m_f->run.humidityAt(1), 10.0);
+        QCOMPARE(m_f->context.userData().author, QString("X"));
+        QVERIFY(m_f->context.userData().title.isEmpty());
+    }
+
+    // Without metadata the user's context and formula stay as they were.
+    void headerOnlyFileKeepsTheContext()
+    {
+        const QString path = m_dir.filePath("header.csv");
+        QVERIFY(writeFileContents(path, "#Time [HH:mm:ss];\tMass [g];\tValue [%];\t\n00:00:03;\t10;\t0;\t\n00:00:08;\t9;\t10;\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(m_f->importer.load());
+        QCOMPARE(m_f->formula.formula, -1);
+        QVERIFY(m_f->context.userData() == someUserData());
+        QCOMPARE(m_f->run.timeAt(0), 0);
+        QCOMPARE(m_f->run.timeAt(1), 8000); // the first record starts the run, later ones keep their times
+    }
+
+    void fileOfRowsAloneIsRefusedAndWipesNothing()
+    {
+        const QString path = m_dir.filePath("rows.csv");
+        QVERIFY(writeFileContents(path, "00:00:00;\t10;\t0;\t\n00:00:05;\t9;\t10;\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(!m_f->importer.load());
+        QCOMPARE(m_f->run.samplesCount(), 0);
+        QVERIFY(m_f->context.userData() == someUserData());
+        QVERIFY(m_boxes.last().text.contains("neither run context lines nor a header line"));
+    }
+
+    void cancelledDialogsDoNothing()
+    {
+        m_f->addRecords({{0, 10.0}});
+        QVERIFY(!m_f->exporter.save());
+        QVERIFY(!m_f->importer.load());
+        QVERIFY(m_boxes.shown().isEmpty());
+        QVERIFY(m_dialogs.last().nameFilters.first().contains("*.csv"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    ScopedTestSettings m_settings;
+    FakeFileDialogPresenter m_dialogs;
+    FakeMessageBoxPresenter m_boxes;
+    QScopedPointer<DryingRunFixture> m_f;
+};
+
+QTEST_MAIN(TestRunCsv)
+#include "tst_runcsv.moc"
