@@ -25,8 +25,8 @@ CInterface *CRS232::clone(QObject *parent)
 
 bool CRS232::open()
 {
-    resetDecoder();
-    const bool opened = m_port.open(QIODevice::ReadWrite);
+    // A second open of an open port would fail and report it disconnected.
+    const bool opened = m_port.isOpen() || (resetDecoder(), m_port.open(QIODevice::ReadWrite));
     reportState(opened ? Connected : Disconnected);
     return opened;
 }

@@ -26,6 +26,8 @@ CommnadEngine::~CommnadEngine()
 
 void CommnadEngine::setInterface(CInterface *interface)
 {
+    if (interface == m_interface)
+        return; // releasing it would delete the one being set
     if (m_interface) {
         m_interface->disconnect(this);
         m_interface->deleteLater();

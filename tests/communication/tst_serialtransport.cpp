@@ -81,6 +81,8 @@ private slots:
         QVERIFY(bench.engine.openInterface());
         QCOMPARE(opened.takeFirst().at(0).toInt(), 1);
         QCOMPARE(bench.link.slaveBaudRate(), 9600);
+        QVERIFY(bench.port->open());
+        QCOMPARE(opened.takeFirst().at(0).toInt(), 1);
         QVERIFY(bench.port->close());
         QCOMPARE(opened.takeFirst().at(0).toInt(), 2);
     }
