@@ -94,6 +94,36 @@
         </message>
     </context>
     <context>
+        <name>KD::Drying::TdPdfGenerator</name>
+        <message>
+            <source>Could not load the report template!</source>
+            <translation>Could not load the report template!</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::PdfTrProvider</name>
+        <message>
+            <source>Details</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>Dry mass</source>
+            <translation>Dry mass</translation>
+        </message>
+        <message>
+            <source>Humidity</source>
+            <translation>Humidity</translation>
+        </message>
+        <message>
+            <source>Mass</source>
+            <translation>Mass</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>Could not parse mass: %1</source>

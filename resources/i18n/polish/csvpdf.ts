@@ -94,6 +94,36 @@
         </message>
     </context>
     <context>
+        <name>KD::Drying::TdPdfGenerator</name>
+        <message>
+            <source>Could not load the report template!</source>
+            <translation>Nie można wczytać szablonu raportu!</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::PdfTrProvider</name>
+        <message>
+            <source>Details</source>
+            <translation>Szczegóły</translation>
+        </message>
+        <message>
+            <source>Dry mass</source>
+            <translation>Sucha masa</translation>
+        </message>
+        <message>
+            <source>Humidity</source>
+            <translation>Wilgotność</translation>
+        </message>
+        <message>
+            <source>Mass</source>
+            <translation>Masa</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Czas</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>Could not parse mass: %1</source>
