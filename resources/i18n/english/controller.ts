@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>KD::Communication::ErrorToStr</name>
+        <message>
+            <source>An error ocurred!</source>
+            <translation>An error ocurred!</translation>
+        </message>
+        <message>
+            <source>Command description: </source>
+            <translation>Command description: </translation>
+        </message>
+        <message>
+            <source>Drying process start</source>
+            <translation>Drying process start</translation>
+        </message>
+        <message>
+            <source>Drying process stop</source>
+            <translation>Drying process stop</translation>
+        </message>
+        <message>
+            <source>Failed command: </source>
+            <translation>Failed command: </translation>
+        </message>
+        <message>
+            <source>Mass is too small. Cannot start drying.</source>
+            <translation>Mass is too small. Cannot start drying.</translation>
+        </message>
+        <message>
+            <source>Moving settings from slot</source>
+            <translation>Moving settings from slot</translation>
+        </message>
+        <message>
+            <source>Moving settings to slot</source>
+            <translation>Moving settings to slot</translation>
+        </message>
+        <message>
+            <source>Operation</source>
+            <translation>Operation</translation>
+        </message>
+        <message>
+            <source>Reading current settings</source>
+            <translation>Reading current settings</translation>
+        </message>
+        <message>
+            <source>Reading from slot</source>
+            <translation>Reading from slot</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Reason:</translation>
+        </message>
+        <message>
+            <source>Step:</source>
+            <translation>Step:</translation>
+        </message>
+        <message>
+            <source>Writing current settings</source>
+            <translation>Writing current settings</translation>
+        </message>
+        <message>
+            <source>Writing to slot</source>
+            <translation>Writing to slot</translation>
+        </message>
+    </context>
+    <context>
         <name>KD::DryingMessagesHandler</name>
         <message>
             <source>Currently run operation was aborted!</source>
@@ -26,6 +89,13 @@
         <message>
             <source>Drying process was not started - mass is too small.</source>
             <translation>Drying process was not started - mass is too small.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::HLDryerController</name>
+        <message>
+            <source> (external start)</source>
+            <translation> (external start)</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
     <context>
+        <name>KD::Communication::ErrorToStr</name>
+        <message>
+            <source>An error ocurred!</source>
+            <translation>Wystąpił błąd!</translation>
+        </message>
+        <message>
+            <source>Command description: </source>
+            <translation>Opis polecenia: </translation>
+        </message>
+        <message>
+            <source>Drying process start</source>
+            <translation>Rozpoczęcie procesu suszenia</translation>
+        </message>
+        <message>
+            <source>Drying process stop</source>
+            <translation>Zatrzymanie procesu suszenia</translation>
+        </message>
+        <message>
+            <source>Failed command: </source>
+            <translation>Nieudane polecenie: </translation>
+        </message>
+        <message>
+            <source>Mass is too small. Cannot start drying.</source>
+            <translation>Masa jest zbyt mała. Nie można rozpocząć suszenia.</translation>
+        </message>
+        <message>
+            <source>Moving settings from slot</source>
+            <translation>Przenoszenie ustawień z komórki pamięci</translation>
+        </message>
+        <message>
+            <source>Moving settings to slot</source>
+            <translation>Przenoszenie ustawień do komórki pamięci</translation>
+        </message>
+        <message>
+            <source>Operation</source>
+            <translation>Operacja</translation>
+        </message>
+        <message>
+            <source>Reading current settings</source>
+            <translation>Odczyt bieżących ustawień</translation>
+        </message>
+        <message>
+            <source>Reading from slot</source>
+            <translation>Odczyt z komórki pamięci</translation>
+        </message>
+        <message>
+            <source>Reason:</source>
+            <translation>Przyczyna:</translation>
+        </message>
+        <message>
+            <source>Step:</source>
+            <translation>Krok:</translation>
+        </message>
+        <message>
+            <source>Writing current settings</source>
+            <translation>Zapis bieżących ustawień</translation>
+        </message>
+        <message>
+            <source>Writing to slot</source>
+            <translation>Zapis do komórki pamięci</translation>
+        </message>
+    </context>
+    <context>
         <name>KD::DryingMessagesHandler</name>
         <message>
             <source>Currently run operation was aborted!</source>
@@ -26,6 +89,13 @@
         <message>
             <source>Drying process was not started - mass is too small.</source>
             <translation>Proces suszenia nie został rozpoczęty - masa jest zbyt mała.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KD::HLDryerController</name>
+        <message>
+            <source> (external start)</source>
+            <translation> (start z urządzenia)</translation>
         </message>
     </context>
     <context>
