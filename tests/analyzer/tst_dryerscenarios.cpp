@@ -11,6 +11,7 @@
 #include "communication/CRS232.h"
 #include "communication/CommnadEngine.h"
 #include "tests/support/AnalyzerSimulator.h"
+#include "tests/support/DryingSettingsFixtures.h"
 #include "tests/support/SimulatedDryer.h"
 #include "tests/support/SimulatorPtyLink.h"
 
@@ -23,38 +24,6 @@ using Sim = SimulatedDryer;
 
 namespace {
 const int replyTimeoutMs = 250;
-
-DryingSettings fastSettings()
-{
-    DryingSettings s;
-    s.setMainTemperature(160);
-    s.setWorkMode(WorkMode::Short);
-    s.setCalcFormula(CalcFormula::M0MinusMnOverMn);
-    s.setSamplesQuantity(3);
-    s.setSamplingTime(10);
-    s.setDryingTime(QTime(0, 20, 0));
-    s.setDryingProfile(DryingProfile::Fast);
-    s.setFastTime(QTime(0, 2, 30));
-    s.setFastTemperature(180);
-    return s;
-}
-
-DryingSettings stepSettings()
-{
-    DryingSettings s;
-    s.setMainTemperature(110);
-    s.setWorkMode(WorkMode::Time);
-    s.setCalcFormula(CalcFormula::MnOverM0);
-    s.setSamplesQuantity(5);
-    s.setSamplingTime(2);
-    s.setDryingTime(QTime(1, 0, 0));
-    s.setDryingProfile(DryingProfile::Step);
-    s.setStepTime1(QTime(0, 5, 0));
-    s.setStepTime2(QTime(0, 6, 0));
-    s.setStepTemperature1(90);
-    s.setStepTemperature2(120);
-    return s;
-}
 } // namespace
 
 class TestDryerScenarios : public QObject
