@@ -51,10 +51,14 @@ QString unescapeValue(const QString &text)
 void writeRow(QTextStream &stream, const QStringList &fields, const QString &separator,
               const QString &prefix)
 {
-    stream << prefix;
+    // One write per line: the stream's per-call cost would dominate otherwise.
+    QString line;
+    line.reserve(prefix.size() + 16 * fields.size() + 1);
+    line += prefix;
     for (const QString &field : fields)
-        stream << field << separator;
-    stream << lineEnd;
+        line.append(field).append(separator);
+    line += lineEnd;
+    stream << line;
 }
 
 QStringList splitRow(const QString &line)
@@ -64,35 +68,44 @@ QStringList splitRow(const QString &line)
     return line.split(fieldSeparator, Qt::KeepEmptyParts);
 }
 
+// Written and read once per record of a run: kept free of allocations
+// beyond the result.
 QString formatRunTime(qint64 ms)
 {
-    const qint64 seconds = ms / 1000;
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const qint64 seconds = qMax<qint64>(0, ms) / 1000;
+    QString hours = QString::number(seconds / 3600);
+    if (hours.size() < 2)
+        hours.prepend(QLatin1Char('0'));
+    const int minutes = int(seconds / 60 % 60);
+    const int secs = int(seconds % 60);
+    const QChar tail[] = {QLatin1Char(':'), QLatin1Char(char('0' + minutes / 10)), QLatin1Char(char('0' + minutes % 10)),
+                          QLatin1Char(':'), QLatin1Char(char('0' + secs / 10)),    QLatin1Char(char('0' + secs % 10))};
+    return hours.append(tail, 6);
 }
 
 bool parseRunTime(const QString &text, int *ms)
 {
-    const QStringList parts = text.split(QLatin1Char(':'));
-    if (parts.size() != 3 || parts[0].size() < 2 || parts[1].size() != 2 || parts[2].size() != 2)
+    const int size = text.size();
+    const int hourDigits = size - 6;
+    if (hourDigits < 2 || text.at(hourDigits) != QLatin1Char(':') || text.at(hourDigits + 3) != QLatin1Char(':'))
         return false;
-    qint64 values[3];
-    for (int i = 0; i < 3; ++i) {
-        for (const QChar c : parts[i]) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        }
-        bool ok = false;
-        values[i] = parts[i].toLongLong(&ok);
-        if (!ok)
+    auto digit = [&text](int at) { return text.at(at).unicode() - '0'; };
+    for (int i = 0; i < size; ++i) {
+        if (i != hourDigits && i != hourDigits + 3 && (digit(i) < 0 || digit(i) > 9))
             return false;
     }
-    if (values[1] > 59 || values[2] > 59)
+    qint64 hours = 0;
+    for (int i = 0; i < hourDigits; ++i) {
+        hours = hours * 10 + digit(i);
+        if (hours > std::numeric_limits<int>::max() / 3600000)
+            return false;
+    }
+    const int minutes = digit(hourDigits + 1) * 10 + digit(hourDigits + 2);
+    const int seconds = digit(hourDigits + 4) * 10 + digit(hourDigits + 5);
+    if (minutes > 59 || seconds > 59)
         return false;
-    const qint64 total = ((values[0] * 60 + values[1]) * 60 + values[2]) * 1000;
-    if (values[0] > std::numeric_limits<int>::max() / 3600000 || total > std::numeric_limits<int>::max())
+    const qint64 total = ((hours * 60 + minutes) * 60 + seconds) * 1000;
+    if (total > std::numeric_limits<int>::max())
         return false;
     *ms = int(total);
     return true;

@@ -1,0 +1,192 @@
+// Saving and loading a drying run of many records as its CSV file, against
+// writing and reading the same bytes with plain file I/O.
+//
+//   bench_run_csv [RECORDS]      (default 100000)
+//
+// "Plain text" writes the file's lines, already made, through a UTF-8 text
+// stream and reads them back line by line, split at the separator: the least
+// any line-based CSV code does. "Raw" is one block write and read.
+// Memory is the growth of the peak resident size during each step (Linux),
+// with freed memory handed back to the system before each step.
+
+#include "drying/CSVLoader.h"
+#include "drying/CSVSaver2.h"
+#include "drying/ILoaderCreator.h"
+#include "drying/ISaverCreator.h"
+#include "tests/support/DryingRunFixture.h"
+#include "ui/IFilePathGetter.h"
+#include "ui/ReadFileWrapper.h"
+#include "ui/WriteFileWrapper.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <QTextStream>
+
+#include <cstdio>
+#include <malloc.h>
+
+namespace {
+
+qint64 statusKb(const char *key)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+// Lets the peak (VmHWM) start again from the current size.
+void resetPeak()
+{
+    malloc_trim(0);
+    QFile refs("/proc/self/clear_refs");
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+struct Step
+{
+    double ms;
+    qint64 peakGrowthKb;
+};
+
+template <typename F>
+Step measure(F action)
+{
+    resetPeak();
+    const qint64 before = statusKb("VmRSS:");
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    return {ms, statusKb("VmHWM:") - before};
+}
+
+// The file dialog is left out: its cost is the widget's, not the file's.
+struct FixedPath : Common::IFilePathGetter
+{
+    explicit FixedPath(const QString &path) : path(path) {}
+    QString getPath() override { return path; }
+    QString path;
+};
+
+struct Files : Common::CSV::ISaverCreator, Common::CSV::ILoaderCreator
+{
+    explicit Files(const QString &path) : path(path) {}
+    std::shared_ptr<Common::CSV::CSVSaver2> create(const QString &) override
+    {
+        return std::make_shared<Common::CSV::CSVSaver2>(std::make_shared<Common::WriteFileWrapper>(),
+                                                        std::make_shared<FixedPath>(path));
+    }
+    std::shared_ptr<Common::CSV::CSVLoader> create(Common::CSV::ICSVLineHandler *handler, const QString &,
+                                                   bool meta) override
+    {
+        return std::make_shared<Common::CSV::CSVLoader>(std::make_shared<Common::ReadFileWrapper>(),
+                                                        std::make_shared<FixedPath>(path), handler, meta);
+    }
+    QString path;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.csv");
+    Files files(path);
+
+    Step save, load, model, rawWrite, rawRead, textWrite, textRead;
+    QByteArray bytes;
+    {
+        DryingRunFixture f;
+        for (int i = 0; i < records; ++i)
+            f.receiver.receive(i * 1000, 50.0 - i * 0.0001);
+        KD::Drying::TdCsvExporter exporter(f.deps.saverErrorHandler(), &files, &f.run, &f.contextGetter);
+        bool ok = false;
+        save = measure([&] { ok = exporter.save(); });
+        if (!ok) {
+            std::fprintf(stderr, "save failed\n");
+            return 1;
+        }
+    }
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        bytes = file.readAll();
+    }
+    const QString plainPath = dir.filePath("plain.csv");
+    rawWrite = measure([&] {
+        QFile out(plainPath);
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        out.write(bytes);
+    });
+    rawRead = measure([&] {
+        QFile in(plainPath);
+        in.open(QIODevice::ReadOnly);
+        volatile int size = in.readAll().size();
+        (void)size;
+    });
+    {
+        const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+        textWrite = measure([&] {
+            QFile out(plainPath);
+            out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+            QTextStream stream(&out);
+            stream.setCodec("UTF-8");
+            for (const QString &line : lines)
+                stream << line << '\n';
+        });
+    }
+    textRead = measure([&] {
+        QFile in(plainPath);
+        in.open(QIODevice::ReadOnly | QIODevice::Text);
+        QTextStream stream(&in);
+        stream.setCodec("UTF-8");
+        volatile int fields = 0;
+        while (!stream.atEnd())
+            fields = fields + stream.readLine().split(QStringLiteral(";\t")).size();
+    });
+    {
+        DryingRunFixture f;
+        KD::Drying::TdCsvImporter importer(&files, f.deps.loaderErrorHandler(), &f.receiver, &f.contextSetter);
+        bool ok = false;
+        load = measure([&] { ok = importer.load(); });
+        if (!ok || f.run.samplesCount() != records) {
+            std::fprintf(stderr, "load failed\n");
+            return 1;
+        }
+    }
+    {
+        // What the loaded run itself takes: the same records appended from memory.
+        DryingRunFixture f;
+        model = measure([&] {
+            for (int i = 0; i < records; ++i)
+                f.receiver.receive(i * 1000, 50.0 - i * 0.0001);
+        });
+    }
+
+    const double sizeKb = bytes.size() / 1024.0;
+    std::printf("%d records, file %.0f KiB\n", records, sizeKb);
+    std::printf("save         %7.1f ms  peak growth %6lld KiB (%.2fx the file)\n", save.ms, save.peakGrowthKb,
+                save.peakGrowthKb / sizeKb);
+    std::printf("  plain text %7.1f ms  save is %.2fx\n", textWrite.ms, save.ms / textWrite.ms);
+    std::printf("  raw write  %7.1f ms\n", rawWrite.ms);
+    std::printf("load         %7.1f ms  peak growth %6lld KiB\n", load.ms, load.peakGrowthKb);
+    std::printf("  of which the run model (appended from memory) %.1f ms, %lld KiB\n", model.ms, model.peakGrowthKb);
+    std::printf("  beyond the run model: %.1f ms, %lld KiB (%.2fx the file)\n", load.ms - model.ms,
+                load.peakGrowthKb - model.peakGrowthKb, (load.peakGrowthKb - model.peakGrowthKb) / sizeKb);
+    std::printf("  plain text %7.1f ms  load beyond the model is %.2fx\n", textRead.ms,
+                (load.ms - model.ms) / textRead.ms);
+    std::printf("  raw read   %7.1f ms\n", rawRead.ms);
+    return 0;
+}
