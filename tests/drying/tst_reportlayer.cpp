@@ -1,13 +1,18 @@
 #include "drying/PDFSetupWidgetLess.h"
 #include "drying/ReportEngine.h"
+#include "drying/ReportPreviewDialog.h"
 #include "drying/ReportTemplate.h"
 #include "resources/Resources.h"
 
+#include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/PdfFileReportPresenter.h"
+#include "tests/support/ScopedTestSettings.h"
 #include "tests/support/PdfText.h"
 
 #include <QBuffer>
+#include <QAction>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QSvgGenerator>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -154,6 +159,40 @@ private slots:
         QCOMPARE(printed.count(), 0);
         QVERIFY(engine.printToPdf(m_dir.filePath("ok.pdf")));
         QCOMPARE(printed.count(), 1);
+    }
+
+    void previewShowsPagesAndPrintsToPdf()
+    {
+        ScopedTestSettings settings;
+        FakeFileDialogPresenter dialogs;
+        QStandardItemModel run;
+        fillRun(run, 120);
+        ReportEngine engine;
+        QVERIFY(engine.loadFromFile(schema));
+        engine.dataManager()->setReportVariable("Title", "Preview run");
+        engine.dataManager()->setReportVariable("VARIABLE_NAME_Data", "Data");
+        engine.dataManager()->setReportVariable("VARIABLE_NAME_HeaderTime", "Time [HH:mm:ss]");
+        engine.dataManager()->addModel("Data", &run);
+        ReportPreviewDialog dialog(&engine);
+        dialog.show();
+        auto *preview = dialog.findChild<QPrintPreviewWidget *>();
+        QVERIFY(preview);
+        QTRY_VERIFY(preview->pageCount() >= 2);
+        if (qEnvironmentVariableIsSet("SORVANA_PREVIEW_SHOT"))
+            dialog.grab().save(qEnvironmentVariable("SORVANA_PREVIEW_SHOT"));
+
+        QSignalSpy printed(&engine, &ReportEngine::printedToPDF);
+        dialogs.queueAnswer(m_dir.filePath("chosen"));
+        QAction *print = nullptr;
+        for (QAction *action : dialog.findChildren<QAction *>()) {
+            if (action->text() == QLatin1String("Print to PDF"))
+                print = action;
+        }
+        QVERIFY(print);
+        print->trigger();
+        QCOMPARE(printed.count(), 1);
+        QCOMPARE(printed.first().first().toString(), m_dir.filePath("chosen.pdf"));
+        QVERIFY(pdfText(m_dir.filePath("chosen.pdf")).contains("Preview run"));
     }
 
 private:
