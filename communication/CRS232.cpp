@@ -1,4 +1,5 @@
 #include "communication/CRS232.h"
+#include <QDebug>
 
 CRS232::CRS232(const QString &portName, int baudRate, const QString &description,
                QObject *parent)
@@ -11,6 +12,20 @@ CRS232::CRS232(const QString &portName, int baudRate, const QString &description
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     connect(&m_port, &QSerialPort::readyRead, this, &CInterface::readyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &CRS232::onPortError);
+}
+
+void CRS232::onPortError(QSerialPort::SerialPortError error)
+{
+    // An unplugged adapter (a hung-up line reads as ReadError): without
+    // this the connection would look alive, and the port would keep
+    // signalling the failed read.
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+        || !m_port.isOpen())
+        return;
+    qDebug() << Q_FUNC_INFO << m_port.portName() << error;
+    m_port.close();
+    reportState(Disconnected);
 }
 
 void CRS232::setBaudRate(int baudRate)

@@ -33,6 +33,9 @@ public:
     bool waitForReadyRead(int ms) override;
     QString description() override;
 
+private slots:
+    void onPortError(QSerialPort::SerialPortError error);
+
 private:
     QSerialPort m_port;
     QString m_description;

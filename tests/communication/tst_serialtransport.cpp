@@ -87,6 +87,16 @@ private slots:
         QCOMPARE(opened.takeFirst().at(0).toInt(), 2);
     }
 
+    void unpluggedPortReportsDisconnection()
+    {
+        Bench bench;
+        QSignalSpy failed(&bench.engine, &CommnadEngine::interfaceFailed);
+        QVERIFY(bench.engine.openInterface());
+        bench.link.close();
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY(!bench.port->writeLine("SJ\r\n"));
+    }
+
     void echoAndIdentificationOverThePty()
     {
         Bench bench;

@@ -29,6 +29,15 @@ bool SimulatorPtyLink::open()
     return true;
 }
 
+void SimulatorPtyLink::close()
+{
+    delete m_notifier;
+    delete m_writable;
+    m_notifier = m_writable = nullptr;
+    m_pending.clear();
+    m_pty.close();
+}
+
 void SimulatorPtyLink::onReadable()
 {
     char buffer[4096];

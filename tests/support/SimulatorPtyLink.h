@@ -17,6 +17,8 @@ public:
     explicit SimulatorPtyLink(AnalyzerSimulator *simulator, QObject *parent = nullptr);
 
     bool open();
+    // Pulls the cable: the program's port sees the line hang up.
+    void close();
     QString slavePath() const { return m_pty.slavePath(); }
     int slaveBaudRate() const { return m_pty.slaveBaudRate(); }
 
