@@ -17,7 +17,6 @@ const int reasonMassTooSmall = 7;
 HLDryerController::HLDryerController(Communication::NDryer *dryer, QObject *parent)
     : QObject(parent)
     , m_dryer(dryer)
-    , m_offlineUploader(this)
     , m_starter(dryer)
     , m_loader(dryer)
     , m_setter(dryer)
@@ -187,6 +186,8 @@ void HLDryerController::emitStateText(const QString &main, const QString &sub)
 
 void HLDryerController::settingLoaderFinished(bool ok)
 {
+    if (!ok && deviceGone())
+        return;
     if (ok)
         m_deviceSettings = m_loader.settings();
     else
@@ -200,6 +201,8 @@ void HLDryerController::settingLoaderFinished(bool ok)
 
 void HLDryerController::settingSetterFinished(bool ok)
 {
+    if (!ok && deviceGone())
+        return;
     if (!ok)
         report(m_setter.errorInfo());
     if (isConnected())
@@ -208,6 +211,8 @@ void HLDryerController::settingSetterFinished(bool ok)
 
 void HLDryerController::slotMoverFinished(bool ok)
 {
+    if (!ok && deviceGone())
+        return;
     if (!ok)
         report(m_mover.errorInfo());
     if (m_state.main == OperationState::MovingFromSlot)
@@ -216,6 +221,8 @@ void HLDryerController::slotMoverFinished(bool ok)
 
 void HLDryerController::ndSetterFinished(bool ok)
 {
+    if (!ok && deviceGone())
+        return;
     if (!ok)
         report(m_slotWriter.errorInfo());
     if (isConnected())
@@ -232,6 +239,8 @@ void HLDryerController::ndSetterStateChange()
 
 void HLDryerController::ndReaderFinished(bool ok)
 {
+    if (!ok && deviceGone())
+        return;
     if (ok) {
         m_deviceSettings = m_slotReader.result();
         if (m_requester)
@@ -325,9 +334,18 @@ void HLDryerController::onDryingStop()
 
 void HLDryerController::onStarterError()
 {
-    // A late outcome (after a disconnection or a stop line) changes nothing.
+    // A late outcome (after a stop line) changes nothing.
+    if (deviceGone())
+        return;
     if (m_state.main == OperationState::Starting || m_state.main == OperationState::Stopping)
         starterFailed();
+}
+
+bool HLDryerController::deviceGone() const
+{
+    // The engine fails the running command when the connection drops, just
+    // before it reports the disconnection: that is an abort, not an error.
+    return m_dryer->engine()->connectionState() == Common::Communication::IDevice::Disconnected;
 }
 
 void HLDryerController::setMain(int state)

@@ -111,6 +111,7 @@ public slots:
     void onStarterError();
 
 private:
+    bool deviceGone() const;
     void setMain(int state);
     void report(const OperationError &error);
     void abortOperations();

@@ -409,6 +409,30 @@ private slots:
                          "Load qualifying samples count"));
     }
 
+    // The device goes away in the middle of an operation: no error box.
+    void disconnectionAbortsSilently()
+    {
+        sim->setSilent(true);
+        Requester requester;
+        QVERIFY(controller->loadSettings(&requester));
+        QTRY_VERIFY(sim->receivedLines().contains("Sd0"));
+        disconnectDevice();
+        QTest::qWait(50);
+        QCOMPARE(controller->state(), 0);
+        QCOMPARE(errors->count(), 0);
+        QCOMPARE(requester.calls, 0);
+
+        sim->setSilent(false);
+        connectDevice();
+        sim->setSilent(true);
+        QVERIFY(controller->startDrying());
+        QTRY_VERIFY(sim->receivedLines().contains("Sx6"));
+        disconnectDevice();
+        QTest::qWait(50);
+        QCOMPARE(controller->state(), 0);
+        QCOMPARE(errors->count(), 0);
+    }
+
     // A start on the keyboard while a slot is being read aborts the read.
     void keyboardStartDuringASlotRead()
     {
