@@ -26,7 +26,6 @@ class ReportDataManager
 public:
     void setReportVariable(const QString &name, const QVariant &value);
     bool containsVariable(const QString &name) const { return m_variables.contains(name); }
-    QVariant variable(const QString &name) const { return m_variables.value(name); }
     // Empty when the variable is not set.
     QString text(const QString &name) const { return m_variables.value(name).toString(); }
 

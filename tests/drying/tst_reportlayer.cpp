@@ -1,3 +1,4 @@
+#include "drying/IPdfSavedListener.h"
 #include "drying/PDFSetupWidgetLess.h"
 #include "drying/ReportEngine.h"
 #include "drying/ReportPreviewDialog.h"
@@ -51,6 +52,12 @@ QByteArray plotPicture()
     painter.end();
     return svg.data();
 }
+
+struct SavedPaths : IPdfSavedListener
+{
+    void pdfSaved(const QString &path) override { paths.append(path); }
+    QStringList paths;
+};
 
 void columnTitles(PDFSetupWidgetLess &report)
 {
@@ -116,8 +123,11 @@ private slots:
         report.addImage("Chart", "Plot", &picture);
         // Readings that arrive while the preview is open stay out of it.
         presenter.setWhileOpen([&run] { run.appendRow(new QStandardItem("LATE")); });
+        SavedPaths saved;
+        report.setPdfSavedListener(&saved);
         QVERIFY(report.generatePdf());
         QVERIFY(presenter.printed());
+        QCOMPARE(saved.paths, QStringList{pdf});
 
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains("Run <b>42</b> & more"), qPrintable(text.left(400)));
