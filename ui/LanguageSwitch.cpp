@@ -48,13 +48,19 @@ void installCatalogue(const QString &name)
 
 QString selectStartupLanguage(const QString &installDir)
 {
-    QSettings settings;
-    QString name = knownName(settings.value(translationKey).toString());
+    QString name = knownName(QSettings().value(translationKey).toString());
     if (name.isEmpty())
         name = languageFromInstallFile(installDir);
-    if (name.isEmpty())
-        name = nameOfLanguage(QLocale().language());
-    settings.setValue(translationKey, name);
+    const QLocale::Language language = name.isEmpty() ? QLocale().language()
+                                       : name == polish ? QLocale::Polish
+                                                        : QLocale::English;
+    return installStartupTranslator(language);
+}
+
+QString installStartupTranslator(QLocale::Language language)
+{
+    const QString name = nameOfLanguage(language);
+    QSettings().setValue(translationKey, name);
     installCatalogue(name);
     return name;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // The interface language: "english" or "polish", kept under the settings key
@@ -11,6 +12,9 @@
 QString selectStartupLanguage(const QString &installDir);
 // The same with the executable's own folder.
 QString selectStartupLanguage();
+// Stores the name of the language ("polish" for Polish, "english" for any
+// other) under "Translation", installs its catalogue and returns the name.
+QString installStartupTranslator(QLocale::Language language);
 
 // Switches to the language stored under "Translation" (the caller has just
 // written it). Translators are only added: the newest one wins, and Qt sends
