@@ -88,7 +88,7 @@ class TestValueDialogs : public QObject
 private slots:
     void dateRowConfirmCancelEscape();
     void textRowKeepsMarkupAsTyped();
-    void timeRowConfirmAndClose();
+    void timeRowConfirmCancelAndClose();
     void dateDialogTexts();
     void timeDialog24Hours();
     void timeDialog12Hours_data();
@@ -163,6 +163,8 @@ void TestValueDialogs::textRowKeepsMarkupAsTyped()
 
     QVERIFY(editThroughRow(row, dialog, Close::Escape, [&] { textEdit->setPlainText("lost"); }));
     QCOMPARE(line->text(), QStringLiteral("new text"));
+    QVERIFY(editThroughRow(row, dialog, Close::Cancel, [&] { textEdit->setPlainText("lost"); }));
+    QCOMPARE(line->text(), QStringLiteral("new text"));
 
     // The dialog's own value forms.
     dialog.setValue(42);
@@ -172,7 +174,7 @@ void TestValueDialogs::textRowKeepsMarkupAsTyped()
     QCOMPARE(dialog.value(), QVariant(QStringLiteral("a\nb")));
 }
 
-void TestValueDialogs::timeRowConfirmAndClose()
+void TestValueDialogs::timeRowConfirmCancelAndClose()
 {
     SettingWidget row;
     auto* edit = new QTimeEdit;
@@ -194,6 +196,8 @@ void TestValueDialogs::timeRowConfirmAndClose()
     QVERIFY(editThroughRow(row, dialog, Close::CloseButton, [&] { dialog.setHour(20); }));
     QCOMPARE(edit->time(), QTime(7, 45, 9));
     QVERIFY(editThroughRow(row, dialog, Close::Escape, [&] { dialog.setHour(21); }));
+    QCOMPARE(edit->time(), QTime(7, 45, 9));
+    QVERIFY(editThroughRow(row, dialog, Close::Cancel, [&] { dialog.setHour(22); }));
     QCOMPARE(edit->time(), QTime(7, 45, 9));
 }
 
