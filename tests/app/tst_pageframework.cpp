@@ -60,6 +60,10 @@ class TestPageFramework : public QObject
 {
     Q_OBJECT
 
+public:
+    // As the program runs: icons drawn sharp on high-DPI screens.
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); }
+
 private slots:
     void initTestCase()
     {
