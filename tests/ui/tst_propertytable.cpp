@@ -422,6 +422,12 @@ void TestPropertyTable::screenshot()
     auto* combo = openEditor<QComboBox>(*m_view, 3);
     QVERIFY(combo);
     QVERIFY(m_window->grab().save(QDir(dir).filePath("propertytable.png")));
+
+    // The key-combination editor while it waits for a key.
+    m_view->setCurrentIndex(m_view->model()->index(0, 0));
+    QTRY_VERIFY(!m_view->isEditing());
+    QVERIFY(openEditor<HotKeyButton>(*m_view, 4));
+    QVERIFY(m_window->grab().save(QDir(dir).filePath("propertytable-hotkey.png")));
 }
 
 QTEST_MAIN(TestPropertyTable)
