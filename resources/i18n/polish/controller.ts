@@ -102,11 +102,11 @@
         <name>KD::StatesTrProvider</name>
         <message>
             <source>Copying current to slot</source>
-            <translation>Kopiowanie bieżących do komórki pamięci</translation>
+            <translation>Kopiowanie bieżących ustawień do komórki pamięci</translation>
         </message>
         <message>
             <source>Copying slot to current</source>
-            <translation>Kopiowanie komórki pamięci do bieżących</translation>
+            <translation>Kopiowanie komórki pamięci do bieżących ustawień</translation>
         </message>
         <message>
             <source>Moving from slot</source>
