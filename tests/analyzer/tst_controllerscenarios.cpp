@@ -507,11 +507,13 @@ private slots:
         QTest::newRow("english") << QString("english")
                                  << QStringList{"Running", "Running", "Stopping", "Ready",
                                                 "Writing current settings", "Ready",
-                                                "Reading Current", "Ready"};
+                                                "Reading Current", "Ready",
+                                                "Running (external start)", "Ready"};
         QTest::newRow("polish") << QString("polish")
                                 << QStringList{"Uruchamianie", "Suszenie w toku", "Zatrzymywanie",
                                                "Gotowy", "Zapis bieżących ustawień", "Gotowy",
-                                               "Odczyt bieżących ustawień", "Gotowy"};
+                                               "Odczyt bieżących ustawień", "Gotowy",
+                                               "Suszenie w toku (start z urządzenia)", "Gotowy"};
     }
 
     void stateTextsInEnglishAndPolish()
@@ -531,6 +533,9 @@ private slots:
         QTRY_COMPARE(ready.count(), 2);
         QVERIFY(controller->loadSettings(nullptr));
         QTRY_COMPARE(ready.count(), 3);
+        device->setReadingsPerRun(1);
+        device->startFromKeyboard();
+        QTRY_COMPARE(ready.count(), 4);
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(stateTexts(), expected);
     }
