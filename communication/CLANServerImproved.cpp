@@ -14,6 +14,13 @@ CLANServerImproved::CLANServerImproved(const QHostAddress &address, int port, qu
     connect(&m_listeningTimer, &QTimer::timeout, this, &CLANServerImproved::onListeningTimeout);
 }
 
+CLANServerImproved::~CLANServerImproved()
+{
+    // Released without close(): the shared server must not wait for our
+    // device for ever.
+    stopListening();
+}
+
 void CLANServerImproved::setServersManager(ServersManager *manager)
 {
     if (m_manager)

@@ -3,6 +3,7 @@
 #include "communication/CInterface.h"
 
 #include <QHostAddress>
+#include <QPointer>
 #include <QTimer>
 
 class QTcpSocket;
@@ -23,6 +24,7 @@ class CLANServerImproved : public CInterface
 public:
     CLANServerImproved(const QHostAddress &address, int port, quint64 mac,
                        QObject *parent = nullptr);
+    ~CLANServerImproved() override;
 
     void setServersManager(Common::Communication::ServersManager *manager);
     void setListeningTimeout(int ms) { m_listeningTimeout = ms; }
@@ -56,7 +58,7 @@ private:
     QTcpSocket *m_socket = nullptr;
     QHostAddress m_address;
     int m_port;
-    Common::Communication::ServersManager *m_manager = nullptr;
+    QPointer<Common::Communication::ServersManager> m_manager;
     QTimer m_listeningTimer;
     bool m_listening = false;
     quint64 m_mac;

@@ -248,6 +248,16 @@ private slots:
         QTRY_VERIFY(!accepting(bench.port));
     }
 
+    void releasedTransportStopsListening()
+    {
+        ServerBench bench;
+        QVERIFY(bench.engine.openInterface());
+        QVERIFY(accepting(bench.port));
+        bench.engine.setInterface(nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTRY_VERIFY(!accepting(bench.port));
+    }
+
     void twoMacsShareOneServer()
     {
         ServerBench bench;
