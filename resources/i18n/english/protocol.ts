@@ -5,7 +5,7 @@
         <name>KD::CommandsDescProvider</name>
         <message>
             <source>Echo</source>
-            <translation>Echo</translation>
+            <translation>Echo command</translation>
         </message>
         <message>
             <source>Get device info</source>
@@ -129,11 +129,11 @@
         </message>
         <message>
             <source>Start drying</source>
-            <translation>Start drying</translation>
+            <translation>Start drying command</translation>
         </message>
         <message>
             <source>Stop drying</source>
-            <translation>Stop drying</translation>
+            <translation>Stop drying command</translation>
         </message>
         <message>
             <source>Write to memory slot</source>
