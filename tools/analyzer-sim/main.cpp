@@ -7,10 +7,12 @@
 // Lines typed on standard input are sent to the program as the device's own
 // lines (a measurement such as "12.345 g", "SK0"); "!drop" drops a TCP
 // connection, "!garbage" sends bytes without a line end, "!start" starts a
-// drying run as the analyzer's own keyboard does.
+// drying run as the analyzer's own keyboard does. "Sfirmwupd" from the
+// program enters the bootloader, which takes a firmware upload.
 
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/SimulatedDryer.h"
+#include "tests/support/SimulatorBootloader.h"
 #include "tests/support/SimulatorPtyLink.h"
 #include "tests/support/SimulatorTcpDevice.h"
 #include "tests/support/SimulatorTcpModule.h"
@@ -86,8 +88,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption wrongCase(QStringLiteral("wrong-case"), QStringLiteral("Replies in lower case."));
     const QCommandLineOption period(QStringLiteral("period"), QStringLiteral("Time between two readings of a run."),
                                     QStringLiteral("MS"), QStringLiteral("1000"));
+    const QCommandLineOption failRecord(QStringLiteral("fail-record"),
+                                        QStringLiteral("Bootloader answers \"f2\" to firmware record K (from 1)."),
+                                        QStringLiteral("K"), QStringLiteral("0"));
     parser.addOptions({pty, listen, connectTo, host, delay, chunk, gap, emptyLines, silent, zeroByte, wrongCase,
-                       period});
+                       period, failRecord});
     parser.process(app);
 
     AnalyzerSimulator sim;
@@ -102,6 +107,12 @@ int main(int argc, char *argv[])
     dryer.setReadingPeriod(parser.value(period).toInt());
     QObject::connect(&sim, &AnalyzerSimulator::lineReceived, [](const QByteArray &line) {
         out() << "<< " << line << Qt::endl;
+    });
+    SimulatorBootloader bootloader(&sim);
+    bootloader.failAt(parser.value(failRecord).toInt());
+    QObject::connect(&bootloader, &SimulatorBootloader::finished, [&bootloader](bool ok) {
+        out() << "firmware upload " << (ok ? "finished" : "refused") << " after "
+              << bootloader.records().size() << " records" << Qt::endl;
     });
 
     if (parser.isSet(pty)) {
