@@ -37,18 +37,26 @@ struct Device
     {
         QMutexLocker lock(&mutex);
         writes.clear();
+        identity = identification;
+    }
+    void setIdentity(const QByteArray& lines)
+    {
+        QMutexLocker lock(&mutex);
+        identity = lines;
     }
 
     QByteArray answer(const QByteArray& written)
     {
+        QByteArray who;
         {
             QMutexLocker lock(&mutex);
             writes << written;
+            who = identity;
         }
         if (bootloader)
             return written == "Sfirmwupd\r\n" ? "Mfirmwupd\r\n" : "f1\r\n";
         if (written == "SW9\r\n")
-            return identifies ? identification : QByteArray();
+            return identifies ? who : QByteArray();
         if (written == "SJ\r\n")
             return answersEcho ? "MJ\r\n" : QByteArray();
         if (written == "T1\r\n")
@@ -59,6 +67,7 @@ struct Device
 private:
     QMutex mutex;
     QByteArrayList writes;
+    QByteArray identity = identification;
 };
 
 } // namespace
@@ -132,6 +141,18 @@ private slots:
         QCOMPARE(info.serialNumber, QString("SN 00123"));
         QCOMPARE(info.firmware, QString("FW 2.14"));
         QCOMPARE(writes(), QByteArrayList{"SW9\r\n"});
+    }
+
+    // Asked again while connected (after a firmware change, say): the new
+    // information is kept, and no second "connected" goes out.
+    void identifyingAgainOnlyUpdatesTheInformation()
+    {
+        QVERIFY(connectDevice());
+        device.setIdentity("Sorvana MA-110\r\nSN 00123 X7\r\n2024-03-01\r\nFW 2.15\r\nL5\r\nL6\r\n");
+        QVERIFY(engine->scheduleCommand(CommandRequest(36)));
+        QTRY_COMPARE(events(), QStringList{"ok 36 0"});
+        QCOMPARE(engine->deviceInfo().firmware, QString("FW 2.15"));
+        QCOMPARE(engine->connectionState(), int(IDevice::Connected));
     }
 
     void silentIdentificationEndsTheAttempt()
