@@ -264,6 +264,8 @@ private slots:
         QCOMPARE(f.finished.at(0).at(0).toInt(), 3);
         QCOMPARE(f.iface->writes(), (QByteArrayList{"SJ\r\n", "SJ\r\n", "SJ\r\n"}));
         QVERIFY(clock.elapsed() >= 300);
+        // The log shows every write, rewrites included.
+        QCOMPARE(f.journal.events, QStringList({"out:Memory:SJ\r\n", "out:Memory:SJ\r\n", "out:Memory:SJ\r\n"}));
 
         // The late reply belongs to nobody but the line handler; a new
         // command is accepted.

@@ -109,6 +109,36 @@ private slots:
         QCOMPARE(bench.sim.receivedLines(), (QByteArrayList{"SJ", "SW9"}));
     }
 
+    void directReadsTakeEveryByte()
+    {
+        // A firmware upload reads the port itself, beside the engine.
+        Bench bench;
+        QVERIFY(bench.engine.openInterface());
+        bench.engine.stopReading();
+        QVERIFY(!bench.port->waitForReadyRead(50));
+        bench.sim.sendRaw(QByteArray("f1\0junk", 7));
+        // A wait that timed out before must not spoil the next one.
+        QByteArray got;
+        while (got.size() < 7 && bench.port->waitForReadyRead(1000)) {
+            QByteArray part;
+            const int count = bench.port->readAllBytes(part);
+            QCOMPARE(count, part.size());
+            got += part;
+        }
+        QCOMPARE(got, QByteArray("f1\0junk", 7));
+
+        QString text;
+        bench.sim.sendRaw("stale\r\n");
+        QVERIFY(bench.port->waitForReadyRead(1000));
+        QVERIFY(!bench.port->waitAndReadText(text, 10)); // serial replies come by readyRead only
+        bench.port->discardInput();
+        QCOMPARE(bench.port->readText(text), 0);
+
+        bench.engine.resumeReading();
+        bench.sim.sendRaw("12.5 g\r\n");
+        QTRY_COMPARE(bench.handler.lines, QStringList{"12.5 g"});
+    }
+
     void utf8IsWrittenWhole()
     {
         Bench bench;

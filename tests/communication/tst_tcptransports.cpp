@@ -164,6 +164,45 @@ private slots:
         QCOMPARE(failed.count(), 3); // the drop handler is connected once
     }
 
+    void directReadsEndAtAZeroByte()
+    {
+        QTcpServer module;
+        QVERIFY(module.listen(kLocal, 0));
+        CLAN lan(kLocal, module.serverPort());
+        QVERIFY(lan.open());
+        QVERIFY(module.waitForNewConnection(1000));
+        QTcpSocket *peer = module.nextPendingConnection();
+        const auto send = [peer](const QByteArray &bytes) {
+            peer->write(bytes);
+            peer->flush();
+        };
+
+        QString text;
+        QVERIFY(!lan.waitAndReadText(text, 50));
+        send("MJ\r\n");
+        QVERIFY(lan.waitAndReadText(text, 1000));
+        QCOMPARE(text, QStringLiteral("MJ\r\n"));
+
+        send(QByteArray("f1\0junk", 7));
+        QVERIFY(lan.waitForReadyRead(1000));
+        QByteArray bytes;
+        QCOMPARE(lan.readAllBytes(bytes), 7);
+        QCOMPARE(bytes, QByteArray("f1"));
+
+        send("stale");
+        QVERIFY(lan.waitForReadyRead(1000));
+        lan.discardInput();
+        QCOMPARE(lan.readText(text), 0);
+        QVERIFY(text.isEmpty());
+
+        // Without a device there is nothing to read from.
+        CLANServerImproved waiting(kLocal, freePort(), kMacA);
+        QCOMPARE(waiting.readAllBytes(bytes), 0);
+        QVERIFY(bytes.isEmpty());
+        QVERIFY(!waiting.waitAndReadText(text, 10));
+        QVERIFY(!waiting.waitForReadyRead(10));
+    }
+
     void clientOpenFailsWhenNobodyListens()
     {
         const quint16 port = freePort();
