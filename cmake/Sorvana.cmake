@@ -14,6 +14,22 @@ endif()
 # Every library of the program, for the executables that take all of it.
 add_library(sorvana_all INTERFACE)
 
+# With Ninja, moc and uic run again only when a file they already know changes,
+# so a header or form added to a globbed folder is missed until the build folder
+# is wiped. When the target's list of files changes, its code generation is
+# made to run again.
+function(sorvana_autogen_follows_sources target files)
+  set(listing_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  set(old "")
+  if(EXISTS ${listing_file})
+    file(READ ${listing_file} old)
+  endif()
+  if(NOT old STREQUAL "${files}")
+    file(WRITE ${listing_file} "${files}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+endfunction()
+
 # sorvana_library(NAME [DEPS lib...]): a static library of every source in the
 # calling folder (headers, sources and designer forms). Libraries may depend on
 # each other in cycles; CMake repeats static libraries on the link line.
@@ -32,6 +48,7 @@ function(sorvana_library name)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC sorvana_qt ${ARG_DEPS})
     set_target_properties(${name} PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR})
+    sorvana_autogen_follows_sources(${name} "${sources}")
   endif()
   target_link_libraries(sorvana_all INTERFACE ${name})
 endfunction()
