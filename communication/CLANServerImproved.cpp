@@ -67,8 +67,14 @@ void CLANServerImproved::stopListening()
     if (!m_listening)
         return;
     m_listening = false;
-    if (m_manager)
-        m_manager->stopListening(m_mac);
+    if (!m_manager)
+        return;
+    m_manager->stopListening(m_mac);
+    // A device that connected meanwhile is adopted by nobody now; left
+    // waiting, its socket would be handed to our MAC's next attempt.
+    QTcpSocket *late = nullptr;
+    while (m_manager->takeSocket(m_mac, &late))
+        late->deleteLater();
 }
 
 void CLANServerImproved::onNewDeviceConnected(qulonglong mac)

@@ -276,6 +276,30 @@ private slots:
         QCOMPARE(bench.transport->state(), 2);
     }
 
+    void socketOfAReleasedTransportIsNotAdoptedLater()
+    {
+        // The device connects just as its transport goes, before the queued
+        // hand-over reaches it: the next attempt must get the device's new
+        // connection, not that one.
+        ServerBench bench;
+        bench.transport->setListeningTimeout(2000);
+        QVERIFY(bench.engine.openInterface());
+        QObject::disconnect(&bench.manager, nullptr, bench.transport, nullptr);
+        QSignalSpy arrived(&bench.manager, &ServersManager::newDeviceConnected);
+        bench.device.connectTo(kLocal, bench.port);
+        QVERIFY(arrived.wait(2000));
+        bench.engine.setInterface(nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        auto *next = new CLANServerImproved(kLocal, bench.port, kMacA);
+        next->setServersManager(&bench.manager);
+        bench.engine.setInterface(next);
+        QVERIFY(bench.engine.openInterface());
+        bench.device.connectTo(kLocal, bench.port);
+        QTRY_COMPARE(next->state(), 1);
+        QCOMPARE(echo(bench.engine), 1);
+    }
+
     void closeWhileListeningStopsListening()
     {
         ServerBench bench;
