@@ -399,6 +399,45 @@ private slots:
         QTRY_COMPARE(bench.transport->state(), 1);
     }
 
+    void failedListeningLeavesNothingBehind()
+    {
+        QTcpServer occupant;
+        QVERIFY(occupant.listen(QHostAddress::Any, 0));
+        const quint16 port = occupant.serverPort();
+        ServersManager manager;
+        CLANServerImproved transport(kLocal, port, kMacA);
+        transport.setServersManager(&manager);
+        QVERIFY(!transport.open());
+        QCOMPARE(transport.state(), 2);
+        QVERIFY(!transport.isListening());
+
+        // The MAC is not left "expected" without a server: the next
+        // attempt listens for real.
+        occupant.close();
+        QVERIFY(transport.open());
+        QCOMPARE(transport.state(), 3);
+        QVERIFY(accepting(port));
+    }
+
+    void managerResetReleasesServersAndWaitingDevices()
+    {
+        // The network search starts and ends with a reset.
+        ServerBench bench;
+        bench.transport->setListeningTimeout(2000);
+        QVERIFY(bench.engine.openInterface());
+        QObject::disconnect(&bench.manager, nullptr, bench.transport, nullptr);
+        QSignalSpy arrived(&bench.manager, &ServersManager::newDeviceConnected);
+        QSignalSpy gone(&bench.device, &SimulatorTcpDevice::disconnected);
+        bench.device.connectTo(kLocal, bench.port);
+        QVERIFY(arrived.wait(2000));
+
+        bench.manager.reset();
+        QVERIFY(gone.wait(2000));
+        QTcpSocket *socket = nullptr;
+        QVERIFY(!bench.manager.takeSocket(kMacA, &socket));
+        QTRY_VERIFY(!accepting(bench.port));
+    }
+
     void serverWithoutManagerCannotOpen()
     {
         CLANServerImproved lonely(kLocal, freePort(), kMacA);
