@@ -1,6 +1,6 @@
 #pragma once
 
-#include "terminal/VornLogRecord.h"
+#include "communication/VornLogRecord.h"
 
 namespace Common {
 namespace Communication {

@@ -1,4 +1,4 @@
-#include "terminal/VornLogRecord.h"
+#include "communication/VornLogRecord.h"
 
 VornLogRecord::VornLogRecord(const QString &interface, const QDateTime &when,
                              const QString &message)
