@@ -1,5 +1,7 @@
 #include "communication/SystemArpTable.h"
 
+#include "communication/MacConversions.h"
+
 #include <QNetworkInterface>
 #include <QRegularExpression>
 
@@ -25,7 +27,14 @@ QByteArray SystemArpTable::macTextFor(const QString &ipv4)
     if (file.open(QIODevice::ReadOnly | QIODevice::Text))
         mac = macFromProcNetArp(QString::fromLatin1(file.readAll()), ipv4);
 #endif
-    return mac.isEmpty() ? macOfOwnInterface(ipv4) : mac;
+    return macTextOrOwn(mac, ipv4);
+}
+
+QByteArray macTextOrOwn(const QByteArray &tableText, const QString &ipv4)
+{
+    // "arp -a" lists the PC's own address as "Interface: ADDRESS --- 0xb":
+    // a piece that is no MAC must not hide the own interface's MAC.
+    return macTextToU64(tableText) != 0 ? tableText : macOfOwnInterface(ipv4);
 }
 
 QByteArray macFromArpOutput(const QString &output, const QString &ipv4)

@@ -23,6 +23,9 @@ QByteArray macFromArpOutput(const QString &output, const QString &ipv4);
 // The "HW address" column of the address's row in /proc/net/arp; empty for
 // an incomplete entry.
 QByteArray macFromProcNetArp(const QString &table, const QString &ipv4);
+// The MAC text read from the table when it is one, else that of the PC's
+// own interface with the address (empty when there is none).
+QByteArray macTextOrOwn(const QByteArray &tableText, const QString &ipv4);
 // The MAC of the PC's own non-loopback interface with that address, in
 // lower case with '-' between pairs.
 QByteArray macOfOwnInterface(const QString &ipv4);

@@ -6,6 +6,7 @@
 #include "communication/ConnectionInfo.h"
 #include "communication/IArpTable.h"
 #include "communication/InterfaceFactory.h"
+#include "communication/MacConversions.h"
 #include "communication/ServersManager.h"
 #include "communication/SystemArpTable.h"
 #include "search/MacIpMapper.h"
@@ -15,6 +16,7 @@
 #include "tests/support/SimulatorTcpModule.h"
 
 #include <QElapsedTimer>
+#include <QNetworkInterface>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -495,6 +497,26 @@ private slots:
         QCOMPARE(macFromProcNetArp(proc, "192.168.1.7"), QByteArray());
         QCOMPARE(macFromProcNetArp(proc, "192.168.1.10"), QByteArray());
         QCOMPARE(macFromProcNetArp(proc, "192.168.1"), QByteArray());
+    }
+
+    void ownAddressFallsBackToItsInterface()
+    {
+        QCOMPARE(macTextOrOwn("00-1a-2b-3c-4d-5e", "192.0.2.1"), QByteArray("00-1a-2b-3c-4d-5e"));
+        QCOMPARE(macTextOrOwn(QByteArray(), "0.0.0.1"), QByteArray());
+        // The PC's own address: "arp -a" gives "---" for it.
+        for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+            if (iface.flags().testFlag(QNetworkInterface::IsLoopBack)
+                || macTextToU64(iface.hardwareAddress().toLatin1()) == 0)
+                continue;
+            for (const QNetworkAddressEntry &entry : iface.addressEntries()) {
+                if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
+                    continue;
+                const QByteArray mac = macTextOrOwn("---", entry.ip().toString());
+                QCOMPARE(macTextToU64(mac), macTextToU64(iface.hardwareAddress().toLatin1()));
+                return;
+            }
+        }
+        QSKIP("no network interface of this PC has an IPv4 address and a MAC");
     }
 
     void macIpMapper()
