@@ -285,6 +285,11 @@ QStringList ReportRenderer::wrap(const QString &text, int font, double width) co
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString &paragraph : plain.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, m_fonts[font], m_device);
+        // A word wider than the line (a batch code, a path) is broken rather
+        // than cut off at the page's edge.
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width);

@@ -160,6 +160,34 @@ private slots:
         QCOMPARE(text.count(QChar('\f')), 1);
     }
 
+    // A word wider than the page (a batch code) is broken, not cut off at
+    // the page's edge.
+    void longWordsStayInsideTheMargins()
+    {
+        const QString pdf = m_dir.filePath("word.pdf");
+        PdfFileReportPresenter presenter(pdf);
+        PDFSetupWidgetLess report;
+        report.setSchema(schema);
+        const QString code = QStringLiteral("LOT-") + QString(160, QChar('7')) + QStringLiteral("-END");
+        report.addValue("Product", "Product", code);
+        report.addValue("Introduction", "Introduction", code);
+        QVERIFY(report.generatePdf());
+
+        QProcess bbox;
+        bbox.start("pdftotext", {"-bbox", pdf, "-"});
+        QVERIFY(bbox.waitForFinished(60000));
+        const QString html = QString::fromUtf8(bbox.readAllStandardOutput());
+        const QRegularExpression words("<word xMin=\"[0-9.]+\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)<");
+        const double rightMargin = 595.0 - 15.0 / 25.4 * 72.0;
+        QString text;
+        for (auto it = words.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch word = it.next();
+            QVERIFY2(word.captured(1).toDouble() <= rightMargin + 0.5, qPrintable(word.captured(2)));
+            text += word.captured(2);
+        }
+        QCOMPARE(text.count(QStringLiteral("-END")), 2);
+    }
+
     void unwritableFileIsAFailure()
     {
         ReportEngine engine;
