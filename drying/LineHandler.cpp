@@ -3,6 +3,8 @@
 #include "drying/CSVErrorHandlerDescriptor.h"
 #include "drying/ITdFileDataReceiver.h"
 
+#include <cmath>
+
 namespace KD {
 namespace Drying {
 namespace CSV {
@@ -26,7 +28,8 @@ bool LineHandler::handle(const QStringList &fields)
     }
     bool ok = false;
     const double mass = fields[1].toDouble(&ok);
-    if (!ok) {
+    // "nan" and "inf" parse as numbers but would poison the humidity and the plot.
+    if (!ok || !std::isfinite(mass)) {
         m_errorText = QObject::tr("Could not parse mass: %1").arg(fields[1].toHtmlEscaped());
         return false;
     }

@@ -106,6 +106,18 @@ private slots:
         QVERIFY(m_f->context.userData() == someUserData());
     }
 
+    // Windows editors put a byte order mark before the first line.
+    void byteOrderMarkIsSkipped()
+    {
+        const QString path = m_dir.filePath("bom.csv");
+        QVERIFY(writeFileContents(path, "\xEF\xBB\xBF" + golden));
+        m_f->context.setUserData(UserData());
+        m_dialogs.queueAnswer(path);
+        QVERIFY(m_f->importer.load());
+        QVERIFY(m_f->context.userData() == someUserData());
+        QCOMPARE(m_f->run.samplesCount(), 3);
+    }
+
     void runsPastTwentyFourHoursLoadBack()
     {
         DryingRunFixture &f = *m_f;
@@ -138,6 +150,23 @@ private slots:
         QCOMPARE(m_boxes.shown().size(), 1);
         QVERIFY(m_boxes.last().text.contains("(line 6)"));
         QVERIFY(m_boxes.last().text.contains("Could not parse mass: 9,5"));
+    }
+
+    void unusableMassesAreRefused_data()
+    {
+        QTest::addColumn<QString>("mass");
+        for (const char *mass : {"nan", "inf", "-inf", "", "1e999"})
+            QTest::newRow(mass) << mass;
+    }
+    void unusableMassesAreRefused()
+    {
+        QFETCH(QString, mass);
+        const QString path = m_dir.filePath("mass.csv");
+        QVERIFY(writeFileContents(path, "#h;\t\n00:00:00;\t10;\t\n00:00:05;\t" + mass.toUtf8() + ";\t\n"));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(!m_f->importer.load());
+        QCOMPARE(m_f->run.samplesCount(), 1);
+        QVERIFY(m_boxes.last().text.contains("Could not parse mass: " + mass));
     }
 
     void timeGoingBackIsRefused()
