@@ -21,6 +21,11 @@ QString CSVErrorHandlerDescriptor::noContextNorHeader()
     return tr("The file has neither run context lines nor a header line.");
 }
 
+QString CSVErrorHandlerDescriptor::endsWithoutHeader()
+{
+    return tr("The file ends without a header line.");
+}
+
 QString CSVErrorHandlerDescriptor::dataBeforeHeader()
 {
     return tr("A data line comes before the header line.");

@@ -13,5 +13,6 @@ public:
     static QString timeSmaller(const QString &previous, const QString &current);
     static QString invalidFieldsCount(int expected, int got);
     static QString noContextNorHeader();
+    static QString endsWithoutHeader();
     static QString dataBeforeHeader();
 };

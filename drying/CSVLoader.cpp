@@ -75,7 +75,11 @@ private:
             }
             m_metaData.insert(m_line.left(at).trimmed(), unescapeValue(rawValue));
         }
-        return true;
+        // Our files end the block with an empty line or the header. Rows of a
+        // time and a mass alone look like pairs: taken as the block, they would
+        // load nothing and wipe the user's context.
+        return refuse(m_metaData.isEmpty() ? CSVErrorHandlerDescriptor::noContextNorHeader()
+                                           : CSVErrorHandlerDescriptor::endsWithoutHeader());
     }
 
     void nextLine()

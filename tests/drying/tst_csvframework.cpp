@@ -332,6 +332,9 @@ private slots:
         QTest::newRow("empty") << QByteArray() << 1 << neither;
         QTest::newRow("context, then rows")
             << QByteArray("Author;\tA\n00:00:00;\t10;\t0;\t\n") << 2 << CSVErrorHandlerDescriptor::dataBeforeHeader();
+        // Rows of two fields without the trailing separator parse as pairs.
+        QTest::newRow("rows without trailing separator")
+            << QByteArray("00:00:00;\t10\n00:00:01;\t9\n") << 2 << CSVErrorHandlerDescriptor::endsWithoutHeader();
     }
     void filesWithoutContextAndHeaderAreRefused()
     {
