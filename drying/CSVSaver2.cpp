@@ -12,10 +12,13 @@ namespace CSV {
 
 namespace {
 
-// Writes the lines of one save.
+// Writes the lines of one save. Rows gather in a piece of text that goes to
+// the stream whole: the stream's cost per call would dominate otherwise.
 class CsvTextWriter
 {
 public:
+    CsvTextWriter() { m_pending.reserve(pieceSize + 1024); }
+
     void setDevice(QIODevice *device)
     {
         m_stream.setDevice(device);
@@ -25,31 +28,41 @@ public:
     bool writeMetaData(const MetaDataPairs &pairs)
     {
         for (const auto &pair : pairs)
-            m_stream << pair.first << fieldSeparator << escapeValue(pair.second) << m_lineEnd;
-        return ok();
+            m_pending.append(pair.first).append(fieldSeparator).append(escapeValue(pair.second)).append(m_lineEnd);
+        return push();
     }
 
     bool writeRow(const QStringList &fields, const QString &prefix = QString())
     {
-        CSV::writeRow(m_stream, fields, m_separator, prefix);
-        return ok();
+        appendRow(m_pending, fields, m_separator, prefix);
+        return m_pending.size() < pieceSize || push();
     }
 
-    void writeEmptyLine() { m_stream << m_lineEnd; }
+    void writeEmptyLine() { m_pending += m_lineEnd; }
 
-    // Pushes the buffered text to the device; false when any write failed.
+    // Pushes all text to the device; false when any write failed.
     bool flush()
     {
+        const bool pushed = push();
         m_stream.flush();
-        return ok();
+        return pushed && ok();
     }
 
 private:
+    static constexpr int pieceSize = 32 * 1024;
+
+    bool push()
+    {
+        m_stream << QStringView(m_pending);
+        m_pending.resize(0);
+        return ok();
+    }
     bool ok() const { return m_stream.status() == QTextStream::Ok; }
 
     QString m_lineEnd = lineEnd;
     QTextStream m_stream;
     QString m_separator = fieldSeparator;
+    QString m_pending;
 };
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace Common {
@@ -48,16 +51,32 @@ QString unescapeValue(const QString &text)
     return out;
 }
 
+void appendRow(QString &text, const QStringList &fields, const QString &separator, const QString &prefix)
+{
+    // Sized once and copied in place: appending piece by piece costs more
+    // than the copying for fields this short.
+    int size = prefix.size() + fields.size() * separator.size() + lineEnd.size();
+    for (const QString &field : fields)
+        size += field.size();
+    const int at = text.size();
+    text.resize(at + size);
+    QChar *out = text.data() + at;
+    auto put = [&out](const QString &piece) { out = std::copy(piece.cbegin(), piece.cend(), out); };
+    put(prefix);
+    for (const QString &field : fields) {
+        put(field);
+        put(separator);
+    }
+    put(lineEnd);
+}
+
 void writeRow(QTextStream &stream, const QStringList &fields, const QString &separator,
               const QString &prefix)
 {
     // One write per line: the stream's per-call cost would dominate otherwise.
     QString line;
     line.reserve(prefix.size() + 16 * fields.size() + 1);
-    line += prefix;
-    for (const QString &field : fields)
-        line.append(field).append(separator);
-    line += lineEnd;
+    appendRow(line, fields, separator, prefix);
     stream << line;
 }
 
@@ -68,19 +87,37 @@ QStringList splitRow(const QString &line)
     return line.split(fieldSeparator, Qt::KeepEmptyParts);
 }
 
-// Written and read once per record of a run: kept free of allocations
-// beyond the result.
 QString formatRunTime(qint64 ms)
 {
+    QString text;
+    setRunTime(text, ms);
+    return text;
+}
+
+// Written once per record of a run: no allocation when the text is reused.
+void setRunTime(QString &text, qint64 ms)
+{
     const qint64 seconds = qMax<qint64>(0, ms) / 1000;
-    QString hours = QString::number(seconds / 3600);
-    if (hours.size() < 2)
-        hours.prepend(QLatin1Char('0'));
-    const int minutes = int(seconds / 60 % 60);
-    const int secs = int(seconds % 60);
-    const QChar tail[] = {QLatin1Char(':'), QLatin1Char(char('0' + minutes / 10)), QLatin1Char(char('0' + minutes % 10)),
-                          QLatin1Char(':'), QLatin1Char(char('0' + secs / 10)),    QLatin1Char(char('0' + secs % 10))};
-    return hours.append(tail, 6);
+    QChar buffer[32];
+    QChar *const end = buffer + sizeof buffer / sizeof *buffer;
+    QChar *first = end;
+    auto prependTwoDigits = [&first](int value) {
+        *--first = QLatin1Char(char('0' + value % 10));
+        *--first = QLatin1Char(char('0' + value / 10));
+    };
+    prependTwoDigits(int(seconds % 60));
+    *--first = QLatin1Char(':');
+    prependTwoDigits(int(seconds / 60 % 60));
+    *--first = QLatin1Char(':');
+    qint64 hours = seconds / 3600;
+    QChar *const minHours = first - 2;
+    do {
+        *--first = QLatin1Char(char('0' + hours % 10));
+        hours /= 10;
+    } while (hours > 0);
+    while (first > minHours)
+        *--first = QLatin1Char('0');
+    text.setUnicode(first, int(end - first));
 }
 
 bool parseRunTime(const QString &text, int *ms)
@@ -109,6 +146,162 @@ bool parseRunTime(const QString &text, int *ms)
         return false;
     *ms = int(total);
     return true;
+}
+
+namespace {
+
+constexpr quint64 powersOf10[] = {1ULL,
+                                  10ULL,
+                                  100ULL,
+                                  1000ULL,
+                                  10000ULL,
+                                  100000ULL,
+                                  1000000ULL,
+                                  10000000ULL,
+                                  100000000ULL,
+                                  1000000000ULL,
+                                  10000000000ULL,
+                                  100000000000ULL,
+                                  1000000000000ULL,
+                                  10000000000000ULL,
+                                  100000000000000ULL,
+                                  1000000000000000ULL,
+                                  10000000000000000ULL,
+                                  100000000000000000ULL,
+                                  1000000000000000000ULL};
+
+// A 128-bit product, built from 64-bit halves so that every compiler has it.
+struct Wide
+{
+    quint64 high;
+    quint64 low;
+};
+
+Wide multiply(quint64 a, quint64 b)
+{
+    const quint64 mask = 0xffffffffULL;
+    const quint64 lowLow = (a & mask) * (b & mask);
+    const quint64 lowHigh = (a & mask) * (b >> 32);
+    const quint64 highLow = (a >> 32) * (b & mask);
+    const quint64 middle = (lowLow >> 32) + (lowHigh & mask) + (highLow & mask);
+    return {(a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+            (middle << 32) | (lowLow & mask)};
+}
+
+// The value shifted right by 1 to 127 bits; false when that overflows 64 bits.
+bool shiftedRight(const Wide &value, int shift, quint64 *result)
+{
+    if (shift >= 64) {
+        *result = value.high >> (shift - 64);
+        return true;
+    }
+    if (value.high >> shift)
+        return false;
+    *result = (value.low >> shift) | (value.high << (64 - shift));
+    return true;
+}
+
+bool bitSet(const Wide &value, int bit)
+{
+    return ((bit >= 64 ? value.high >> (bit - 64) : value.low >> bit) & 1) != 0;
+}
+
+// Qt's 'g' text of a value in plain decimal form, written to out (room
+// for 40 characters); its length, or 0 when Qt must write the value.
+int writeSignificant(double value, int precision, QChar *out)
+{
+    if (value == 0) {
+        *out = QLatin1Char('0'); // -0 too
+        return 1;
+    }
+    const double magnitude = std::fabs(value);
+    // The range where the exact arithmetic below fits; Qt writes the others
+    // (exponent forms, inf and nan among them).
+    if (precision < 1 || precision > 15 || !(magnitude >= 1e-4 && magnitude < double(powersOf10[precision])))
+        return 0;
+
+    // magnitude = mantissa / 2^shift exactly, a normal double with 3 <= shift <= 66.
+    quint64 bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biasedExponent = int(bits >> 52);
+    const quint64 mantissa = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int shift = 1075 - biasedExponent;
+
+    // Scale by 10^scale so that the whole part has `precision` digits. The
+    // first guess takes the most digits the binary exponent allows: at most
+    // one too few. 10^-4 <= magnitude < 10^precision keeps scale in the table.
+    const int binaryExponent = biasedExponent - 1022; // magnitude < 2^binaryExponent
+    int scale = qBound(0, precision - ((binaryExponent * 1233 >> 12) + 1), precision + 3);
+    quint64 digits = 0;
+    Wide scaled{};
+    for (;;) {
+        scaled = multiply(mantissa, powersOf10[scale]);
+        if (!shiftedRight(scaled, shift, &digits) || digits >= powersOf10[precision])
+            --scale;
+        else if (digits < powersOf10[precision - 1])
+            ++scale;
+        else
+            break;
+    }
+    // Halfway rounds up, as Qt's digit generation does.
+    if (bitSet(scaled, shift - 1))
+        ++digits;
+    int pointAt = precision - scale; // digits before the decimal point
+    if (digits == powersOf10[precision]) {
+        digits /= 10;
+        ++pointAt;
+    }
+    // Qt's own choice between the decimal and the exponent form.
+    if (pointAt - 1 < -4 || pointAt > precision)
+        return 0;
+
+    // The digits as text, two at a time, then without trailing zeros.
+    static const char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                "8081828384858687888990919293949596979899";
+    char ascii[16];
+    int i = precision;
+    for (; i >= 2; i -= 2) {
+        const char *pair = pairs + 2 * (digits % 100);
+        digits /= 100;
+        ascii[i - 2] = pair[0];
+        ascii[i - 1] = pair[1];
+    }
+    if (i == 1)
+        ascii[0] = char('0' + digits);
+    int count = precision;
+    while (count > 1 && ascii[count - 1] == '0')
+        --count;
+
+    QChar *const start = out;
+    if (value < 0)
+        *out++ = QLatin1Char('-');
+    if (pointAt <= 0) {
+        *out++ = QLatin1Char('0');
+        *out++ = QLatin1Char('.');
+        for (int zero = pointAt; zero < 0; ++zero)
+            *out++ = QLatin1Char('0');
+    }
+    for (int digit = 0; digit < count; ++digit) {
+        if (digit == pointAt && pointAt > 0)
+            *out++ = QLatin1Char('.');
+        *out++ = QLatin1Char(ascii[digit]);
+    }
+    for (int zero = count; zero < pointAt; ++zero)
+        *out++ = QLatin1Char('0');
+    return int(out - start);
+}
+
+} // namespace
+
+void setSignificant(QString &text, double value, int precision)
+{
+    QChar buffer[40];
+    const int size = writeSignificant(value, precision, buffer);
+    if (size > 0)
+        text.setUnicode(buffer, size);
+    else
+        text = QString::number(value, 'g', precision);
 }
 
 } // namespace CSV

@@ -1,11 +1,15 @@
+#include "drying/LineIterator.h"
 #include "tests/support/DryingRunFixture.h"
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/ScopedTestSettings.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 using KD::Drying::UserData;
 
@@ -91,6 +95,48 @@ private slots:
         QCOMPARE(f.info.info().end, start.addSecs(10));
         QVERIFY(f.plot.replots > 0);
         QVERIFY(m_boxes.shown().isEmpty());
+    }
+
+    // A run long enough to be written in several pieces: every line is the
+    // record's time, mass and humidity as the format gives them.
+    void longRunIsWrittenLineForLine()
+    {
+        DryingRunFixture &f = *m_f;
+        QRandomGenerator random(7);
+        QList<QPair<int, double>> records;
+        int time = 0;
+        for (int i = 0; i < 6000; ++i) {
+            time += int(random.bounded(200000000 / 6000)); // some 28 hours in all
+            // Masses as a balance gives them, rising now and then: negative humidity too.
+            records.append({time, double(random.bounded(1, 2000000)) / std::pow(10.0, random.bounded(2, 7))});
+        }
+        f.addRecords(records);
+        const QString path = m_dir.filePath("long.csv");
+        m_dialogs.queueAnswer(path);
+        QVERIFY(f.exporter.save());
+
+        const QList<QByteArray> lines = fileContents(path).split('\n');
+        const int first = lines.indexOf("#Time [HH:mm:ss];\tMass [g];\tValue [%];\t") + 1;
+        QVERIFY(first > 0);
+        QCOMPARE(lines.size() - first, f.run.samplesCount() + 1); // and the empty text after the last line end
+        for (int row = 0; row < f.run.samplesCount(); ++row) {
+            const int seconds = f.run.timeAt(row) / 1000;
+            const QString expected = QString("%1:%2:%3;\t%4;\t%5;\t")
+                                         .arg(seconds / 3600, 2, 10, QChar('0'))
+                                         .arg(seconds / 60 % 60, 2, 10, QChar('0'))
+                                         .arg(seconds % 60, 2, 10, QChar('0'))
+                                         .arg(QString::number(f.run.massAt(row), 'g', 6),
+                                              QString::number(f.run.humidityAt(row), 'g', 6));
+            QCOMPARE(QString::fromUtf8(lines.at(first + row)), expected);
+        }
+        QVERIFY(lines.last().isEmpty());
+
+        // Rows a caller keeps stay as they were when the next ones are made.
+        KD::Drying::CSV::LineIterator rows(&f.run);
+        const QStringList firstRow = rows.next();
+        const QStringList secondRow = rows.next();
+        QCOMPARE(firstRow, QString::fromUtf8(lines.at(first)).split(";\t").mid(0, 3));
+        QCOMPARE(secondRow, QString::fromUtf8(lines.at(first + 1)).split(";\t").mid(0, 3));
     }
 
     void crLfFileLoadsAlike()
