@@ -51,6 +51,19 @@ QString unescapeValue(const QString &text)
     return out;
 }
 
+namespace {
+
+// The characters of text, made `size` long, to be overwritten. A text of that
+// size that nothing shares is used as it is: consecutive rows mostly are.
+inline QChar *sized(QString &text, int size)
+{
+    if (text.size() != size)
+        text.resize(size);
+    return text.data();
+}
+
+} // namespace
+
 void appendRow(QString &text, const QStringList &fields, const QString &separator, const QString &prefix)
 {
     // Sized once and copied in place: appending piece by piece costs more
@@ -59,9 +72,15 @@ void appendRow(QString &text, const QStringList &fields, const QString &separato
     for (const QString &field : fields)
         size += field.size();
     const int at = text.size();
-    text.resize(at + size);
-    QChar *out = text.data() + at;
-    auto put = [&out](const QString &piece) { out = std::copy(piece.cbegin(), piece.cend(), out); };
+    QChar *out = sized(text, at + size) + at;
+    auto put = [&out](const QString &piece) {
+        const QChar *in = piece.constData();
+        int n = piece.size();
+        for (; n >= 4; n -= 4, in += 4, out += 4)
+            std::memcpy(out, in, 4 * sizeof(QChar));
+        for (; n > 0; --n)
+            *out++ = *in++;
+    };
     put(prefix);
     for (const QString &field : fields) {
         put(field);
@@ -98,26 +117,22 @@ QString formatRunTime(qint64 ms)
 void setRunTime(QString &text, qint64 ms)
 {
     const qint64 seconds = qMax<qint64>(0, ms) / 1000;
-    QChar buffer[32];
-    QChar *const end = buffer + sizeof buffer / sizeof *buffer;
-    QChar *first = end;
-    auto prependTwoDigits = [&first](int value) {
-        *--first = QLatin1Char(char('0' + value % 10));
-        *--first = QLatin1Char(char('0' + value / 10));
+    const qint64 hours = seconds / 3600;
+    int hourDigits = 2;
+    for (qint64 rest = hours / 100; rest > 0; rest /= 10)
+        ++hourDigits;
+    QChar *out = sized(text, hourDigits + 6) + hourDigits + 6;
+    auto prependTwoDigits = [&out](int value) {
+        *--out = QLatin1Char(char('0' + value % 10));
+        *--out = QLatin1Char(char('0' + value / 10));
     };
     prependTwoDigits(int(seconds % 60));
-    *--first = QLatin1Char(':');
+    *--out = QLatin1Char(':');
     prependTwoDigits(int(seconds / 60 % 60));
-    *--first = QLatin1Char(':');
-    qint64 hours = seconds / 3600;
-    QChar *const minHours = first - 2;
-    do {
-        *--first = QLatin1Char(char('0' + hours % 10));
-        hours /= 10;
-    } while (hours > 0);
-    while (first > minHours)
-        *--first = QLatin1Char('0');
-    text.setUnicode(first, int(end - first));
+    *--out = QLatin1Char(':');
+    qint64 rest = hours;
+    for (int i = 0; i < hourDigits; ++i, rest /= 10)
+        *--out = QLatin1Char(char('0' + rest % 10));
 }
 
 bool parseRunTime(const QString &text, int *ms)
@@ -206,19 +221,20 @@ bool bitSet(const Wide &value, int bit)
     return ((bit >= 64 ? value.high >> (bit - 64) : value.low >> bit) & 1) != 0;
 }
 
-// Qt's 'g' text of a value in plain decimal form, written to out (room
-// for 40 characters); its length, or 0 when Qt must write the value.
-int writeSignificant(double value, int precision, QChar *out)
+
+// Qt's 'g' text of a value in plain decimal form put into text; false when
+// Qt must write the value.
+bool putSignificant(QString &text, double value, int precision)
 {
     if (value == 0) {
-        *out = QLatin1Char('0'); // -0 too
-        return 1;
+        *sized(text, 1) = QLatin1Char('0'); // -0 too
+        return true;
     }
     const double magnitude = std::fabs(value);
     // The range where the exact arithmetic below fits; Qt writes the others
     // (exponent forms, inf and nan among them).
     if (precision < 1 || precision > 15 || !(magnitude >= 1e-4 && magnitude < double(powersOf10[precision])))
-        return 0;
+        return false;
 
     // magnitude = mantissa / 2^shift exactly, a normal double with 3 <= shift <= 66.
     quint64 bits = 0;
@@ -228,10 +244,12 @@ int writeSignificant(double value, int precision, QChar *out)
     const int shift = 1075 - biasedExponent;
 
     // Scale by 10^scale so that the whole part has `precision` digits. The
-    // first guess takes the most digits the binary exponent allows: at most
-    // one too few. 10^-4 <= magnitude < 10^precision keeps scale in the table.
+    // binary exponent and one comparison nearly always give the number of
+    // digits before the point; the exact test below settles the rest.
+    // 10^-4 <= magnitude < 10^precision keeps scale within the table.
     const int binaryExponent = biasedExponent - 1022; // magnitude < 2^binaryExponent
-    int scale = qBound(0, precision - ((binaryExponent * 1233 >> 12) + 1), precision + 3);
+    int pointGuess = (binaryExponent * 1233 >> 12) + 1;
+    int scale = qBound(0, precision - pointGuess, precision + 3);
     quint64 digits = 0;
     Wide scaled{};
     for (;;) {
@@ -253,27 +271,33 @@ int writeSignificant(double value, int precision, QChar *out)
     }
     // Qt's own choice between the decimal and the exponent form.
     if (pointAt - 1 < -4 || pointAt > precision)
-        return 0;
+        return false;
 
     // The digits as text, two at a time, then without trailing zeros.
     static const char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                 "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                 "8081828384858687888990919293949596979899";
-    char ascii[16];
+    char first[16];
     int i = precision;
-    for (; i >= 2; i -= 2) {
-        const char *pair = pairs + 2 * (digits % 100);
+    for (; digits > 0xffffffffULL; i -= 2) {
+        std::memcpy(first + i - 2, pairs + 2 * (digits % 100), 2);
         digits /= 100;
-        ascii[i - 2] = pair[0];
-        ascii[i - 1] = pair[1];
+    }
+    // The rest in 32 bits, quicker to divide: all of it up to 9 digits.
+    quint32 rest = quint32(digits);
+    for (; i >= 2; i -= 2) {
+        std::memcpy(first + i - 2, pairs + 2 * (rest % 100), 2);
+        rest /= 100;
     }
     if (i == 1)
-        ascii[0] = char('0' + digits);
+        first[0] = char('0' + rest);
     int count = precision;
-    while (count > 1 && ascii[count - 1] == '0')
+    while (count > 1 && first[count - 1] == '0')
         --count;
 
-    QChar *const start = out;
+    const bool point = pointAt > 0 && pointAt < count;
+    const int size = (value < 0 ? 1 : 0) + (pointAt <= 0 ? 2 - pointAt + count : qMax(pointAt, count) + (point ? 1 : 0));
+    QChar *out = sized(text, size);
     if (value < 0)
         *out++ = QLatin1Char('-');
     if (pointAt <= 0) {
@@ -283,24 +307,20 @@ int writeSignificant(double value, int precision, QChar *out)
             *out++ = QLatin1Char('0');
     }
     for (int digit = 0; digit < count; ++digit) {
-        if (digit == pointAt && pointAt > 0)
+        if (digit == pointAt && point)
             *out++ = QLatin1Char('.');
-        *out++ = QLatin1Char(ascii[digit]);
+        *out++ = QLatin1Char(first[digit]);
     }
     for (int zero = count; zero < pointAt; ++zero)
         *out++ = QLatin1Char('0');
-    return int(out - start);
+    return true;
 }
 
 } // namespace
 
 void setSignificant(QString &text, double value, int precision)
 {
-    QChar buffer[40];
-    const int size = writeSignificant(value, precision, buffer);
-    if (size > 0)
-        text.setUnicode(buffer, size);
-    else
+    if (!putSignificant(text, value, precision))
         text = QString::number(value, 'g', precision);
 }
 
