@@ -51,9 +51,11 @@ public:
 private:
     static constexpr int pieceSize = 32 * 1024;
 
+    // The stream shares the piece while it converts it (no copy), and lets go
+    // of it once written, so the piece's memory serves the next one.
     bool push()
     {
-        m_stream << QStringView(m_pending);
+        m_stream << m_pending;
         m_pending.resize(0);
         return ok();
     }

@@ -62,25 +62,28 @@ inline QChar *sized(QString &text, int size)
     return text.data();
 }
 
+// Copies a few characters; memcpy's call would cost more than the copying.
+inline QChar *copyChars(QChar *out, const QChar *in, int count)
+{
+    for (; count >= 4; count -= 4, in += 4, out += 4)
+        std::memcpy(out, in, 4 * sizeof(QChar));
+    for (; count > 0; --count)
+        *out++ = *in++;
+    return out;
+}
+
 } // namespace
 
 void appendRow(QString &text, const QStringList &fields, const QString &separator, const QString &prefix)
 {
     // Sized once and copied in place: appending piece by piece costs more
-    // than the copying for fields this short.
+    // than the copying, for fields this short.
     int size = prefix.size() + fields.size() * separator.size() + lineEnd.size();
     for (const QString &field : fields)
         size += field.size();
     const int at = text.size();
     QChar *out = sized(text, at + size) + at;
-    auto put = [&out](const QString &piece) {
-        const QChar *in = piece.constData();
-        int n = piece.size();
-        for (; n >= 4; n -= 4, in += 4, out += 4)
-            std::memcpy(out, in, 4 * sizeof(QChar));
-        for (; n > 0; --n)
-            *out++ = *in++;
-    };
+    auto put = [&out](const QString &piece) { out = copyChars(out, piece.constData(), piece.size()); };
     put(prefix);
     for (const QString &field : fields) {
         put(field);
@@ -274,45 +277,52 @@ bool putSignificant(QString &text, double value, int precision)
         return false;
 
     // The digits as text, two at a time, then without trailing zeros.
-    static const char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                "8081828384858687888990919293949596979899";
-    char first[16];
+    static const char16_t pairs[] = u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    u"8081828384858687888990919293949596979899";
+    QChar first[16];
     int i = precision;
     for (; digits > 0xffffffffULL; i -= 2) {
-        std::memcpy(first + i - 2, pairs + 2 * (digits % 100), 2);
+        std::memcpy(first + i - 2, pairs + 2 * (digits % 100), 2 * sizeof(QChar));
         digits /= 100;
     }
     // The rest in 32 bits, quicker to divide: all of it up to 9 digits.
     quint32 rest = quint32(digits);
     for (; i >= 2; i -= 2) {
-        std::memcpy(first + i - 2, pairs + 2 * (rest % 100), 2);
+        std::memcpy(first + i - 2, pairs + 2 * (rest % 100), 2 * sizeof(QChar));
         rest /= 100;
     }
     if (i == 1)
-        first[0] = char('0' + rest);
+        first[0] = QLatin1Char(char('0' + rest));
     int count = precision;
-    while (count > 1 && first[count - 1] == '0')
+    while (count > 1 && first[count - 1] == QLatin1Char('0'))
         --count;
 
-    const bool point = pointAt > 0 && pointAt < count;
-    const int size = (value < 0 ? 1 : 0) + (pointAt <= 0 ? 2 - pointAt + count : qMax(pointAt, count) + (point ? 1 : 0));
-    QChar *out = sized(text, size);
-    if (value < 0)
-        *out++ = QLatin1Char('-');
-    if (pointAt <= 0) {
+    const int sign = value < 0 ? 1 : 0;
+    if (pointAt <= 0) { // 0.000ddd
+        QChar *out = sized(text, sign + 2 - pointAt + count);
+        if (sign)
+            *out++ = QLatin1Char('-');
         *out++ = QLatin1Char('0');
         *out++ = QLatin1Char('.');
         for (int zero = pointAt; zero < 0; ++zero)
             *out++ = QLatin1Char('0');
+        copyChars(out, first, count);
+    } else if (pointAt < count) { // ddd.ddd
+        QChar *out = sized(text, sign + count + 1);
+        if (sign)
+            *out++ = QLatin1Char('-');
+        out = copyChars(out, first, pointAt);
+        *out++ = QLatin1Char('.');
+        copyChars(out, first + pointAt, count - pointAt);
+    } else { // ddd000
+        QChar *out = sized(text, sign + pointAt);
+        if (sign)
+            *out++ = QLatin1Char('-');
+        out = copyChars(out, first, count);
+        for (int zero = count; zero < pointAt; ++zero)
+            *out++ = QLatin1Char('0');
     }
-    for (int digit = 0; digit < count; ++digit) {
-        if (digit == pointAt && point)
-            *out++ = QLatin1Char('.');
-        *out++ = QLatin1Char(first[digit]);
-    }
-    for (int zero = count; zero < pointAt; ++zero)
-        *out++ = QLatin1Char('0');
     return true;
 }
 
