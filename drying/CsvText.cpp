@@ -2,7 +2,6 @@
 
 #include <QTextStream>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -224,7 +223,6 @@ bool bitSet(const Wide &value, int bit)
     return ((bit >= 64 ? value.high >> (bit - 64) : value.low >> bit) & 1) != 0;
 }
 
-
 // Qt's 'g' text of a value in plain decimal form put into text; false when
 // Qt must write the value.
 bool putSignificant(QString &text, double value, int precision)
@@ -247,12 +245,11 @@ bool putSignificant(QString &text, double value, int precision)
     const int shift = 1075 - biasedExponent;
 
     // Scale by 10^scale so that the whole part has `precision` digits. The
-    // binary exponent and one comparison nearly always give the number of
-    // digits before the point; the exact test below settles the rest.
-    // 10^-4 <= magnitude < 10^precision keeps scale within the table.
+    // binary exponent gives the digits before the point, or one too many; the
+    // exact test below settles it. 10^-4 <= magnitude < 10^precision keeps
+    // scale within the table.
     const int binaryExponent = biasedExponent - 1022; // magnitude < 2^binaryExponent
-    int pointGuess = (binaryExponent * 1233 >> 12) + 1;
-    int scale = qBound(0, precision - pointGuess, precision + 3);
+    int scale = qBound(0, precision - ((binaryExponent * 1233 >> 12) + 1), precision + 3);
     quint64 digits = 0;
     Wide scaled{};
     for (;;) {
@@ -272,32 +269,34 @@ bool putSignificant(QString &text, double value, int precision)
         digits /= 10;
         ++pointAt;
     }
-    // Qt's own choice between the decimal and the exponent form.
-    if (pointAt - 1 < -4 || pointAt > precision)
+    // Qt's own choice between the decimal and the exponent form; from 10^-4
+    // up, small numbers keep to the decimal one.
+    if (pointAt > precision)
         return false;
 
     // The digits as text, two at a time, then without trailing zeros.
     static const char16_t pairs[] = u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                     u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                     u"8081828384858687888990919293949596979899";
-    QChar first[16];
+    char16_t digitChars[16];
     int i = precision;
     for (; digits > 0xffffffffULL; i -= 2) {
-        std::memcpy(first + i - 2, pairs + 2 * (digits % 100), 2 * sizeof(QChar));
+        std::memcpy(digitChars + i - 2, pairs + 2 * (digits % 100), 2 * sizeof(char16_t));
         digits /= 100;
     }
     // The rest in 32 bits, quicker to divide: all of it up to 9 digits.
     quint32 rest = quint32(digits);
     for (; i >= 2; i -= 2) {
-        std::memcpy(first + i - 2, pairs + 2 * (rest % 100), 2 * sizeof(QChar));
+        std::memcpy(digitChars + i - 2, pairs + 2 * (rest % 100), 2 * sizeof(char16_t));
         rest /= 100;
     }
     if (i == 1)
-        first[0] = QLatin1Char(char('0' + rest));
+        digitChars[0] = char16_t(u'0' + rest);
     int count = precision;
-    while (count > 1 && first[count - 1] == QLatin1Char('0'))
+    while (count > 1 && digitChars[count - 1] == u'0')
         --count;
 
+    const QChar *first = reinterpret_cast<const QChar *>(digitChars); // QChar is a char16_t
     const int sign = value < 0 ? 1 : 0;
     if (pointAt <= 0) { // 0.000ddd
         QChar *out = sized(text, sign + 2 - pointAt + count);
