@@ -61,6 +61,17 @@ inline QChar *sized(QString &text, int size)
     return text.data();
 }
 
+const char16_t digitPairs[] = u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                              u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                              u"8081828384858687888990919293949596979899";
+
+// value < 100 as two digits.
+inline void putTwoDigits(QChar *out, quint32 value)
+{
+    out[0] = QChar(digitPairs[2 * value]);
+    out[1] = QChar(digitPairs[2 * value + 1]);
+}
+
 // Copies a few characters; memcpy's call would cost more than the copying.
 inline QChar *copyChars(QChar *out, const QChar *in, int count)
 {
@@ -118,22 +129,20 @@ QString formatRunTime(qint64 ms)
 // Written once per record of a run: no allocation when the text is reused.
 void setRunTime(QString &text, qint64 ms)
 {
-    const qint64 seconds = qMax<qint64>(0, ms) / 1000;
-    const qint64 hours = seconds / 3600;
+    const quint64 seconds = quint64(qMax<qint64>(0, ms)) / 1000;
+    const quint64 hours = seconds / 3600;
+    const quint32 inHour = quint32(seconds - hours * 3600);
     int hourDigits = 2;
-    for (qint64 rest = hours / 100; rest > 0; rest /= 10)
+    for (quint64 rest = hours / 100; rest > 0; rest /= 10)
         ++hourDigits;
-    QChar *out = sized(text, hourDigits + 6) + hourDigits + 6;
-    auto prependTwoDigits = [&out](int value) {
-        *--out = QLatin1Char(char('0' + value % 10));
-        *--out = QLatin1Char(char('0' + value / 10));
-    };
-    prependTwoDigits(int(seconds % 60));
-    *--out = QLatin1Char(':');
-    prependTwoDigits(int(seconds / 60 % 60));
-    *--out = QLatin1Char(':');
-    qint64 rest = hours;
-    for (int i = 0; i < hourDigits; ++i, rest /= 10)
+    QChar *const point = sized(text, hourDigits + 6) + hourDigits;
+    point[0] = QLatin1Char(':');
+    putTwoDigits(point + 1, inHour / 60);
+    point[3] = QLatin1Char(':');
+    putTwoDigits(point + 4, inHour % 60);
+    putTwoDigits(point - 2, quint32(hours % 100));
+    QChar *out = point - 2;
+    for (quint64 rest = hours / 100; rest > 0; rest /= 10)
         *--out = QLatin1Char(char('0' + rest % 10));
 }
 
@@ -275,19 +284,16 @@ bool putSignificant(QString &text, double value, int precision)
         return false;
 
     // The digits as text, two at a time, then without trailing zeros.
-    static const char16_t pairs[] = u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                    u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                    u"8081828384858687888990919293949596979899";
     char16_t digitChars[16];
     int i = precision;
     for (; digits > 0xffffffffULL; i -= 2) {
-        std::memcpy(digitChars + i - 2, pairs + 2 * (digits % 100), 2 * sizeof(char16_t));
+        std::memcpy(digitChars + i - 2, digitPairs + 2 * (digits % 100), 2 * sizeof(char16_t));
         digits /= 100;
     }
     // The rest in 32 bits, quicker to divide: all of it up to 9 digits.
     quint32 rest = quint32(digits);
     for (; i >= 2; i -= 2) {
-        std::memcpy(digitChars + i - 2, pairs + 2 * (rest % 100), 2 * sizeof(char16_t));
+        std::memcpy(digitChars + i - 2, digitPairs + 2 * (rest % 100), 2 * sizeof(char16_t));
         rest /= 100;
     }
     if (i == 1)

@@ -186,6 +186,7 @@ private slots:
         QCOMPARE(formatRunTime(5000), QString("00:00:05"));
         QCOMPARE(formatRunTime(25 * 3600000LL + 61000), QString("25:01:01"));
         QCOMPARE(formatRunTime(100 * 3600000LL), QString("100:00:00"));
+        QCOMPARE(formatRunTime(1234 * 3600000LL + 59 * 60000 + 9999), QString("1234:59:09"));
         int ms = -1;
         QVERIFY(parseRunTime("25:01:01", &ms));
         QCOMPARE(ms, 25 * 3600000 + 61000);
