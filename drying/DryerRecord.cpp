@@ -1,11 +1,12 @@
 #include "drying/DryerRecord.h"
 
-#include <QTime>
+#include "drying/CsvText.h"
 
 namespace KD {
 
 DryerRecord::DryerRecord(qint32 timeMs, double mass, double humidity)
-    : m_timeText(QTime(0, 0).addMSecs(timeMs).toString(QStringLiteral("hh:mm:ss")))
+    // Hours keep counting past 24, so the table of a long run matches its file.
+    : m_timeText(Common::CSV::formatRunTime(timeMs))
     , m_timeMs(timeMs)
     , m_mass(mass)
     , m_humidity(humidity)

@@ -98,9 +98,9 @@ private slots:
         QCOMPARE(run.massAt(-1), 0.0);
         QCOMPARE(run.humidityAt(99), 0.0);
 
-        // Time texts wrap past midnight.
-        QCOMPARE(KD::DryerRecord(86400000, 1, 0).timeText(), QStringLiteral("00:00:00"));
-        QCOMPARE(KD::DryerRecord(25 * 3600000, 1, 0).timeText(), QStringLiteral("01:00:00"));
+        // Time texts go on past 24 hours instead of wrapping at midnight.
+        QCOMPARE(KD::DryerRecord(86400000, 1, 0).timeText(), QStringLiteral("24:00:00"));
+        QCOMPARE(KD::DryerRecord(25 * 3600000, 1, 0).timeText(), QStringLiteral("25:00:00"));
         QCOMPARE(KD::DryerRecord(3723000, 1, 0).timeText(), QStringLiteral("01:02:03"));
         QVERIFY(!KD::DryerRecord(0, 1, 0).value(3).isValid());
         QVERIFY(!KD::DryerRecord(0, 1, 0).setValue(1, "5"));
