@@ -291,7 +291,11 @@ private slots:
         QVERIFY(starter.start());
         QVERIFY(starts.wait());
         QCOMPARE(starts.at(0).at(0).toBool(), false);
-        QTest::qWait(100);
+        // The reply to a following command comes after all the start sent.
+        QSignalSpy finished(dryer, SIGNAL(commandFinished(int,int,QVariant)));
+        QVERIFY(dryer->loadMainTemperature());
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.at(0).at(0).toInt(), 1);
         QCOMPARE(records.count(), 0);
         QCOMPARE(errors.count(), 0);
     }

@@ -280,8 +280,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         f.engine.execute(new CommandEchoSJ, nullptr, -1);
-        QTest::qWait(1800);
-        QCOMPARE(f.iface->writes().size(), 1);
+        QSignalSpy written(f.iface, &MemoryInterface::written);
+        QVERIFY(written.wait(3000));
+        QVERIFY(clock.elapsed() >= 1900); // the first rewrite, not before two seconds
         QTRY_COMPARE_WITH_TIMEOUT(f.finished.count(), 1, 7000);
         QCOMPARE(f.iface->writes().size(), 3);
         QVERIFY(clock.elapsed() >= 5800);
@@ -300,8 +301,7 @@ private slots:
         // A late reply cannot finish it a second time.
         f.iface->setWriteFails(false);
         f.iface->feed("MJ\r\n");
-        QTest::qWait(120);
-        QCOMPARE(f.finished.count(), 1);
+        QVERIFY(!f.finished.wait(120)); // nor does its time-out, long past
         QCOMPARE(f.journal.lines, QStringList{"MJ"});
     }
 
@@ -332,7 +332,8 @@ private slots:
         noTimeout->setText("X\r\n");
         noTimeout->setExpectedReply("Y");
         f.engine.execute(noTimeout, nullptr, 0);
-        QTest::qWait(250);
+        QSignalSpy written(f.iface, &MemoryInterface::written);
+        QVERIFY(!written.wait(250));
         QCOMPARE(f.iface->writes(), (QByteArrayList{"SJ\r\n", "X\r\n"}));
         f.iface->feed("Y\r\n");
         QCOMPARE(f.finished.count(), 2);

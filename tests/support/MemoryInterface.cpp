@@ -53,6 +53,7 @@ bool MemoryInterface::writeBytes(QByteArray bytes)
     if (m_writeFails)
         return false;
     m_writes.append(bytes);
+    emit written(bytes);
     return true;
 }
 

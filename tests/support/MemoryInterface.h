@@ -44,6 +44,10 @@ public:
     bool waitForReadyRead(int ms) override;
     QString description() override;
 
+signals:
+    // Lets tests wait for a write, or for its absence, instead of sleeping.
+    void written(const QByteArray &bytes);
+
 private:
     QByteArray take(int max);
 
