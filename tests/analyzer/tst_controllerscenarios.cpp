@@ -316,11 +316,14 @@ private slots:
         QTRY_COMPARE(errors->count(), 1);
         QCOMPARE(lastError(), OperationError(7, 0, 0));
         QVERIFY(controller->setIgnoreStartFromDevice(true));
+        texts->clear();
+        QSignalSpy ready(controller.get(), SIGNAL(ready()));
         device->startFromKeyboard();
-        QTRY_VERIFY(sim->isIdle());
-        QTest::qWait(50);
-        QCOMPARE(errors->count(), 1);
+        // Handled once the controller announces it is ready again.
+        QVERIFY(ready.wait());
+        QCOMPARE(stateTexts(), QStringList{"Ready"});
         QCOMPARE(controller->state(), 1);
+        QCOMPARE(errors->count(), 1);
         QCOMPARE(started.count(), 2);
     }
 
@@ -416,20 +419,24 @@ private slots:
         Requester requester;
         QVERIFY(controller->loadSettings(&requester));
         QTRY_VERIFY(sim->receivedLines().contains("Sd0"));
+        texts->clear();
         disconnectDevice();
-        QTest::qWait(50);
-        QCOMPARE(controller->state(), 0);
+        // Whatever the abort sent has arrived once the device is back: the
+        // controller stayed without a device until then.
+        sim->setSilent(false);
+        connectDevice();
+        QCOMPARE(stateTexts(), (QStringList{QString(), "Ready"}));
         QCOMPARE(errors->count(), 0);
         QCOMPARE(requester.calls, 0);
 
-        sim->setSilent(false);
-        connectDevice();
         sim->setSilent(true);
         QVERIFY(controller->startDrying());
         QTRY_VERIFY(sim->receivedLines().contains("Sx6"));
+        texts->clear();
         disconnectDevice();
-        QTest::qWait(50);
-        QCOMPARE(controller->state(), 0);
+        sim->setSilent(false);
+        connectDevice();
+        QCOMPARE(stateTexts(), (QStringList{QString(), "Ready"}));
         QCOMPARE(errors->count(), 0);
     }
 
