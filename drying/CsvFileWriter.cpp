@@ -1,6 +1,7 @@
 #include "drying/CsvFileWriter.h"
 
 #include "drying/CsvText.h"
+#include "ui/TextFileWriter.h"
 
 CsvFileWriter::CsvFileWriter()
     : m_lineEnd(Common::CSV::lineEnd), m_separator(Common::CSV::fieldSeparator)
@@ -25,11 +26,5 @@ bool CsvFileWriter::writeRow(const QStringList &fields)
 
 bool CsvFileWriter::close()
 {
-    if (!m_file.isOpen())
-        return true;
-    m_stream.flush();
-    const bool written = m_stream.status() == QTextStream::Ok && m_file.flush()
-                         && m_file.error() == QFileDevice::NoError;
-    m_file.close();
-    return written;
+    return closeWrittenTextFile(m_stream, m_file);
 }

@@ -32,11 +32,16 @@ void TextFileWriter::writeLine(const QString &text)
 
 bool TextFileWriter::close()
 {
-    if (!m_file.isOpen())
+    return closeWrittenTextFile(m_stream, m_file);
+}
+
+bool closeWrittenTextFile(QTextStream &stream, QFile &file)
+{
+    if (!file.isOpen())
         return true;
-    m_stream.flush();
-    const bool written = m_stream.status() == QTextStream::Ok && m_file.flush()
-                         && m_file.error() == QFileDevice::NoError;
-    m_file.close();
+    stream.flush();
+    const bool written = stream.status() == QTextStream::Ok && file.flush()
+                         && file.error() == QFileDevice::NoError;
+    file.close();
     return written;
 }

@@ -20,3 +20,7 @@ private:
     QFile m_file;
     QTextStream m_stream;
 };
+
+// Flushes the stream and the file, then closes it; false when any text did not
+// reach the file (a full disk shows only at the flush). A closed file is true.
+bool closeWrittenTextFile(QTextStream &stream, QFile &file);
