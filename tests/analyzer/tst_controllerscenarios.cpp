@@ -412,6 +412,102 @@ private slots:
                          "Load qualifying samples count"));
     }
 
+    // Writers and the mover end in ready with their own record as well.
+    void failedWritesAndMovesAreReported()
+    {
+        // Slot numbers past the last one are not answered.
+        QVERIFY(controller->writeSlot(Sim::SlotCount, fastSettings()));
+        QTRY_COMPARE(errors->count(), 1);
+        QCOMPARE(lastError(), OperationError(3, 5, 107));
+        QCOMPARE(controller->state(), 1);
+
+        controller->copySlotToCurrent(Sim::SlotCount);
+        QCOMPARE(controller->state(), 3);
+        QTRY_COMPARE(errors->count(), 2);
+        QCOMPARE(lastError(), OperationError(6, 0, 108));
+        QCOMPARE(controller->state(), 1);
+
+        sim->removeCommand("Su0");
+        QVERIFY(controller->writeSettings(stepSettings()));
+        QTRY_COMPARE(errors->count(), 3);
+        QCOMPARE(lastError(), OperationError(1, 0, 100));
+        QCOMPARE(controller->state(), 1);
+        QTRY_COMPARE(presenter->shown().size(), 3);
+        QVERIFY(presenter->last().text.contains("<tt>Writing current settings</tt>"));
+    }
+
+    // A start command that the analyzer never answers: back to ready with
+    // the error, and the next start goes through.
+    void unansweredStartReturnsToReady()
+    {
+        sim->removeCommand("Sx6");
+        QVERIFY(controller->startDrying());
+        QCOMPARE(controller->state(), 7);
+        QTRY_COMPARE(errors->count(), 1);
+        QCOMPARE(controller->state(), 1);
+        QCOMPARE(lastError(), OperationError(8, 0, 0));
+        QTRY_COMPARE(presenter->shown().size(), 1);
+        QVERIFY(presenter->last().text.contains("<tt>Drying process start</tt>"));
+
+        sim->setCommand("Sx6", [this](const QByteArray &) { device->startFromKeyboard(); });
+        QVERIFY(controller->startDrying());
+        QTRY_COMPARE(controller->state(), 8);
+        QCOMPARE(stateTexts(), (QStringList{"Starting", "Ready", "Starting", "Running"}));
+    }
+
+    // A light sample started on the keyboard while the settings are read:
+    // the read is aborted, no run begins, and the controller is usable again.
+    void keyboardStartOfALightSampleDuringARead()
+    {
+        device->setInitialMass(0.01);
+        QSignalSpy destructive(controller.get(), SIGNAL(destructiveStarted(bool)));
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
+        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        const auto trigger = connect(controller.get(), &HLDryerController::stateText, this,
+                                     [this](const QString &text) {
+                                         if (text == "Reading current")
+                                             device->startFromKeyboard();
+                                     });
+        Requester requester;
+        QVERIFY(controller->loadSettings(&requester));
+        disconnect(trigger);
+        QTRY_COMPARE(destructive.count(), 1);
+        QCOMPARE(destructive.at(0).at(0).toBool(), false);
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(controller->state(), 1);
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(errors->count(), 0);
+
+        // The aborted read's last command still runs out on the engine.
+        QTRY_COMPARE(dryer->engine()->engineState(), 0);
+        QCOMPARE(requester.calls, 0);
+        QVERIFY(controller->loadSettings(&requester));
+        QTRY_COMPARE(requester.calls, 1);
+        QVERIFY(controller->lastLoadOk());
+    }
+
+    // A stop line ends whatever state the controller is in; the read that
+    // was running still delivers its result.
+    void stopLineWhileReadingTheSettings()
+    {
+        sim->setCommand("Sd0", [this](const QByteArray &) {
+            sim->reply("SK0");
+            sim->reply(device->parameter(Sim::Temperature));
+        });
+        QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
+        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        Requester requester;
+        QVERIFY(controller->loadSettings(&requester));
+        QTRY_COMPARE(ended.count(), 1);
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(controller->state(), 1);
+        QTRY_COMPARE(requester.calls, 1);
+        QVERIFY(controller->lastLoadOk());
+        QCOMPARE(ready.count(), 2);
+        QCOMPARE(stateTexts(), (QStringList{"Reading current", "Ready", "Ready"}));
+        QCOMPARE(errors->count(), 0);
+    }
+
     // The device goes away in the middle of an operation: no error box.
     void disconnectionAbortsSilently()
     {
@@ -545,6 +641,65 @@ private slots:
         QTRY_COMPARE(ready.count(), 4);
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(stateTexts(), expected);
+    }
+
+    void slotAndFirmwareStateTextsInEnglishAndPolish_data()
+    {
+        QTest::addColumn<QString>("language");
+        // Writing to slot, reading from slot, moving from slot, uploading, ready.
+        QTest::addColumn<QStringList>("states");
+        QTest::addColumn<QStringList>("writerSteps");
+        QTest::addColumn<QStringList>("readerSteps");
+        QTest::newRow("english")
+            << QString("english")
+            << QStringList{"Writing to slot", "Reading from slot", "Moving from slot", "Uploading firmware",
+                           "Ready"}
+            << QStringList{"Reading Current", "Writing current settings", "Copying current to slot",
+                           "Writing initial"}
+            << QStringList{"Reading Current", "Copying slot to current", "Reading desired setting",
+                           "Writing initial"};
+        QTest::newRow("polish")
+            << QString("polish")
+            << QStringList{"Zapis do komórki pamięci", "Odczyt z komórki pamięci",
+                           "Przenoszenie z komórki pamięci", "Wgrywanie oprogramowania", "Gotowy"}
+            << QStringList{"Odczyt bieżących ustawień", "Zapis bieżących ustawień",
+                           "Kopiowanie bieżących ustawień do komórki pamięci",
+                           "Przywracanie początkowych ustawień"}
+            << QStringList{"Odczyt bieżących ustawień", "Kopiowanie komórki pamięci do bieżących ustawień",
+                           "Odczyt żądanych ustawień", "Przywracanie początkowych ustawień"};
+    }
+
+    void slotAndFirmwareStateTextsInEnglishAndPolish()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, states);
+        QFETCH(QStringList, writerSteps);
+        QFETCH(QStringList, readerSteps);
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/" + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+
+        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QVERIFY(controller->writeSlot(2, stepSettings()));
+        QTRY_COMPARE(ready.count(), 1);
+        QVERIFY(controller->readSlot(2, nullptr));
+        QTRY_COMPARE(ready.count(), 2);
+        controller->copySlotToCurrent(2);
+        QTRY_COMPARE(ready.count(), 3);
+        QVERIFY(!controller->uploadFirmwareOnline(writeFirmwareFile("empty.s19", QByteArray()), nullptr));
+        QCoreApplication::removeTranslator(&translator);
+
+        const QString readyText = states.at(4);
+        QStringList expected;
+        for (const auto &operation : {qMakePair(states.at(0), writerSteps), qMakePair(states.at(1), readerSteps)}) {
+            expected << operation.first;
+            for (const QString &step : operation.second)
+                expected << operation.first + " > " + step;
+            expected << operation.first << readyText;
+        }
+        expected << states.at(2) << readyText << states.at(3) << readyText;
+        QCOMPARE(stateTexts(), expected);
+        QCOMPARE(errors->count(), 0);
     }
 
     // The language is chosen at start, and the status text follows each

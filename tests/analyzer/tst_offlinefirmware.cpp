@@ -105,7 +105,11 @@ private slots:
         QVERIFY(link.open());
         QByteArrayList records;
         QList<int> baudRates; // while each record arrives
-        sim.setCommand("Sfirmwupd", [&](const QByteArray &) { sim.reply("Mfirmwupd"); });
+        QList<int> handshakeRates;
+        sim.setCommand("Sfirmwupd", [&](const QByteArray &) {
+            handshakeRates << link.slaveBaudRate();
+            sim.reply("Mfirmwupd");
+        });
         sim.setCommand("S1", [&](const QByteArray &data) {
             records << "S1" + data;
             baudRates << link.slaveBaudRate();
@@ -134,6 +138,9 @@ private slots:
         QCOMPARE(sim.receivedLines().first(), QByteArray("Sfirmwupd"));
         QCOMPARE(receiver.states, (QList<int>{1, 2}));
         QCOMPARE(records, S19Fixtures::records(5));
+        // The hand-shake goes at the chosen rate, the records at 115200.
+        QCOMPARE(handshakeRates, QList<int>{1200});
+        QCOMPARE(baudRates.last(), 115200);
     }
 
 private:
