@@ -1,6 +1,8 @@
 #include "analyzer/ErrorToStr.h"
 #include "analyzer/OperationError.h"
+#include "resources/Resources.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 using KD::OperationError;
@@ -57,6 +59,35 @@ private slots:
         QFETCH(int, command);
         QFETCH(QString, tail);
         QCOMPARE(ErrorToStr().errorReport(OperationError(operation, step, command)), tail);
+    }
+
+    // Every part of the report, the command description too, is looked up
+    // in the current language; the HTML and the mnemonic stay as they are.
+    void reportInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("polish") << QString("polish")
+            << QString("Wystąpił błąd!<br><br>Operacja:<br><tt>Zapis do komórki pamięci</tt><br><br>Krok:<br>"
+                       "<tt>Przenoszenie ustawień do komórki pamięci</tt><br><br>Nieudane polecenie: <br>"
+                       "<tt>SU7</tt><br><br>Opis polecenia: <br>Zapisz do komórki pamięci");
+        QTest::newRow("english") << QString("english")
+            << QString("An error ocurred!<br><br>Operation:<br><tt>Writing to slot</tt><br><br>Step:<br>"
+                       "<tt>Moving settings to slot</tt><br><br>Failed command: <br><tt>SU7</tt>"
+                       "<br><br>Command description: <br>Write to memory slot");
+    }
+
+    void reportInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, expected);
+        initSorvanaResources();
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/" + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        const QString report = ErrorToStr().errorReport(OperationError(3, 5, 107));
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(report, expected);
     }
 };
 
