@@ -2,6 +2,7 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
+#include "analyzer/SignalFollowing.h"
 #include "analyzer/SettingsCodec.h"
 
 namespace KD {
@@ -79,12 +80,7 @@ void SettingLoader::end(bool success)
 
 void SettingLoader::listen(bool on)
 {
-    if (on)
-        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                this, SLOT(commandLoop(int,int,QVariant)), Qt::UniqueConnection);
-    else
-        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                   this, SLOT(commandLoop(int,int,QVariant)));
+    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandLoop(int,int,QVariant)), on);
 }
 
 } // namespace Communication

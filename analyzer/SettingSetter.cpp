@@ -2,6 +2,7 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
+#include "analyzer/SignalFollowing.h"
 #include "analyzer/SettingsCodec.h"
 
 namespace KD {
@@ -83,12 +84,7 @@ void SettingSetter::end(bool success)
 
 void SettingSetter::listen(bool on)
 {
-    if (on)
-        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                this, SLOT(commandLoop(int,int)), Qt::UniqueConnection);
-    else
-        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                   this, SLOT(commandLoop(int,int)));
+    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandLoop(int,int)), on);
 }
 
 } // namespace Communication

@@ -2,6 +2,7 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
+#include "analyzer/SignalFollowing.h"
 
 namespace KD {
 namespace Communication {
@@ -62,12 +63,7 @@ void SlotMover::fail()
 
 void SlotMover::listen(bool on)
 {
-    if (on)
-        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                this, SLOT(commandCallback(int,int)), Qt::UniqueConnection);
-    else
-        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                   this, SLOT(commandCallback(int,int)));
+    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandCallback(int,int)), on);
 }
 
 } // namespace Communication

@@ -2,6 +2,7 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
+#include "analyzer/SignalFollowing.h"
 
 namespace KD {
 namespace Communication {
@@ -63,16 +64,9 @@ void Starter::onDryingStart()
 
 void Starter::listen(bool on)
 {
-    if (on) {
-        connect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                this, SLOT(onCommandFinished(int,int)), Qt::UniqueConnection);
-        connect(m_dryer, SIGNAL(dryingStart(bool,int)), this, SLOT(onDryingStart()),
-                Qt::UniqueConnection);
-    } else {
-        disconnect(m_dryer, SIGNAL(commandFinished(int,int,QVariant)),
-                   this, SLOT(onCommandFinished(int,int)));
-        disconnect(m_dryer, SIGNAL(dryingStart(bool,int)), this, SLOT(onDryingStart()));
-    }
+    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this,
+                 SLOT(onCommandFinished(int,int)), on);
+    followSignal(m_dryer, SIGNAL(dryingStart(bool,int)), this, SLOT(onDryingStart()), on);
 }
 
 } // namespace Communication
