@@ -2,7 +2,7 @@
 
 #include "analyzer/OfflineFirmwareWorker.h"
 #include "analyzer/S19FirmwareFile.h"
-#include "analyzer/StandardFirmwareUploader.h"
+#include "communication/StandardFirmwareUploader.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
 #include "analyzer/OfflineFirmwareWorker.h"
 
-#include "analyzer/IFirmwareUploader.h"
+#include "communication/IFirmwareUploader.h"
 #include "communication/CRS232.h"
 
 namespace KD {

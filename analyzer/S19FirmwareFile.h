@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analyzer/FirmwareFile.h"
+#include "communication/FirmwareFile.h"
 
 // Motorola S-record firmware. Lines are kept byte for byte, line endings
 // included, because the bootloader gets them exactly as the file holds them.

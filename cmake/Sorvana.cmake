@@ -11,8 +11,25 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(sorvana_qt INTERFACE -Wall -Wextra -Wno-unused-parameter)
 endif()
 
-# Every library of the program, for the executables that take all of it.
-add_library(sorvana_all INTERFACE)
+# The libraries whose headers a list of sources includes ("folder/Name.h"),
+# so that a test, a tool or a benchmark links exactly what it uses.
+function(sorvana_included_libraries out)
+  set(libs "")
+  foreach(src IN LISTS ARGN)
+    file(STRINGS ${src} lines REGEX "^#include \"[a-z]+/")
+    foreach(line IN LISTS lines)
+      string(REGEX MATCH "^#include \"([a-z]+)/" _ "${line}")
+      set(folder ${CMAKE_MATCH_1})
+      if(folder STREQUAL "tests")
+        list(APPEND libs testsupport)
+      elseif(folder IN_LIST SORVANA_FOLDERS)
+        list(APPEND libs ${folder})
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES libs)
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()
 
 # With Ninja, moc and uic run again only when a file they already know changes,
 # so a header or form added to a globbed folder is missed until the build folder
@@ -31,8 +48,9 @@ function(sorvana_autogen_follows_sources target files)
 endfunction()
 
 # sorvana_library(NAME [DEPS lib...]): a static library of every source in the
-# calling folder (headers, sources and designer forms). Libraries may depend on
-# each other in cycles; CMake repeats static libraries on the link line.
+# calling folder (headers, sources and designer forms). DEPS names exactly the
+# lower libraries whose headers the folder includes; tools/check-layers.py
+# (run by ctest) holds every folder to that.
 function(sorvana_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
@@ -50,7 +68,6 @@ function(sorvana_library name)
     set_target_properties(${name} PROPERTIES AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR})
     sorvana_autogen_follows_sources(${name} "${sources}")
   endif()
-  target_link_libraries(sorvana_all INTERFACE ${name})
 endfunction()
 
 # sorvana_tests(): one Qt Test executable per tst_*.cpp of the calling folder,
@@ -61,7 +78,8 @@ function(sorvana_tests area)
     get_filename_component(base ${src} NAME_WE)
     set(target ${area}_${base})
     add_executable(${target} ${src})
-    target_link_libraries(${target} PRIVATE sorvana_all testsupport Qt5::Test)
+    sorvana_included_libraries(libs ${src})
+    target_link_libraries(${target} PRIVATE ${libs} sorvana_qt Qt5::Test)
     add_test(NAME ${area}/${base} COMMAND ${target})
     set_tests_properties(${area}/${base} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false"

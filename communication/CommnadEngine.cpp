@@ -3,7 +3,7 @@
 #include "communication/CInterface.h"
 #include "communication/Command.h"
 #include "communication/ILineHandler.h"
-#include "terminal/ILogger.h"
+#include "communication/ILogger.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -2,7 +2,7 @@
 
 #include "communication/ConnectionInfo.h"
 #include "communication/DeviceInfo.h"
-#include "search/DevNetworkInterface.h"
+#include "communication/DevNetworkInterface.h"
 
 #include <QMetaType>
 #include <QVector>

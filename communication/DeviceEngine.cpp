@@ -1,6 +1,6 @@
 #include "communication/DeviceEngine.h"
 
-#include "analyzer/FirmwareFile.h"
+#include "communication/FirmwareFile.h"
 #include "communication/CInterface.h"
 #include "communication/Command.h"
 #include "communication/CommandCreator.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analyzer/StandardFirmwareUploader.h"
+#include "communication/StandardFirmwareUploader.h"
 #include "communication/CommandRequest.h"
 #include "communication/IDevice.h"
 #include "communication/IDeviceInfoHandler.h"

@@ -2,7 +2,7 @@
 
 #include "communication/MacConversions.h"
 #include "communication/SystemArpTable.h"
-#include "search/IMacIpMapper.h"
+#include "communication/IMacIpMapper.h"
 
 #include <QMutexLocker>
 #include <QTcpServer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/IMacIpMapper.h"
+#include "communication/IMacIpMapper.h"
 
 #include <QHash>
 #include <QMutex>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "terminal/ILogFetcher.h"
-#include "terminal/ILogger.h"
+#include "communication/ILogger.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "ui/HotKeys.h"
 
-#include "app/AbstractGuiTab.h"
+#include "ui/AbstractGuiTab.h"
 #include "ui/NVornHotkeyItem.h"
 
 #include <QAction>

@@ -12,8 +12,8 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "app/AbstractGuiTab.h"
-#include "app/GuiIconAction.h"
+#include "ui/AbstractGuiTab.h"
+#include "ui/GuiIconAction.h"
 #include "resources/Resources.h"
 #include "tests/support/FakeTranslationProvider.h"
 

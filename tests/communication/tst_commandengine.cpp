@@ -5,7 +5,7 @@
 #include "communication/ILineHandler.h"
 #include "communication/ILineReceiver.h"
 #include "communication/LineSplitter.h"
-#include "terminal/ILogger.h"
+#include "communication/ILogger.h"
 #include "tests/support/MemoryInterface.h"
 
 #include <QElapsedTimer>

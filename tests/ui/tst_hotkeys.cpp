@@ -4,7 +4,7 @@
 #include <QKeySequence>
 #include <QtTest>
 
-#include "app/AbstractGuiTab.h"
+#include "ui/AbstractGuiTab.h"
 #include "tests/support/FakeTranslationProvider.h"
 #include "ui/HotKeys.h"
 #include "ui/NVornHotkeyItem.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analyzer/AbstractFirmwareUploader.h"
+#include "communication/AbstractFirmwareUploader.h"
 #include "communication/CInterface.h"
 #include "communication/CommnadEngine.h"
 #include "communication/ILineHandler.h"

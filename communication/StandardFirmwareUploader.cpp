@@ -1,7 +1,7 @@
-#include "analyzer/StandardFirmwareUploader.h"
+#include "communication/StandardFirmwareUploader.h"
 
-#include "analyzer/FirmwareFile.h"
-#include "analyzer/UploadProgress.h"
+#include "communication/FirmwareFile.h"
+#include "communication/UploadProgress.h"
 #include "communication/CommandSendFwLineS19.h"
 #include "communication/CommandSimple.h"
 

@@ -1,4 +1,4 @@
-#include "app/GuiIconAction.h"
+#include "ui/GuiIconAction.h"
 
 #include "ui/IconRecolouring.h"
 

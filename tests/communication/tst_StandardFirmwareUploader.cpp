@@ -1,5 +1,5 @@
 #include "analyzer/S19FirmwareFile.h"
-#include "analyzer/StandardFirmwareUploader.h"
+#include "communication/StandardFirmwareUploader.h"
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/ScriptedInterface.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analyzer/FirmwareDeviceIo.h"
-#include "analyzer/IFirmwareUploader.h"
+#include "communication/FirmwareDeviceIo.h"
+#include "communication/IFirmwareUploader.h"
 
 namespace Common {
 namespace Communication {

@@ -1,6 +1,6 @@
-#include "app/AbstractGuiTab.h"
+#include "ui/AbstractGuiTab.h"
 
-#include "app/GuiIconAction.h"
+#include "ui/GuiIconAction.h"
 
 #include <QAction>
 #include <QEvent>

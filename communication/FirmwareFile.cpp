@@ -1,4 +1,4 @@
-#include "analyzer/FirmwareFile.h"
+#include "communication/FirmwareFile.h"
 
 QByteArray FirmwareFile::currentLine() const
 {

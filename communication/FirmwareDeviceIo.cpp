@@ -1,4 +1,4 @@
-#include "analyzer/FirmwareDeviceIo.h"
+#include "communication/FirmwareDeviceIo.h"
 
 #include "communication/CRS232.h"
 
