@@ -5,10 +5,11 @@ namespace Communication {
 
 QString wireMnemonic(int code)
 {
-    struct Range {
+    struct Range
+    {
         int first;
         int last;
-        const char *prefix;
+        const char* prefix;
     };
     static const Range ranges[] = {
         {Code::SetMainTemperature, Code::CopySlotToCurrent, "Su"},
@@ -16,7 +17,7 @@ QString wireMnemonic(int code)
         {Code::SetSlowTime, Code::SetFastTemperature, "Sp"},
         {Code::LoadSlowTime, Code::LoadFastTemperature, "Sv"},
     };
-    for (const Range &r : ranges) {
+    for (const Range& r : ranges) {
         if (code >= r.first && code <= r.last)
             return QLatin1String(r.prefix) + QString::number(code - r.first);
     }

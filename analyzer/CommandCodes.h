@@ -47,13 +47,13 @@ enum : int {
 inline bool isSetInt(int code)
 {
     return (code >= SetMainTemperature && code <= CopySlotToCurrent)
-        || (code >= SetSlowTime && code <= SetFastTemperature);
+           || (code >= SetSlowTime && code <= SetFastTemperature);
 }
 
 inline bool isLoad(int code)
 {
     return (code >= LoadMainTemperature && code <= LoadDryingProfile)
-        || (code >= LoadSlowTime && code <= LoadFastTemperature);
+           || (code >= LoadSlowTime && code <= LoadFastTemperature);
 }
 } // namespace Code
 

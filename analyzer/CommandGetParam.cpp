@@ -6,10 +6,9 @@
 namespace KD {
 namespace Communication {
 
-CommandGetParam::CommandGetParam(const QString &mnemonic, bool isDouble, QObject *parent)
+CommandGetParam::CommandGetParam(const QString& mnemonic, bool isDouble, QObject* parent)
     : Command(parent), m_text(mnemonic), m_isDouble(isDouble)
-{
-}
+{ }
 
 bool CommandGetParam::handleLine(QString line)
 {
@@ -37,10 +36,7 @@ bool CommandGetParam::handleLine(QString line)
     return true;
 }
 
-QString CommandGetParam::text()
-{
-    return m_text + QStringLiteral("\r\n");
-}
+QString CommandGetParam::text() { return m_text + QStringLiteral("\r\n"); }
 
 QVariant CommandGetParam::value() const
 {

@@ -13,7 +13,7 @@ class CommandGetParam : public Common::Communication::Command
 {
     Q_OBJECT
 public:
-    CommandGetParam(const QString &mnemonic, bool isDouble, QObject *parent = nullptr);
+    CommandGetParam(const QString& mnemonic, bool isDouble, QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
     QString text() override;

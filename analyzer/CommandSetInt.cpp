@@ -3,10 +3,9 @@
 namespace KD {
 namespace Communication {
 
-CommandSetInt::CommandSetInt(const QString &mnemonic, const QString &expectedReply, QObject *parent)
+CommandSetInt::CommandSetInt(const QString& mnemonic, const QString& expectedReply, QObject* parent)
     : Command(parent), m_text(mnemonic), m_expectedReply(expectedReply)
-{
-}
+{ }
 
 bool CommandSetInt::handleLine(QString line)
 {
@@ -16,10 +15,7 @@ bool CommandSetInt::handleLine(QString line)
     return true;
 }
 
-QString CommandSetInt::text()
-{
-    return m_text + QString::number(m_value) + QStringLiteral("\r\n");
-}
+QString CommandSetInt::text() { return m_text + QString::number(m_value) + QStringLiteral("\r\n"); }
 
 } // namespace Communication
 } // namespace KD

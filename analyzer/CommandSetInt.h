@@ -11,7 +11,7 @@ class CommandSetInt : public Common::Communication::Command
 {
     Q_OBJECT
 public:
-    CommandSetInt(const QString &mnemonic, const QString &expectedReply, QObject *parent = nullptr);
+    CommandSetInt(const QString& mnemonic, const QString& expectedReply, QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
     QString text() override;

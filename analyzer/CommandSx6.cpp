@@ -10,10 +10,7 @@ const QString startLine = QStringLiteral("SS0");
 const double leastInitialMass = 0.02;
 } // namespace
 
-CommandSx6::CommandSx6(QObject *parent) : Command(parent)
-{
-    m_lines.reserve(BlockLines);
-}
+CommandSx6::CommandSx6(QObject* parent) : Command(parent) { m_lines.reserve(BlockLines); }
 
 bool CommandSx6::handleLine(QString line)
 {
@@ -35,10 +32,7 @@ bool CommandSx6::handleLine(QString line)
     return true;
 }
 
-QString CommandSx6::text()
-{
-    return QStringLiteral("Sx6\r\n");
-}
+QString CommandSx6::text() { return QStringLiteral("Sx6\r\n"); }
 
 void CommandSx6::reset()
 {

@@ -17,7 +17,7 @@ class CommandSx6 : public Common::Communication::Command
 public:
     static constexpr int BlockLines = 6;
 
-    explicit CommandSx6(QObject *parent = nullptr);
+    explicit CommandSx6(QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
     QString text() override;

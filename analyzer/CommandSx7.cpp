@@ -3,22 +3,13 @@
 namespace KD {
 namespace Communication {
 
-CommandSx7::CommandSx7(QObject *parent) : Command(parent) {}
+CommandSx7::CommandSx7(QObject* parent) : Command(parent) { }
 
-bool CommandSx7::handleLine(QString)
-{
-    return false;
-}
+bool CommandSx7::handleLine(QString) { return false; }
 
-QString CommandSx7::text()
-{
-    return QStringLiteral("Sx7\r\n");
-}
+QString CommandSx7::text() { return QStringLiteral("Sx7\r\n"); }
 
-void CommandSx7::onSent()
-{
-    setFinished();
-}
+void CommandSx7::onSent() { setFinished(); }
 
 } // namespace Communication
 } // namespace KD

@@ -10,7 +10,7 @@ class CommandSx7 : public Common::Communication::Command
 {
     Q_OBJECT
 public:
-    explicit CommandSx7(QObject *parent = nullptr);
+    explicit CommandSx7(QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
     QString text() override;

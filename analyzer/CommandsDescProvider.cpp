@@ -6,7 +6,7 @@ namespace KD {
 
 namespace Code = Communication::Code;
 
-CommandsDescProvider::CommandsDescProvider(QObject *parent) : QObject(parent) {}
+CommandsDescProvider::CommandsDescProvider(QObject* parent) : QObject(parent) { }
 
 QString CommandsDescProvider::description(int code) const
 {

@@ -9,7 +9,7 @@ class CommandsDescProvider : public QObject
 {
     Q_OBJECT
 public:
-    explicit CommandsDescProvider(QObject *parent = nullptr);
+    explicit CommandsDescProvider(QObject* parent = nullptr);
 
     // Empty for a code that has no command.
     QString description(int code) const;

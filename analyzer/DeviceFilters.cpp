@@ -5,7 +5,7 @@
 namespace KD {
 namespace Communication {
 
-DeviceFilters::DeviceFilters(SearchParameters *parameters) : m_parameters(parameters) {}
+DeviceFilters::DeviceFilters(SearchParameters* parameters) : m_parameters(parameters) { }
 
 QVector<int> DeviceFilters::baudRates()
 {
@@ -32,15 +32,9 @@ Common::Communication::SearchOptions DeviceFilters::searchOptions()
     return options;
 }
 
-QVector<int> DeviceFilters::commandVariants()
-{
-    return {0};
-}
+QVector<int> DeviceFilters::commandVariants() { return {0}; }
 
-Common::Communication::ISearchCommandCreator *DeviceFilters::commandCreator()
-{
-    return &m_creator;
-}
+Common::Communication::ISearchCommandCreator* DeviceFilters::commandCreator() { return &m_creator; }
 
 } // namespace Communication
 } // namespace KD

@@ -13,16 +13,16 @@ namespace Communication {
 class DeviceFilters : public Common::Communication::ISearchInfo
 {
 public:
-    explicit DeviceFilters(SearchParameters *parameters);
+    explicit DeviceFilters(SearchParameters* parameters);
 
     QVector<int> baudRates() override;
     Common::Communication::SearchOptions searchOptions() override;
     QVector<int> commandVariants() override;
-    Common::Communication::ISearchCommandCreator *commandCreator() override;
+    Common::Communication::ISearchCommandCreator* commandCreator() override;
 
 private:
     SearchCommandCreator m_creator;
-    SearchParameters *m_parameters;
+    SearchParameters* m_parameters;
 };
 
 } // namespace Communication

@@ -5,9 +5,9 @@
 namespace KD {
 namespace Communication {
 
-DryerLineParser::DryerLineParser(QObject *parent) : QObject(parent) {}
+DryerLineParser::DryerLineParser(QObject* parent) : QObject(parent) { }
 
-bool DryerLineParser::parseMeasurement(const QString &line, Measurement &m)
+bool DryerLineParser::parseMeasurement(const QString& line, Measurement& m)
 {
     QString trimmed = line.trimmed();
     if (trimmed.isEmpty())

@@ -15,13 +15,13 @@ class DryerLineParser : public QObject, public Common::Communication::ILineHandl
 {
     Q_OBJECT
 public:
-    explicit DryerLineParser(QObject *parent = nullptr);
+    explicit DryerLineParser(QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
 
     // A number, optionally followed by a unit; fills m and returns whether the
     // number parsed. An empty line leaves m as it was.
-    static bool parseMeasurement(const QString &line, Measurement &m);
+    static bool parseMeasurement(const QString& line, Measurement& m);
 
 signals:
     void recordAppeared(Measurement m);

@@ -13,7 +13,7 @@ class DryingMessagesHandler : public QObject
     Q_OBJECT
 
 public:
-    explicit DryingMessagesHandler(MessageBoxContext *boxes, QObject *parent = nullptr);
+    explicit DryingMessagesHandler(MessageBoxContext* boxes, QObject* parent = nullptr);
 
 public slots:
     void onDryingStart(bool isExternal, bool isIgnored, int interval);
@@ -21,7 +21,7 @@ public slots:
     void onDryingEnd();
 
 private:
-    MessageBoxContext *boxes;
+    MessageBoxContext* boxes;
 };
 
 } // namespace KD

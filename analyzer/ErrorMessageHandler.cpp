@@ -6,13 +6,10 @@
 
 namespace KD {
 
-ErrorMessageHandler::ErrorMessageHandler(MessageBoxContext *boxes, HLDryerController *controller,
-                                         QObject *parent)
-    : QObject(parent)
-    , boxes(boxes)
-    , controller(controller)
-{
-}
+ErrorMessageHandler::ErrorMessageHandler(MessageBoxContext* boxes, HLDryerController* controller,
+                                         QObject* parent)
+    : QObject(parent), boxes(boxes), controller(controller)
+{ }
 
 void ErrorMessageHandler::onControllerError()
 {

@@ -14,14 +14,15 @@ class ErrorMessageHandler : public QObject
     Q_OBJECT
 
 public:
-    ErrorMessageHandler(MessageBoxContext *boxes, HLDryerController *controller, QObject *parent = nullptr);
+    ErrorMessageHandler(MessageBoxContext* boxes, HLDryerController* controller,
+                        QObject* parent = nullptr);
 
 public slots:
     void onControllerError();
 
 private:
-    MessageBoxContext *boxes;
-    HLDryerController *controller;
+    MessageBoxContext* boxes;
+    HLDryerController* controller;
 };
 
 } // namespace KD

@@ -15,9 +15,9 @@ class ErrorToStr : public QObject
     Q_OBJECT
 
 public:
-    explicit ErrorToStr(QObject *parent = nullptr);
+    explicit ErrorToStr(QObject* parent = nullptr);
 
-    QString errorReport(const OperationError &error) const;
+    QString errorReport(const OperationError& error) const;
     QString operationText(int operation) const;
     // Only some operations are also steps of the compound ones (or reasons).
     QString stepText(int step) const;

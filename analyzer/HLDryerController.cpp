@@ -14,15 +14,9 @@ const int operationStart = 8;
 const int reasonMassTooSmall = 7;
 } // namespace
 
-HLDryerController::HLDryerController(Communication::NDryer *dryer, QObject *parent)
-    : QObject(parent)
-    , m_dryer(dryer)
-    , m_starter(dryer)
-    , m_loader(dryer)
-    , m_setter(dryer)
-    , m_slotWriter(dryer)
-    , m_slotReader(dryer)
-    , m_mover(dryer)
+HLDryerController::HLDryerController(Communication::NDryer* dryer, QObject* parent)
+    : QObject(parent), m_dryer(dryer), m_starter(dryer), m_loader(dryer), m_setter(dryer),
+      m_slotWriter(dryer), m_slotReader(dryer), m_mover(dryer)
 {
     registerMeasurementType();
     connect(&m_loader, SIGNAL(finished(bool)), this, SLOT(settingLoaderFinished(bool)));
@@ -34,9 +28,10 @@ HLDryerController::HLDryerController(Communication::NDryer *dryer, QObject *pare
     connect(&m_slotReader, SIGNAL(stateChanged()), this, SLOT(ndReaderStateChange()));
     connect(&m_starter, SIGNAL(error()), this, SLOT(onStarterError()));
     connect(dryer, SIGNAL(recordAppeared(Measurement)), this, SLOT(onResultReceived(Measurement)));
-    connect(dryer, SIGNAL(dryingStart(bool,int)), this, SLOT(onDryingStart(bool,int)));
+    connect(dryer, SIGNAL(dryingStart(bool, int)), this, SLOT(onDryingStart(bool, int)));
     connect(dryer, SIGNAL(dryingStop()), this, SLOT(onDryingStop()));
-    connect(dryer->engine(), SIGNAL(connectionStateChanged(int,int)), this, SLOT(onDeviceStateChanged(int)));
+    connect(dryer->engine(), SIGNAL(connectionStateChanged(int, int)), this,
+            SLOT(onDeviceStateChanged(int)));
 }
 
 bool HLDryerController::startDrying()
@@ -62,7 +57,7 @@ bool HLDryerController::stopDrying()
     return false;
 }
 
-bool HLDryerController::loadSettings(ISettingNotifiable *requester)
+bool HLDryerController::loadSettings(ISettingNotifiable* requester)
 {
     if (!isReady())
         return false;
@@ -72,7 +67,7 @@ bool HLDryerController::loadSettings(ISettingNotifiable *requester)
     return true;
 }
 
-bool HLDryerController::readSlot(int slot, ISettingNotifiable *requester)
+bool HLDryerController::readSlot(int slot, ISettingNotifiable* requester)
 {
     if (!isReady())
         return false;
@@ -82,7 +77,7 @@ bool HLDryerController::readSlot(int slot, ISettingNotifiable *requester)
     return true;
 }
 
-bool HLDryerController::writeSettings(const DryingSettings &settings)
+bool HLDryerController::writeSettings(const DryingSettings& settings)
 {
     if (!isReady())
         return false;
@@ -91,7 +86,7 @@ bool HLDryerController::writeSettings(const DryingSettings &settings)
     return true;
 }
 
-bool HLDryerController::writeSlot(int slot, const DryingSettings &settings)
+bool HLDryerController::writeSlot(int slot, const DryingSettings& settings)
 {
     if (!isReady())
         return false;
@@ -108,7 +103,7 @@ void HLDryerController::copySlotToCurrent(int slot)
     m_mover.moveFromSlot(slot);
 }
 
-bool HLDryerController::uploadFirmwareOnline(const QString &path, QObject *receiver)
+bool HLDryerController::uploadFirmwareOnline(const QString& path, QObject* receiver)
 {
     // An offline upload still reads the image on its own thread.
     if (!isReady() || m_offlineUploader.isBusy())
@@ -120,11 +115,14 @@ bool HLDryerController::uploadFirmwareOnline(const QString &path, QObject *recei
         onReady();
         return false;
     }
-    auto *engine = m_dryer->engine();
+    auto* engine = m_dryer->engine();
     if (receiver) {
-        connect(engine, SIGNAL(fwUploadFinished(int)), receiver, SLOT(onFinish(int)), Qt::UniqueConnection);
-        connect(engine, SIGNAL(fwUploadProgress(int)), receiver, SLOT(onProgress(int)), Qt::UniqueConnection);
-        connect(engine, SIGNAL(fwUploadState(int)), receiver, SLOT(onStateChange(int)), Qt::UniqueConnection);
+        connect(engine, SIGNAL(fwUploadFinished(int)), receiver, SLOT(onFinish(int)),
+                Qt::UniqueConnection);
+        connect(engine, SIGNAL(fwUploadProgress(int)), receiver, SLOT(onProgress(int)),
+                Qt::UniqueConnection);
+        connect(engine, SIGNAL(fwUploadState(int)), receiver, SLOT(onStateChange(int)),
+                Qt::UniqueConnection);
     }
     if (engine->scheduleFirmwareUpload(&m_firmwareFile))
         return true;
@@ -134,9 +132,9 @@ bool HLDryerController::uploadFirmwareOnline(const QString &path, QObject *recei
     return false;
 }
 
-bool HLDryerController::uploadFirmwareOffline(const QString &path,
-                                              const Common::Communication::ConnectionInfo &port,
-                                              bool useBootloader, QObject *receiver)
+bool HLDryerController::uploadFirmwareOffline(const QString& path,
+                                              const Common::Communication::ConnectionInfo& port,
+                                              bool useBootloader, QObject* receiver)
 {
     if (m_state.main != OperationState::NoDevice || !port.hasSerial())
         return false;
@@ -144,17 +142,14 @@ bool HLDryerController::uploadFirmwareOffline(const QString &path,
     return m_offlineUploader.upload(port, useBootloader, path, receiver);
 }
 
-bool HLDryerController::sendString(const QString &text)
+bool HLDryerController::sendString(const QString& text)
 {
     if (!isConnected())
         return false;
     return m_dryer->engine()->sendString(text);
 }
 
-void HLDryerController::setCheckConnection(bool check)
-{
-    m_dryer->engine()->setEchoEnabled(check);
-}
+void HLDryerController::setCheckConnection(bool check) { m_dryer->engine()->setEchoEnabled(check); }
 
 bool HLDryerController::setIgnoreStartFromDevice(bool ignore)
 {
@@ -179,7 +174,7 @@ void HLDryerController::requestStateText()
     emitStateText(name, sub);
 }
 
-void HLDryerController::emitStateText(const QString &main, const QString &sub)
+void HLDryerController::emitStateText(const QString& main, const QString& sub)
 {
     emit stateText(sub.isEmpty() ? main : main + QStringLiteral(" > ") + sub);
 }
@@ -354,7 +349,7 @@ void HLDryerController::setMain(int state)
     requestStateText();
 }
 
-void HLDryerController::report(const OperationError &error)
+void HLDryerController::report(const OperationError& error)
 {
     m_error = error;
     emit this->error();

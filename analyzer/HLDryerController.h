@@ -26,7 +26,7 @@ namespace Common {
 namespace Communication {
 class ConnectionInfo;
 }
-}
+} // namespace Common
 
 namespace KD {
 
@@ -50,27 +50,28 @@ class HLDryerController : public QObject,
     Q_OBJECT
 
 public:
-    explicit HLDryerController(Communication::NDryer *dryer, QObject *parent = nullptr);
+    explicit HLDryerController(Communication::NDryer* dryer, QObject* parent = nullptr);
 
     // Requests; each is refused (false, nothing changed) unless the
     // controller is ready, except where said otherwise.
     bool startDrying() override;
     // Only while running.
     bool stopDrying() override;
-    bool loadSettings(ISettingNotifiable *requester) override;
-    bool readSlot(int slot, ISettingNotifiable *requester);
-    bool writeSettings(const DryingSettings &settings) override;
-    bool writeSlot(int slot, const DryingSettings &settings);
+    bool loadSettings(ISettingNotifiable* requester) override;
+    bool readSlot(int slot, ISettingNotifiable* requester);
+    bool writeSettings(const DryingSettings& settings) override;
+    bool writeSlot(int slot, const DryingSettings& settings);
     void copySlotToCurrent(int slot) override;
     // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
     // follow the upload; the state stays "uploading" until the engine drops
     // the connection after it.
-    bool uploadFirmwareOnline(const QString &path, QObject *receiver);
+    bool uploadFirmwareOnline(const QString& path, QObject* receiver);
     // Only with no device and a port record with a serial part.
-    bool uploadFirmwareOffline(const QString &path, const Common::Communication::ConnectionInfo &port,
-                               bool useBootloader, QObject *receiver);
+    bool uploadFirmwareOffline(const QString& path,
+                               const Common::Communication::ConnectionInfo& port,
+                               bool useBootloader, QObject* receiver);
     // A raw terminal line; false with no device or a busy engine.
-    bool sendString(const QString &text);
+    bool sendString(const QString& text);
     // The keep-alive echo.
     void setCheckConnection(bool check);
     bool setIgnoreStartFromDevice(bool ignore) override;
@@ -107,20 +108,20 @@ public slots:
     void onResultReceived(Measurement m);
     void onDryingStart(bool started, int interval);
     void onDryingStop();
-    void emitStateText(const QString &main, const QString &sub = QString());
+    void emitStateText(const QString& main, const QString& sub = QString());
     void onStarterError();
 
 private:
     bool deviceGone() const;
     void setMain(int state);
-    void report(const OperationError &error);
+    void report(const OperationError& error);
     void abortOperations();
     // The starter's command was refused or failed: back to ready with the
     // error, so that the program is never stuck in starting or stopping.
     void starterFailed();
 
     OperationState m_state;
-    Communication::NDryer *m_dryer;
+    Communication::NDryer* m_dryer;
     S19FirmwareFile m_firmwareFile;
     Communication::OfflineFirmwareUploader m_offlineUploader;
     Communication::Starter m_starter;
@@ -129,7 +130,7 @@ private:
     Communication::NonDestructiveSlotWriter m_slotWriter;
     Communication::NonDestructiveSlotReader m_slotReader;
     Communication::SlotMover m_mover;
-    ISettingNotifiable *m_requester = nullptr;
+    ISettingNotifiable* m_requester = nullptr;
     Communication::StartType m_startType;
     bool m_loadOk = false;
     DryingSettings m_deviceSettings;

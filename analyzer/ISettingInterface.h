@@ -16,8 +16,8 @@ public:
     virtual DryingSettings currentSettings() const = 0;
     // Outcome of the last read of the current settings.
     virtual bool lastLoadOk() const = 0;
-    virtual bool loadSettings(ISettingNotifiable *requester) = 0;
-    virtual bool writeSettings(const DryingSettings &settings) = 0;
+    virtual bool loadSettings(ISettingNotifiable* requester) = 0;
+    virtual bool writeSettings(const DryingSettings& settings) = 0;
     // Zero-based slot index.
     virtual void copySlotToCurrent(int slot) = 0;
 };

@@ -15,12 +15,12 @@ class KDCommandHandler : public Common::Communication::CommandHandler
 {
     Q_OBJECT
 public:
-    explicit KDCommandHandler(QObject *parent = nullptr);
+    explicit KDCommandHandler(QObject* parent = nullptr);
 
-    void onCommandOk(Common::Communication::Command *cmd, int code) override;
+    void onCommandOk(Common::Communication::Command* cmd, int code) override;
     void onAborted(int code) override;
-    void onSendFailed(Common::Communication::Command *cmd, int code) override;
-    void onFailed(Common::Communication::Command *cmd, int code, int status) override;
+    void onSendFailed(Common::Communication::Command* cmd, int code) override;
+    void onFailed(Common::Communication::Command* cmd, int code, int status) override;
 
 signals:
     // result: 1 ok, 2 failed, 3 timed out.

@@ -7,22 +7,23 @@
 namespace KD {
 namespace Communication {
 
-NDryer::NDryer(QThread *thread)
-    : QObject(nullptr), m_engine(this), m_creator(this), m_handler(this)
+NDryer::NDryer(QThread* thread) : QObject(nullptr), m_engine(this), m_creator(this), m_handler(this)
 {
-    connect(&m_parser, SIGNAL(recordAppeared(Measurement)), this, SLOT(onRecordAppeared(Measurement)));
-    connect(&m_parser, SIGNAL(dryingStart(bool,Measurement,int)),
-            this, SLOT(onDryingStart(bool,Measurement,int)));
+    connect(&m_parser, SIGNAL(recordAppeared(Measurement)), this,
+            SLOT(onRecordAppeared(Measurement)));
+    connect(&m_parser, SIGNAL(dryingStart(bool, Measurement, int)), this,
+            SLOT(onDryingStart(bool, Measurement, int)));
     connect(&m_parser, SIGNAL(dryingStop()), this, SLOT(onDryingStop()));
 
     m_engine.setLineHandler(&m_parser);
     m_engine.setCommandCreator(&m_creator);
     m_engine.setCommandHandler(&m_handler);
 
-    connect(&m_handler, SIGNAL(recordAppeared(Measurement)), this, SLOT(onRecordAppeared(Measurement)));
-    connect(&m_handler, SIGNAL(dryingStart(bool,int)), this, SIGNAL(dryingStart(bool,int)));
-    connect(&m_handler, SIGNAL(commandFinished(int,int,QVariant)),
-            this, SIGNAL(commandFinished(int,int,QVariant)));
+    connect(&m_handler, SIGNAL(recordAppeared(Measurement)), this,
+            SLOT(onRecordAppeared(Measurement)));
+    connect(&m_handler, SIGNAL(dryingStart(bool, int)), this, SIGNAL(dryingStart(bool, int)));
+    connect(&m_handler, SIGNAL(commandFinished(int, int, QVariant)), this,
+            SIGNAL(commandFinished(int, int, QVariant)));
 
     if (thread) {
         // The parser has no parent, so it does not follow the facade by itself.
@@ -52,16 +53,28 @@ bool NDryer::loadSamplingTime() { return sendCommand(Code::LoadSamplingTime); }
 bool NDryer::loadDryingTime() { return sendCommand(Code::LoadDryingTime); }
 bool NDryer::loadDryingProfile() { return sendCommand(Code::LoadDryingProfile); }
 
-bool NDryer::setMainTemperature(int value) { return sendCommandInt(Code::SetMainTemperature, value); }
+bool NDryer::setMainTemperature(int value)
+{
+    return sendCommandInt(Code::SetMainTemperature, value);
+}
 bool NDryer::setWorkMode(int value) { return sendCommandInt(Code::SetWorkMode, value); }
 bool NDryer::setCalcFormula(int value) { return sendCommandInt(Code::SetCalcFormula, value); }
-bool NDryer::setSamplesQuantity(int value) { return sendCommandInt(Code::SetSamplesQuantity, value); }
+bool NDryer::setSamplesQuantity(int value)
+{
+    return sendCommandInt(Code::SetSamplesQuantity, value);
+}
 bool NDryer::setSamplingTime(int seconds) { return sendCommandInt(Code::SetSamplingTime, seconds); }
 bool NDryer::setDryingTime(int seconds) { return sendCommandInt(Code::SetDryingTime, seconds); }
 bool NDryer::setDryingProfile(int value) { return sendCommandInt(Code::SetDryingProfile, value); }
 
-bool NDryer::copyCurrentToSlot(int slotNumber) { return sendCommandInt(Code::CopyCurrentToSlot, slotNumber); }
-bool NDryer::copySlotToCurrent(int slotNumber) { return sendCommandInt(Code::CopySlotToCurrent, slotNumber); }
+bool NDryer::copyCurrentToSlot(int slotNumber)
+{
+    return sendCommandInt(Code::CopyCurrentToSlot, slotNumber);
+}
+bool NDryer::copySlotToCurrent(int slotNumber)
+{
+    return sendCommandInt(Code::CopySlotToCurrent, slotNumber);
+}
 
 bool NDryer::loadSlowTime() { return sendCommand(Code::LoadSlowTime); }
 bool NDryer::loadStepTime1() { return sendCommand(Code::LoadStepTime1); }
@@ -74,15 +87,21 @@ bool NDryer::loadFastTemperature() { return sendCommand(Code::LoadFastTemperatur
 bool NDryer::setSlowTime(int seconds) { return sendCommandInt(Code::SetSlowTime, seconds); }
 bool NDryer::setStepTime1(int seconds) { return sendCommandInt(Code::SetStepTime1, seconds); }
 bool NDryer::setStepTime2(int seconds) { return sendCommandInt(Code::SetStepTime2, seconds); }
-bool NDryer::setStepTemperature1(int value) { return sendCommandInt(Code::SetStepTemperature1, value); }
-bool NDryer::setStepTemperature2(int value) { return sendCommandInt(Code::SetStepTemperature2, value); }
-bool NDryer::setFastTime(int seconds) { return sendCommandInt(Code::SetFastTime, seconds); }
-bool NDryer::setFastTemperature(int value) { return sendCommandInt(Code::SetFastTemperature, value); }
-
-void NDryer::onRecordAppeared(Measurement m)
+bool NDryer::setStepTemperature1(int value)
 {
-    emit recordAppeared(m);
+    return sendCommandInt(Code::SetStepTemperature1, value);
 }
+bool NDryer::setStepTemperature2(int value)
+{
+    return sendCommandInt(Code::SetStepTemperature2, value);
+}
+bool NDryer::setFastTime(int seconds) { return sendCommandInt(Code::SetFastTime, seconds); }
+bool NDryer::setFastTemperature(int value)
+{
+    return sendCommandInt(Code::SetFastTemperature, value);
+}
+
+void NDryer::onRecordAppeared(Measurement m) { emit recordAppeared(m); }
 
 void NDryer::onDryingStart(bool started, Measurement initial, int interval)
 {
@@ -91,10 +110,7 @@ void NDryer::onDryingStart(bool started, Measurement initial, int interval)
         emit recordAppeared(initial);
 }
 
-void NDryer::onDryingStop()
-{
-    emit dryingStop();
-}
+void NDryer::onDryingStop() { emit dryingStop(); }
 
 } // namespace Communication
 } // namespace KD

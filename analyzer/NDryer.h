@@ -23,9 +23,9 @@ class NDryer : public QObject
     Q_OBJECT
 public:
     // Moves itself to `thread` when one is given.
-    explicit NDryer(QThread *thread = nullptr);
+    explicit NDryer(QThread* thread = nullptr);
 
-    Common::Communication::DeviceEngine *engine() { return &m_engine; }
+    Common::Communication::DeviceEngine* engine() { return &m_engine; }
 
     bool sendCommand(int code);
     bool sendCommandInt(int code, int value);

@@ -3,11 +3,14 @@
 namespace KD {
 namespace Communication {
 
-NonDestructiveSlotOperation::NonDestructiveSlotOperation(NDryer *dryer, int operation, QObject *parent)
+NonDestructiveSlotOperation::NonDestructiveSlotOperation(NDryer* dryer, int operation,
+                                                         QObject* parent)
     : QObject(parent), m_loader(dryer), m_setter(dryer), m_mover(dryer), m_operation(operation)
 {
-    connect(&m_loader, &SettingLoader::finished, this, &NonDestructiveSlotOperation::onLoaderFinished);
-    connect(&m_setter, &SettingSetter::finished, this, &NonDestructiveSlotOperation::onSetterFinished);
+    connect(&m_loader, &SettingLoader::finished, this,
+            &NonDestructiveSlotOperation::onLoaderFinished);
+    connect(&m_setter, &SettingSetter::finished, this,
+            &NonDestructiveSlotOperation::onSetterFinished);
     connect(&m_mover, &SlotMover::finished, this, &NonDestructiveSlotOperation::onMoverFinished);
 }
 
@@ -34,7 +37,7 @@ void NonDestructiveSlotOperation::succeed()
     emit finished(true);
 }
 
-void NonDestructiveSlotOperation::fail(const OperationError &inner)
+void NonDestructiveSlotOperation::fail(const OperationError& inner)
 {
     m_error = OperationError(m_operation, 0, 0);
     m_error.setInner(inner);

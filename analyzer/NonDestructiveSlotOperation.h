@@ -35,11 +35,11 @@ protected slots:
     virtual void onMoverFinished(bool success) = 0;
 
 protected:
-    NonDestructiveSlotOperation(NDryer *dryer, int operation, QObject *parent);
+    NonDestructiveSlotOperation(NDryer* dryer, int operation, QObject* parent);
 
     void setStep(int step);
     void succeed();
-    void fail(const OperationError &inner);
+    void fail(const OperationError& inner);
 
     SettingLoader m_loader;
     SettingSetter m_setter;

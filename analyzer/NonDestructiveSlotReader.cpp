@@ -9,10 +9,9 @@ namespace {
 const int operationReadSlot = 4;
 } // namespace
 
-NonDestructiveSlotReader::NonDestructiveSlotReader(NDryer *dryer, QObject *parent)
+NonDestructiveSlotReader::NonDestructiveSlotReader(NDryer* dryer, QObject* parent)
     : NonDestructiveSlotOperation(dryer, operationReadSlot, parent)
-{
-}
+{ }
 
 void NonDestructiveSlotReader::start(int slotIndex)
 {

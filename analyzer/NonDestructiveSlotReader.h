@@ -11,7 +11,7 @@ class NonDestructiveSlotReader : public NonDestructiveSlotOperation
 {
     Q_OBJECT
 public:
-    explicit NonDestructiveSlotReader(NDryer *dryer, QObject *parent = nullptr);
+    explicit NonDestructiveSlotReader(NDryer* dryer, QObject* parent = nullptr);
 
     void start(int slotIndex);
     DryingSettings result() const { return m_desired; }

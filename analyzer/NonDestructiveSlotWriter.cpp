@@ -9,12 +9,11 @@ namespace {
 const int operationWriteSlot = 3;
 } // namespace
 
-NonDestructiveSlotWriter::NonDestructiveSlotWriter(NDryer *dryer, QObject *parent)
+NonDestructiveSlotWriter::NonDestructiveSlotWriter(NDryer* dryer, QObject* parent)
     : NonDestructiveSlotOperation(dryer, operationWriteSlot, parent)
-{
-}
+{ }
 
-void NonDestructiveSlotWriter::start(int slotIndex, const DryingSettings &settings)
+void NonDestructiveSlotWriter::start(int slotIndex, const DryingSettings& settings)
 {
     m_desired = settings;
     m_slot = slotIndex;

@@ -11,9 +11,9 @@ class NonDestructiveSlotWriter : public NonDestructiveSlotOperation
 {
     Q_OBJECT
 public:
-    explicit NonDestructiveSlotWriter(NDryer *dryer, QObject *parent = nullptr);
+    explicit NonDestructiveSlotWriter(NDryer* dryer, QObject* parent = nullptr);
 
-    void start(int slotIndex, const DryingSettings &settings);
+    void start(int slotIndex, const DryingSettings& settings);
 
 protected slots:
     void onLoaderFinished(bool success) override;

@@ -9,18 +9,12 @@
 namespace KD {
 namespace Communication {
 
-OfflineFirmwareUploader::OfflineFirmwareUploader(QObject *parent)
-    : QObject(parent)
-{
-}
+OfflineFirmwareUploader::OfflineFirmwareUploader(QObject* parent) : QObject(parent) { }
 
-OfflineFirmwareUploader::~OfflineFirmwareUploader()
-{
-    release();
-}
+OfflineFirmwareUploader::~OfflineFirmwareUploader() { release(); }
 
-bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo &port,
-                                     bool useBootloader, const QString &path, QObject *receiver)
+bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo& port,
+                                     bool useBootloader, const QString& path, QObject* receiver)
 {
     if (busy || !firmware)
         return false;
@@ -30,7 +24,7 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
 
     busy = true;
     worker = new OfflineFirmwareWorker;
-    auto *uploader = new Common::Communication::StandardFirmwareUploader;
+    auto* uploader = new Common::Communication::StandardFirmwareUploader;
     thread = new QThread(this);
     uploader->setUseBootloader(useBootloader);
     uploader->setFirmwareFile(firmware);
@@ -38,7 +32,7 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
     worker->setConnectionInfo(port);
     worker->moveToThread(thread);
 
-    for (QObject *source : {static_cast<QObject *>(uploader), static_cast<QObject *>(worker)}) {
+    for (QObject* source : {static_cast<QObject*>(uploader), static_cast<QObject*>(worker)}) {
         connect(source, SIGNAL(uploadFinished(int)), this, SLOT(onUploadFinish(int)));
         if (receiver)
             connect(source, SIGNAL(uploadFinished(int)), receiver, SLOT(onFinish(int)));
@@ -51,16 +45,14 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
     // A deleteLater posted once the thread has stopped would never run, and
     // the open port would block the next upload: the worker (with the port
     // and the uploader) goes on its own thread as that thread ends.
-    OfflineFirmwareWorker *ending = worker;
-    connect(thread, &QThread::finished, ending, [ending] { delete ending; }, Qt::DirectConnection);
+    OfflineFirmwareWorker* ending = worker;
+    connect(
+        thread, &QThread::finished, ending, [ending] { delete ending; }, Qt::DirectConnection);
     thread->start(QThread::InheritPriority);
     return true;
 }
 
-void OfflineFirmwareUploader::onUploadFinish(int)
-{
-    release();
-}
+void OfflineFirmwareUploader::onUploadFinish(int) { release(); }
 
 void OfflineFirmwareUploader::release()
 {

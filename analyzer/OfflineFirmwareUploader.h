@@ -9,7 +9,7 @@ namespace Common {
 namespace Communication {
 class ConnectionInfo;
 }
-}
+} // namespace Common
 
 namespace KD {
 namespace Communication {
@@ -24,15 +24,15 @@ class OfflineFirmwareUploader : public QObject
     Q_OBJECT
 
 public:
-    explicit OfflineFirmwareUploader(QObject *parent = nullptr);
+    explicit OfflineFirmwareUploader(QObject* parent = nullptr);
     ~OfflineFirmwareUploader() override;
 
     // The image is the drying controller's; it is reloaded for each upload.
-    void setFirmwareFile(S19FirmwareFile *file) { firmware = file; }
+    void setFirmwareFile(S19FirmwareFile* file) { firmware = file; }
     // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
     // get the upload's outcome. False when busy or the file is unusable.
-    bool upload(const Common::Communication::ConnectionInfo &port, bool useBootloader,
-                const QString &path, QObject *receiver);
+    bool upload(const Common::Communication::ConnectionInfo& port, bool useBootloader,
+                const QString& path, QObject* receiver);
     bool isBusy() const { return busy; }
 
 public slots:
@@ -41,9 +41,9 @@ public slots:
 private:
     void release();
 
-    QThread *thread = nullptr;
-    S19FirmwareFile *firmware = nullptr;
-    OfflineFirmwareWorker *worker = nullptr;
+    QThread* thread = nullptr;
+    S19FirmwareFile* firmware = nullptr;
+    OfflineFirmwareWorker* worker = nullptr;
     bool busy = false;
 };
 

@@ -1,15 +1,12 @@
 #include "analyzer/OfflineFirmwareWorker.h"
 
-#include "communication/IFirmwareUploader.h"
 #include "communication/CRS232.h"
+#include "communication/IFirmwareUploader.h"
 
 namespace KD {
 namespace Communication {
 
-OfflineFirmwareWorker::OfflineFirmwareWorker(QObject *parent)
-    : QObject(parent)
-{
-}
+OfflineFirmwareWorker::OfflineFirmwareWorker(QObject* parent) : QObject(parent) { }
 
 OfflineFirmwareWorker::~OfflineFirmwareWorker()
 {
@@ -20,7 +17,7 @@ OfflineFirmwareWorker::~OfflineFirmwareWorker()
     delete uploader;
 }
 
-void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader *uploader)
+void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader* uploader)
 {
     this->uploader = uploader;
     uploader->setParent(this);
@@ -29,7 +26,7 @@ void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader
 void OfflineFirmwareWorker::start()
 {
     if (connection.hasSerial()) {
-        const auto &serial = connection.serialPart();
+        const auto& serial = connection.serialPart();
         port = new CRS232(serial.portName, serial.baudRate, QString(), this);
         if (!port->open()) {
             delete port;

@@ -11,7 +11,7 @@ namespace Common {
 namespace Communication {
 class IFirmwareUploader;
 }
-}
+} // namespace Common
 
 namespace KD {
 namespace Communication {
@@ -23,12 +23,12 @@ class OfflineFirmwareWorker : public QObject
     Q_OBJECT
 
 public:
-    explicit OfflineFirmwareWorker(QObject *parent = nullptr);
+    explicit OfflineFirmwareWorker(QObject* parent = nullptr);
     ~OfflineFirmwareWorker() override;
 
     // The uploader becomes a child of the worker.
-    void setUploader(Common::Communication::IFirmwareUploader *uploader);
-    void setConnectionInfo(const Common::Communication::ConnectionInfo &info) { connection = info; }
+    void setUploader(Common::Communication::IFirmwareUploader* uploader);
+    void setConnectionInfo(const Common::Communication::ConnectionInfo& info) { connection = info; }
 
 signals:
     // Only for a port that cannot be opened; the uploader reports the rest.
@@ -41,7 +41,7 @@ public slots:
 
 private:
     Common::Communication::ConnectionInfo connection;
-    Common::Communication::IFirmwareUploader *uploader = nullptr;
+    Common::Communication::IFirmwareUploader* uploader = nullptr;
     QPointer<CRS232> port;
 };
 

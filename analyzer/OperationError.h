@@ -12,7 +12,8 @@ class OperationError
 public:
     OperationError() = default;
     OperationError(int operation, int step, int command)
-        : m_operation(operation), m_step(step), m_command(command) {}
+        : m_operation(operation), m_step(step), m_command(command)
+    { }
 
     void reset() { *this = OperationError(); }
 
@@ -27,17 +28,17 @@ public:
     bool hasCommand() const { return m_command != 0; }
 
     // A compound operation names the inner operation that failed as its step.
-    void setInner(const OperationError &inner)
+    void setInner(const OperationError& inner)
     {
         m_step = inner.m_operation;
         m_command = inner.m_command;
     }
 
-    bool operator==(const OperationError &o) const
+    bool operator==(const OperationError& o) const
     {
         return m_operation == o.m_operation && m_step == o.m_step && m_command == o.m_command;
     }
-    bool operator!=(const OperationError &o) const { return !(*this == o); }
+    bool operator!=(const OperationError& o) const { return !(*this == o); }
 
 private:
     int m_operation = 0;

@@ -9,8 +9,8 @@ namespace Communication {
 class SearchCommandCreator : public Common::Communication::ISearchCommandCreator
 {
 public:
-    Common::Communication::Command *createInfoCommand(int variant) override;
-    Common::Communication::Command *createEchoCommand(int variant) override;
+    Common::Communication::Command* createInfoCommand(int variant) override;
+    Common::Communication::Command* createEchoCommand(int variant) override;
 };
 
 } // namespace Communication

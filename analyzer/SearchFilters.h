@@ -8,12 +8,12 @@
 class SearchFilters
 {
 public:
-    SearchFilters() : m_deviceFilters(&m_searchParameters) {}
-    SearchFilters(const SearchFilters &) = delete;
-    SearchFilters &operator=(const SearchFilters &) = delete;
+    SearchFilters() : m_deviceFilters(&m_searchParameters) { }
+    SearchFilters(const SearchFilters&) = delete;
+    SearchFilters& operator=(const SearchFilters&) = delete;
 
-    KD::Communication::DeviceFilters *deviceFilters() { return &m_deviceFilters; }
-    SearchParameters *searchParameters() { return &m_searchParameters; }
+    KD::Communication::DeviceFilters* deviceFilters() { return &m_deviceFilters; }
+    SearchParameters* searchParameters() { return &m_searchParameters; }
 
 private:
     KD::Communication::DeviceFilters m_deviceFilters;

@@ -2,8 +2,8 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
-#include "analyzer/SignalFollowing.h"
 #include "analyzer/SettingsCodec.h"
+#include "analyzer/SignalFollowing.h"
 
 namespace KD {
 namespace Communication {
@@ -13,7 +13,7 @@ const int operationReadCurrent = 2;
 const int done = 0;
 } // namespace
 
-SettingLoader::SettingLoader(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+SettingLoader::SettingLoader(NDryer* dryer, QObject* parent) : QObject(parent), m_dryer(dryer) { }
 
 void SettingLoader::load()
 {
@@ -23,10 +23,7 @@ void SettingLoader::load()
         end(false);
 }
 
-void SettingLoader::abort()
-{
-    listen(false);
-}
+void SettingLoader::abort() { listen(false); }
 
 OperationError SettingLoader::errorInfo() const
 {
@@ -65,10 +62,8 @@ int SettingLoader::nextCode(int code) const
         }
     case Code::LoadSlowTime:
     case Code::LoadStepTemperature2:
-    case Code::LoadFastTemperature:
-        return done;
-    default:
-        return code + 1;
+    case Code::LoadFastTemperature: return done;
+    default: return code + 1;
     }
 }
 
@@ -80,7 +75,8 @@ void SettingLoader::end(bool success)
 
 void SettingLoader::listen(bool on)
 {
-    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandLoop(int,int,QVariant)), on);
+    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
+                 SLOT(commandLoop(int, int, QVariant)), on);
 }
 
 } // namespace Communication

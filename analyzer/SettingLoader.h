@@ -17,7 +17,7 @@ class SettingLoader : public QObject
 {
     Q_OBJECT
 public:
-    explicit SettingLoader(NDryer *dryer, QObject *parent = nullptr);
+    explicit SettingLoader(NDryer* dryer, QObject* parent = nullptr);
 
     void load();
     void abort();
@@ -36,7 +36,7 @@ private:
     int nextCode(int code) const;
 
     DryingSettings m_settings;
-    NDryer *m_dryer;
+    NDryer* m_dryer;
     int m_current = 0;
 };
 

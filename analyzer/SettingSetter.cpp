@@ -2,8 +2,8 @@
 
 #include "analyzer/CommandCodes.h"
 #include "analyzer/NDryer.h"
-#include "analyzer/SignalFollowing.h"
 #include "analyzer/SettingsCodec.h"
+#include "analyzer/SignalFollowing.h"
 
 namespace KD {
 namespace Communication {
@@ -13,9 +13,9 @@ const int operationWriteCurrent = 1;
 const int done = 0;
 } // namespace
 
-SettingSetter::SettingSetter(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+SettingSetter::SettingSetter(NDryer* dryer, QObject* parent) : QObject(parent), m_dryer(dryer) { }
 
-void SettingSetter::set(const DryingSettings &settings)
+void SettingSetter::set(const DryingSettings& settings)
 {
     m_settings = settings;
     listen(true);
@@ -23,10 +23,7 @@ void SettingSetter::set(const DryingSettings &settings)
         end(false);
 }
 
-void SettingSetter::abort()
-{
-    listen(false);
-}
+void SettingSetter::abort() { listen(false); }
 
 OperationError SettingSetter::errorInfo() const
 {
@@ -63,10 +60,8 @@ int SettingSetter::nextCode(int code) const
         }
     case Code::SetSlowTime:
     case Code::SetStepTemperature2:
-    case Code::SetFastTemperature:
-        return done;
-    default:
-        return code + 1;
+    case Code::SetFastTemperature: return done;
+    default: return code + 1;
     }
 }
 
@@ -84,7 +79,8 @@ void SettingSetter::end(bool success)
 
 void SettingSetter::listen(bool on)
 {
-    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandLoop(int,int)), on);
+    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
+                 SLOT(commandLoop(int, int)), on);
 }
 
 } // namespace Communication

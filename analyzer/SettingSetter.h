@@ -16,9 +16,9 @@ class SettingSetter : public QObject
 {
     Q_OBJECT
 public:
-    explicit SettingSetter(NDryer *dryer, QObject *parent = nullptr);
+    explicit SettingSetter(NDryer* dryer, QObject* parent = nullptr);
 
-    void set(const DryingSettings &settings);
+    void set(const DryingSettings& settings);
     void abort();
     OperationError errorInfo() const;
 
@@ -35,7 +35,7 @@ private:
     int nextCode(int code) const;
 
     DryingSettings m_settings;
-    NDryer *m_dryer;
+    NDryer* m_dryer;
     int m_current = 0;
 };
 

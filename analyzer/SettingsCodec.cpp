@@ -6,7 +6,7 @@
 namespace KD {
 namespace Communication {
 
-int encodeSetting(const DryingSettings &s, int setCode)
+int encodeSetting(const DryingSettings& s, int setCode)
 {
     switch (setCode) {
     case Code::SetMainTemperature: return s.mainTemperature();
@@ -27,7 +27,7 @@ int encodeSetting(const DryingSettings &s, int setCode)
     }
 }
 
-void decodeSetting(DryingSettings &s, int loadCode, const QVariant &response)
+void decodeSetting(DryingSettings& s, int loadCode, const QVariant& response)
 {
     // A double (temperature) converts rounded to the nearest integer.
     const int v = response.toInt();

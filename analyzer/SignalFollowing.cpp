@@ -5,8 +5,7 @@
 namespace KD {
 namespace Communication {
 
-void followSignal(QObject *sender, const char *signal, QObject *receiver, const char *slot,
-                  bool on)
+void followSignal(QObject* sender, const char* signal, QObject* receiver, const char* slot, bool on)
 {
     if (on)
         QObject::connect(sender, signal, receiver, slot, Qt::UniqueConnection);

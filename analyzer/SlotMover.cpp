@@ -12,17 +12,11 @@ const int operationMoveToSlot = 5;
 const int operationMoveFromSlot = 6;
 } // namespace
 
-SlotMover::SlotMover(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+SlotMover::SlotMover(NDryer* dryer, QObject* parent) : QObject(parent), m_dryer(dryer) { }
 
-void SlotMover::moveToSlot(int slotIndex)
-{
-    move(true, slotIndex);
-}
+void SlotMover::moveToSlot(int slotIndex) { move(true, slotIndex); }
 
-void SlotMover::moveFromSlot(int slotIndex)
-{
-    move(false, slotIndex);
-}
+void SlotMover::moveFromSlot(int slotIndex) { move(false, slotIndex); }
 
 void SlotMover::move(bool toSlot, int slotIndex)
 {
@@ -32,10 +26,7 @@ void SlotMover::move(bool toSlot, int slotIndex)
         fail();
 }
 
-void SlotMover::abort()
-{
-    listen(false);
-}
+void SlotMover::abort() { listen(false); }
 
 int SlotMover::expectedCode() const
 {
@@ -56,14 +47,16 @@ void SlotMover::commandCallback(int result, int command)
 
 void SlotMover::fail()
 {
-    m_error = OperationError(m_toSlot ? operationMoveToSlot : operationMoveFromSlot, 0, expectedCode());
+    m_error =
+        OperationError(m_toSlot ? operationMoveToSlot : operationMoveFromSlot, 0, expectedCode());
     listen(false);
     emit finished(false);
 }
 
 void SlotMover::listen(bool on)
 {
-    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this, SLOT(commandCallback(int,int)), on);
+    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
+                 SLOT(commandCallback(int, int)), on);
 }
 
 } // namespace Communication

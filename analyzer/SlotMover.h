@@ -15,7 +15,7 @@ class SlotMover : public QObject
 {
     Q_OBJECT
 public:
-    explicit SlotMover(NDryer *dryer, QObject *parent = nullptr);
+    explicit SlotMover(NDryer* dryer, QObject* parent = nullptr);
 
     void moveToSlot(int slotIndex);
     void moveFromSlot(int slotIndex);
@@ -36,7 +36,7 @@ private:
 
     bool m_toSlot = false;
     OperationError m_error;
-    NDryer *m_dryer;
+    NDryer* m_dryer;
 };
 
 } // namespace Communication

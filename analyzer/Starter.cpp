@@ -12,17 +12,11 @@ const int operationStart = 8;
 const int operationStop = 9;
 } // namespace
 
-Starter::Starter(NDryer *dryer, QObject *parent) : QObject(parent), m_dryer(dryer) {}
+Starter::Starter(NDryer* dryer, QObject* parent) : QObject(parent), m_dryer(dryer) { }
 
-bool Starter::start()
-{
-    return send(true);
-}
+bool Starter::start() { return send(true); }
 
-bool Starter::stop()
-{
-    return send(false);
-}
+bool Starter::stop() { return send(false); }
 
 bool Starter::send(bool starting)
 {
@@ -35,10 +29,7 @@ bool Starter::send(bool starting)
     return accepted;
 }
 
-void Starter::abort()
-{
-    listen(false);
-}
+void Starter::abort() { listen(false); }
 
 OperationError Starter::errorInfo() const
 {
@@ -64,9 +55,9 @@ void Starter::onDryingStart()
 
 void Starter::listen(bool on)
 {
-    followSignal(m_dryer, SIGNAL(commandFinished(int,int,QVariant)), this,
-                 SLOT(onCommandFinished(int,int)), on);
-    followSignal(m_dryer, SIGNAL(dryingStart(bool,int)), this, SLOT(onDryingStart()), on);
+    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
+                 SLOT(onCommandFinished(int, int)), on);
+    followSignal(m_dryer, SIGNAL(dryingStart(bool, int)), this, SLOT(onDryingStart()), on);
 }
 
 } // namespace Communication

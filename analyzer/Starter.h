@@ -16,7 +16,7 @@ class Starter : public QObject
 {
     Q_OBJECT
 public:
-    explicit Starter(NDryer *dryer, QObject *parent = nullptr);
+    explicit Starter(NDryer* dryer, QObject* parent = nullptr);
 
     bool start();
     bool stop();
@@ -35,7 +35,7 @@ private:
     bool send(bool starting);
     void listen(bool on);
 
-    NDryer *m_dryer;
+    NDryer* m_dryer;
     bool m_starting = false;
 };
 

@@ -16,7 +16,7 @@ public:
     // First id of the slot reader's and the slot writer's step texts.
     enum { ReaderStepBase = 11, WriterStepBase = 16 };
 
-    explicit StatesTrProvider(QObject *parent = nullptr);
+    explicit StatesTrProvider(QObject* parent = nullptr);
     QString text(int id) const override;
 };
 

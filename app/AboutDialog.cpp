@@ -9,25 +9,20 @@
 namespace Common {
 
 namespace {
-const char *const qwtAddress = "https://qwt.sourceforge.io";
-const char *const logoPath = ":/logo.svg";
+const char* const qwtAddress = "https://qwt.sourceforge.io";
+const char* const logoPath = ":/logo.svg";
 const QLatin1String lineBreaks("<br><br>");
-}
+} // namespace
 
-QString htmlLink(const QString &url)
-{
-    return QStringLiteral("<a href=\"%1\">%1</a>").arg(url);
-}
+QString htmlLink(const QString& url) { return QStringLiteral("<a href=\"%1\">%1</a>").arg(url); }
 
-QString htmlMailLink(const QString &address)
+QString htmlMailLink(const QString& address)
 {
     return QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(address);
 }
 
-AboutDialog::AboutDialog(const TranslationHandle &description, QWidget *parent)
-    : QDialog(parent)
-    , m_ui(new Ui::AboutDialog)
-    , m_description(description)
+AboutDialog::AboutDialog(const TranslationHandle& description, QWidget* parent)
+    : QDialog(parent), m_ui(new Ui::AboutDialog), m_description(description)
 {
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -41,15 +36,9 @@ AboutDialog::AboutDialog(const TranslationHandle &description, QWidget *parent)
 
 AboutDialog::~AboutDialog() = default;
 
-QString AboutDialog::infoText() const
-{
-    return m_ui->labelInfo->text();
-}
+QString AboutDialog::infoText() const { return m_ui->labelInfo->text(); }
 
-void AboutDialog::onOkClicked()
-{
-    accept();
-}
+void AboutDialog::onOkClicked() { accept(); }
 
 void AboutDialog::fillContent()
 {
@@ -61,8 +50,9 @@ void AboutDialog::fillContent()
                    + QStringLiteral("</big></b>");
     info += lineBreaks + tr("Version") + QLatin1Char(' ') + version;
     info += lineBreaks + m_description.text();
-    info += lineBreaks + name + QLatin1Char(' ') + tr("is based in part on the work of the Qwt project")
-            + QStringLiteral(":<br>") + htmlLink(QString::fromLatin1(qwtAddress));
+    info += lineBreaks + name + QLatin1Char(' ')
+            + tr("is based in part on the work of the Qwt project") + QStringLiteral(":<br>")
+            + htmlLink(QString::fromLatin1(qwtAddress));
     info += lineBreaks + name + QLatin1Char(' ') + tr("uses Qt under LGPLv3 license:")
             + QStringLiteral("<br>") + tr("<tt>{Install Location}/licenses/Qt_license.txt</tt>");
     info += lineBreaks + tr("More information about Qt:") + QStringLiteral("<br>")
@@ -78,8 +68,10 @@ void AboutDialog::fillContent()
     m_ui->sideColumn->hide();
     // Rendered at the screen's pixel ratio so the logo stays sharp on high-DPI screens.
     const qreal ratio = devicePixelRatioF();
-    QPixmap logo = QIcon(QString::fromLatin1(logoPath)).pixmap(QSize(100, 100) * ratio)
-                       .scaled(QSize(100, 100) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap logo =
+        QIcon(QString::fromLatin1(logoPath))
+            .pixmap(QSize(100, 100) * ratio)
+            .scaled(QSize(100, 100) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     logo.setDevicePixelRatio(ratio);
     m_ui->labelLogoBottom->setPixmap(logo);
     m_ui->labelLogoBottom->show();

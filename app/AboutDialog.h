@@ -12,9 +12,9 @@ class AboutDialog;
 }
 
 // "<a href="url">url</a>"
-QString htmlLink(const QString &url);
+QString htmlLink(const QString& url);
 // "<a href="mailto:address">address</a>"
-QString htmlMailLink(const QString &address);
+QString htmlMailLink(const QString& address);
 
 // Name, version, the descriptive text and the libraries the program uses.
 class AboutDialog : public QDialog
@@ -22,7 +22,7 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
-    AboutDialog(const TranslationHandle &description, QWidget *parent = nullptr);
+    AboutDialog(const TranslationHandle& description, QWidget* parent = nullptr);
     ~AboutDialog() override;
 
     // The rich text of the info label.

@@ -58,11 +58,11 @@ QVector<int> chunkSizes(int total, int smallest, int largest)
     return sizes;
 }
 
-void run(const QByteArray &stream, int lines, int smallest, int largest, bool log)
+void run(const QByteArray& stream, int lines, int smallest, int largest, bool log)
 {
     const QVector<int> sizes = chunkSizes(stream.size(), smallest, largest);
     Common::Communication::CommnadEngine engine;
-    auto *iface = new MemoryInterface;
+    auto* iface = new MemoryInterface;
     engine.setInterface(iface);
     CountingHandler handler;
     engine.setLineHandler(&handler);
@@ -84,18 +84,19 @@ void run(const QByteArray &stream, int lines, int smallest, int largest, bool lo
     if (handler.lines != lines)
         std::fprintf(stderr, "lost lines: %lld of %d\n", handler.lines, lines);
     std::printf("chunks %5d..%-5d  %9d chunks  %8.0f lines/s  %6.1f MB/s%s\n", smallest, largest,
-                sizes.size(), lines / seconds, stream.size() / seconds / 1e6, log ? "  (logged)" : "");
+                sizes.size(), lines / seconds, stream.size() / seconds / 1e6,
+                log ? "  (logged)" : "");
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const bool log = args.contains(QStringLiteral("--log"));
     int lines = 2000000;
-    for (const QString &arg : args.mid(1)) {
+    for (const QString& arg : args.mid(1)) {
         if (arg.toInt() > 0)
             lines = arg.toInt();
     }

@@ -30,12 +30,12 @@
 
 namespace {
 
-qint64 statusKb(const char *key)
+qint64 statusKb(const char* key)
 {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
         return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith(key))
             return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toLongLong();
     }
@@ -72,31 +72,32 @@ Step measure(F action)
 // The file dialog is left out: its cost is the widget's, not the file's.
 struct FixedPath : Common::IFilePathGetter
 {
-    explicit FixedPath(const QString &path) : path(path) {}
+    explicit FixedPath(const QString& path) : path(path) { }
     QString getPath() override { return path; }
     QString path;
 };
 
 struct Files : Common::CSV::ISaverCreator, Common::CSV::ILoaderCreator
 {
-    explicit Files(const QString &path) : path(path) {}
-    std::shared_ptr<Common::CSV::CSVSaver2> create(const QString &) override
+    explicit Files(const QString& path) : path(path) { }
+    std::shared_ptr<Common::CSV::CSVSaver2> create(const QString&) override
     {
-        return std::make_shared<Common::CSV::CSVSaver2>(std::make_shared<Common::WriteFileWrapper>(),
-                                                        std::make_shared<FixedPath>(path));
+        return std::make_shared<Common::CSV::CSVSaver2>(
+            std::make_shared<Common::WriteFileWrapper>(), std::make_shared<FixedPath>(path));
     }
-    std::shared_ptr<Common::CSV::CSVLoader> create(Common::CSV::ICSVLineHandler *handler, const QString &,
-                                                   bool meta) override
+    std::shared_ptr<Common::CSV::CSVLoader> create(Common::CSV::ICSVLineHandler* handler,
+                                                   const QString&, bool meta) override
     {
         return std::make_shared<Common::CSV::CSVLoader>(std::make_shared<Common::ReadFileWrapper>(),
-                                                        std::make_shared<FixedPath>(path), handler, meta);
+                                                        std::make_shared<FixedPath>(path), handler,
+                                                        meta);
     }
     QString path;
 };
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -111,7 +112,8 @@ int main(int argc, char **argv)
         DryingRunFixture f;
         for (int i = 0; i < records; ++i)
             f.receiver.receive(i * 1000, 50.0 - i * 0.0001);
-        KD::Drying::TdCsvExporter exporter(f.deps.saverErrorHandler(), &files, &f.run, &f.contextGetter);
+        KD::Drying::TdCsvExporter exporter(f.deps.saverErrorHandler(), &files, &f.run,
+                                           &f.contextGetter);
         bool ok = false;
         save = measure([&] { ok = exporter.save(); });
         if (!ok) {
@@ -143,7 +145,7 @@ int main(int argc, char **argv)
             out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
             QTextStream stream(&out);
             stream.setCodec("UTF-8");
-            for (const QString &line : lines)
+            for (const QString& line : lines)
                 stream << line << '\n';
         });
     }
@@ -158,7 +160,8 @@ int main(int argc, char **argv)
     });
     {
         DryingRunFixture f;
-        KD::Drying::TdCsvImporter importer(&files, f.deps.loaderErrorHandler(), &f.receiver, &f.contextSetter);
+        KD::Drying::TdCsvImporter importer(&files, f.deps.loaderErrorHandler(), &f.receiver,
+                                           &f.contextSetter);
         bool ok = false;
         load = measure([&] { ok = importer.load(); });
         if (!ok || f.run.samplesCount() != records) {
@@ -177,14 +180,16 @@ int main(int argc, char **argv)
 
     const double sizeKb = bytes.size() / 1024.0;
     std::printf("%d records, file %.0f KiB\n", records, sizeKb);
-    std::printf("save         %7.1f ms  peak growth %6lld KiB (%.2fx the file)\n", save.ms, save.peakGrowthKb,
-                save.peakGrowthKb / sizeKb);
+    std::printf("save         %7.1f ms  peak growth %6lld KiB (%.2fx the file)\n", save.ms,
+                save.peakGrowthKb, save.peakGrowthKb / sizeKb);
     std::printf("  plain text %7.1f ms  save is %.2fx\n", textWrite.ms, save.ms / textWrite.ms);
     std::printf("  raw write  %7.1f ms\n", rawWrite.ms);
     std::printf("load         %7.1f ms  peak growth %6lld KiB\n", load.ms, load.peakGrowthKb);
-    std::printf("  of which the run model (appended from memory) %.1f ms, %lld KiB\n", model.ms, model.peakGrowthKb);
+    std::printf("  of which the run model (appended from memory) %.1f ms, %lld KiB\n", model.ms,
+                model.peakGrowthKb);
     std::printf("  beyond the run model: %.1f ms, %lld KiB (%.2fx the file)\n", load.ms - model.ms,
-                load.peakGrowthKb - model.peakGrowthKb, (load.peakGrowthKb - model.peakGrowthKb) / sizeKb);
+                load.peakGrowthKb - model.peakGrowthKb,
+                (load.peakGrowthKb - model.peakGrowthKb) / sizeKb);
     std::printf("  plain text %7.1f ms  load beyond the model is %.2fx\n", textRead.ms,
                 (load.ms - model.ms) / textRead.ms);
     std::printf("  raw read   %7.1f ms\n", rawRead.ms);

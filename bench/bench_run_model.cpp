@@ -19,12 +19,12 @@ constexpr int window = 1000;
 
 double massAt(int i)
 {
-    return 10.0 - 4.0 * i / total;  // drying from 10 g to 6 g
+    return 10.0 - 4.0 * i / total; // drying from 10 g to 6 g
 }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -47,7 +47,8 @@ int main(int argc, char **argv)
     // readings; BENCH_BATCH=1 gives each reading its own turn, as live ones
     // have, where painting the shown table dominates.
     const int batch = qMax(1, qEnvironmentVariableIsSet("BENCH_BATCH")
-                                  ? qEnvironmentVariableIntValue("BENCH_BATCH") : 100);
+                                  ? qEnvironmentVariableIntValue("BENCH_BATCH")
+                                  : 100);
     QElapsedTimer clock;
     double firstNs = 0.0;
     double lastNs = 0.0;
@@ -70,8 +71,8 @@ int main(int argc, char **argv)
     wrapper.replot();
     const double replotMs = clock.nsecsElapsed() / 1e6;
 
-    std::printf("appends: %d readings, table view and time plot shown, events every %d\n",
-                total, batch);
+    std::printf("appends: %d readings, table view and time plot shown, events every %d\n", total,
+                batch);
     std::printf("per append, readings 1-%d:        %8.1f us\n", window, firstNs / 1000.0);
     std::printf("per append, readings %d-%d:  %8.1f us  (%.2fx the start; goal <= 2x)\n",
                 total - window + 1, total, lastNs / 1000.0, lastNs / firstNs);

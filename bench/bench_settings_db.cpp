@@ -30,16 +30,17 @@ DryingSettings makeSet(int i)
     return s;
 }
 
-QList<NamedDryingSettings> makeList(const QString &prefix, int count)
+QList<NamedDryingSettings> makeList(const QString& prefix, int count)
 {
     QList<NamedDryingSettings> list;
     list.reserve(count);
     for (int i = 0; i < count; ++i)
-        list.append({QStringLiteral("%1 %2").arg(prefix).arg(i, 5, 10, QLatin1Char('0')), makeSet(i)});
+        list.append(
+            {QStringLiteral("%1 %2").arg(prefix).arg(i, 5, 10, QLatin1Char('0')), makeSet(i)});
     return list;
 }
 
-void report(const char *what, int runs, const std::function<void(int)> &operation)
+void report(const char* what, int runs, const std::function<void(int)>& operation)
 {
     std::vector<double> ms;
     for (int run = 0; run < runs; ++run) {
@@ -49,12 +50,13 @@ void report(const char *what, int runs, const std::function<void(int)> &operatio
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-40s median %8.3f ms   max %8.3f ms   (%d runs)\n", what, ms[ms.size() / 2], ms.back(), runs);
+    std::printf("%-40s median %8.3f ms   max %8.3f ms   (%d runs)\n", what, ms[ms.size() / 2],
+                ms.back(), runs);
 }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
@@ -73,7 +75,8 @@ int main(int argc, char **argv)
             std::abort();
     });
     report("load one set", 50, [](int run) {
-        if (!DryerDB::loadSetting(QStringLiteral("stored %1").arg(run * 197 + 2, 5, 10, QLatin1Char('0'))))
+        if (!DryerDB::loadSetting(
+                QStringLiteral("stored %1").arg(run * 197 + 2, 5, 10, QLatin1Char('0'))))
             std::abort();
     });
     report("save one set", 50, [](int run) {
@@ -81,7 +84,8 @@ int main(int argc, char **argv)
             std::abort();
     });
 
-    const QByteArray file = QJsonDocument(ProfilesJsonWriter::writeProfilesJson(makeList(QStringLiteral("imported"), 1000)))
+    const QByteArray file = QJsonDocument(ProfilesJsonWriter::writeProfilesJson(
+                                              makeList(QStringLiteral("imported"), 1000)))
                                 .toJson(QJsonDocument::Indented);
     std::printf("JSON file of 1,000 sets: %d bytes\n", file.size());
     // Every run imports the same names, so runs after the first rename all 1,000 sets.
@@ -89,7 +93,8 @@ int main(int argc, char **argv)
         const QJsonObject root = QJsonDocument::fromJson(file).object();
         ProfilesImport import;
         import.setRoot(&root);
-        if (import.readProfilesJson() != ProfilesImport::AllParsed || !DryerDB::importSettings(import.parsed()))
+        if (import.readProfilesJson() != ProfilesImport::AllParsed
+            || !DryerDB::importSettings(import.parsed()))
             std::abort();
     });
     bool ok = false;

@@ -4,11 +4,7 @@
 #include <QTextCodec>
 #include <QTextDecoder>
 
-CInterface::CInterface(QObject *parent)
-    : QObject(parent)
-{
-    resetDecoder();
-}
+CInterface::CInterface(QObject* parent) : QObject(parent) { resetDecoder(); }
 
 CInterface::~CInterface() = default;
 
@@ -26,7 +22,7 @@ void CInterface::reportState(int state)
     emit stateChanged(state);
 }
 
-int CInterface::readTextFrom(QIODevice &device, QString &text)
+int CInterface::readTextFrom(QIODevice& device, QString& text)
 {
     char buffer[kReadChunk];
     const qint64 count = device.read(buffer, kReadChunk);
@@ -38,13 +34,13 @@ int CInterface::readTextFrom(QIODevice &device, QString &text)
     return int(count);
 }
 
-void CInterface::decodeChunk(const char *data, int count, QString &text)
+void CInterface::decodeChunk(const char* data, int count, QString& text)
 {
-    const char *zero = static_cast<const char *>(memchr(data, 0, size_t(count)));
+    const char* zero = static_cast<const char*>(memchr(data, 0, size_t(count)));
     text = m_decoder->toUnicode(data, int(zero ? zero - data : count));
 }
 
-int CInterface::readBytesFrom(QIODevice &device, QByteArray &bytes)
+int CInterface::readBytesFrom(QIODevice& device, QByteArray& bytes)
 {
     char buffer[kReadChunk];
     const qint64 count = device.read(buffer, kReadChunk);
@@ -52,22 +48,21 @@ int CInterface::readBytesFrom(QIODevice &device, QByteArray &bytes)
         bytes.clear();
         return 0;
     }
-    const char *zero = static_cast<const char *>(memchr(buffer, 0, size_t(count)));
+    const char* zero = static_cast<const char*>(memchr(buffer, 0, size_t(count)));
     bytes = QByteArray(buffer, int(zero ? zero - buffer : count));
     return int(count);
 }
 
-bool CInterface::waitAndReadTextFrom(QIODevice &device, QString &text, int ms)
+bool CInterface::waitAndReadTextFrom(QIODevice& device, QString& text, int ms)
 {
     if (device.bytesAvailable() <= 0 && !device.waitForReadyRead(ms))
         return false;
     return readTextFrom(device, text) > 0;
 }
 
-bool CInterface::writeToSocket(QAbstractSocket &socket, const QByteArray &bytes)
+bool CInterface::writeToSocket(QAbstractSocket& socket, const QByteArray& bytes)
 {
-    return socket.state() == QAbstractSocket::ConnectedState
-           && socket.write(bytes) == bytes.size();
+    return socket.state() == QAbstractSocket::ConnectedState && socket.write(bytes) == bytes.size();
 }
 
 void CInterface::resetDecoder()
@@ -78,13 +73,9 @@ void CInterface::resetDecoder()
 QString interfaceStateName(int state)
 {
     switch (state) {
-    case CInterface::Connected:
-        return QStringLiteral("Connected");
-    case CInterface::Disconnected:
-        return QStringLiteral("Disconnected");
-    case CInterface::Listening:
-        return QStringLiteral("Listenning");
-    default:
-        return QStringLiteral("Unknown");
+    case CInterface::Connected: return QStringLiteral("Connected");
+    case CInterface::Disconnected: return QStringLiteral("Disconnected");
+    case CInterface::Listening: return QStringLiteral("Listenning");
+    default: return QStringLiteral("Unknown");
     }
 }

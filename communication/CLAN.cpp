@@ -1,21 +1,21 @@
 #include "communication/CLAN.h"
 
-CLAN::CLAN(const QHostAddress &address, int port, QObject *parent)
+CLAN::CLAN(const QHostAddress& address, int port, QObject* parent)
     : CInterface(parent), m_socket(this), m_address(address), m_port(port)
 {
     connect(&m_socket, &QTcpSocket::readyRead, this, &CInterface::readyRead);
 }
 
-void CLAN::bind(const QHostAddress &local)
+void CLAN::bind(const QHostAddress& local)
 {
     m_localAddress = local;
     if (!local.isNull())
         m_socket.bind(local);
 }
 
-CInterface *CLAN::clone(QObject *parent)
+CInterface* CLAN::clone(QObject* parent)
 {
-    auto *copy = new CLAN(m_address, m_port, parent);
+    auto* copy = new CLAN(m_address, m_port, parent);
     copy->setConnectTimeout(m_connectTimeout);
     copy->setCloseTimeout(m_closeTimeout);
     return copy;
@@ -37,22 +37,13 @@ bool CLAN::open()
     return connected;
 }
 
-bool CLAN::writeLine(QString text)
-{
-    return writeBytes(text.toUtf8());
-}
+bool CLAN::writeLine(QString text) { return writeBytes(text.toUtf8()); }
 
-bool CLAN::writeBytes(QByteArray bytes)
-{
-    return writeToSocket(m_socket, bytes);
-}
+bool CLAN::writeBytes(QByteArray bytes) { return writeToSocket(m_socket, bytes); }
 
-int CLAN::readAllBytes(QByteArray &bytes)
-{
-    return readBytesFrom(m_socket, bytes);
-}
+int CLAN::readAllBytes(QByteArray& bytes) { return readBytesFrom(m_socket, bytes); }
 
-bool CLAN::waitAndReadText(QString &text, int ms)
+bool CLAN::waitAndReadText(QString& text, int ms)
 {
     return waitAndReadTextFrom(m_socket, text, ms);
 }
@@ -72,27 +63,15 @@ bool CLAN::close()
     return true;
 }
 
-int CLAN::readText(QString &text)
-{
-    return readTextFrom(m_socket, text);
-}
+int CLAN::readText(QString& text) { return readTextFrom(m_socket, text); }
 
-void CLAN::discardInput()
-{
-    m_socket.readAll();
-}
+void CLAN::discardInput() { m_socket.readAll(); }
 
-bool CLAN::waitForReadyRead(int ms)
-{
-    return m_socket.waitForReadyRead(ms);
-}
+bool CLAN::waitForReadyRead(int ms) { return m_socket.waitForReadyRead(ms); }
 
 QString CLAN::description()
 {
     return QStringLiteral("LAN (%1,%2)").arg(m_address.toString()).arg(m_port);
 }
 
-void CLAN::onSocketDisconnected()
-{
-    reportState(Disconnected);
-}
+void CLAN::onSocketDisconnected() { reportState(Disconnected); }

@@ -6,8 +6,8 @@
 
 using Common::Communication::ServersManager;
 
-CLANServerImproved::CLANServerImproved(const QHostAddress &address, int port, quint64 mac,
-                                       QObject *parent)
+CLANServerImproved::CLANServerImproved(const QHostAddress& address, int port, quint64 mac,
+                                       QObject* parent)
     : CInterface(parent), m_address(address), m_port(port), m_listeningTimer(this), m_mac(mac)
 {
     m_listeningTimer.setSingleShot(true);
@@ -21,7 +21,7 @@ CLANServerImproved::~CLANServerImproved()
     stopListening();
 }
 
-void CLANServerImproved::setServersManager(ServersManager *manager)
+void CLANServerImproved::setServersManager(ServersManager* manager)
 {
     if (m_manager)
         disconnect(m_manager, nullptr, this, nullptr);
@@ -33,9 +33,9 @@ void CLANServerImproved::setServersManager(ServersManager *manager)
                 &CLANServerImproved::onNewDeviceConnected, Qt::QueuedConnection);
 }
 
-CInterface *CLANServerImproved::clone(QObject *parent)
+CInterface* CLANServerImproved::clone(QObject* parent)
 {
-    auto *copy = new CLANServerImproved(m_address, m_port, m_mac, parent);
+    auto* copy = new CLANServerImproved(m_address, m_port, m_mac, parent);
     copy->setListeningTimeout(m_listeningTimeout);
     copy->setCloseTimeout(m_closeTimeout);
     return copy;
@@ -72,7 +72,7 @@ void CLANServerImproved::stopListening()
     m_manager->stopListening(m_mac);
     // A device that connected meanwhile is adopted by nobody now; left
     // waiting, its socket would be handed to our MAC's next attempt.
-    QTcpSocket *late = nullptr;
+    QTcpSocket* late = nullptr;
     while (m_manager->takeSocket(m_mac, &late))
         late->deleteLater();
 }
@@ -81,7 +81,7 @@ void CLANServerImproved::onNewDeviceConnected(qulonglong mac)
 {
     if (mac != m_mac || !m_manager)
         return;
-    QTcpSocket *socket = nullptr;
+    QTcpSocket* socket = nullptr;
     if (!m_manager->takeSocket(m_mac, &socket))
         return;
     if (!m_listening) {
@@ -142,17 +142,14 @@ bool CLANServerImproved::close()
     return closed;
 }
 
-bool CLANServerImproved::writeLine(QString text)
-{
-    return writeBytes(text.toUtf8());
-}
+bool CLANServerImproved::writeLine(QString text) { return writeBytes(text.toUtf8()); }
 
 bool CLANServerImproved::writeBytes(QByteArray bytes)
 {
     return m_socket && writeToSocket(*m_socket, bytes);
 }
 
-int CLANServerImproved::readAllBytes(QByteArray &bytes)
+int CLANServerImproved::readAllBytes(QByteArray& bytes)
 {
     if (!m_socket) {
         bytes.clear();
@@ -161,12 +158,12 @@ int CLANServerImproved::readAllBytes(QByteArray &bytes)
     return readBytesFrom(*m_socket, bytes);
 }
 
-bool CLANServerImproved::waitAndReadText(QString &text, int ms)
+bool CLANServerImproved::waitAndReadText(QString& text, int ms)
 {
     return m_socket && waitAndReadTextFrom(*m_socket, text, ms);
 }
 
-int CLANServerImproved::readText(QString &text)
+int CLANServerImproved::readText(QString& text)
 {
     if (!m_socket) {
         text.clear();

@@ -1,8 +1,7 @@
 #include "communication/CRS232.h"
 #include <QDebug>
 
-CRS232::CRS232(const QString &portName, int baudRate, const QString &description,
-               QObject *parent)
+CRS232::CRS232(const QString& portName, int baudRate, const QString& description, QObject* parent)
     : CInterface(parent), m_port(this), m_description(description)
 {
     m_port.setPortName(portName);
@@ -28,12 +27,9 @@ void CRS232::onPortError(QSerialPort::SerialPortError error)
     reportState(Disconnected);
 }
 
-void CRS232::setBaudRate(int baudRate)
-{
-    m_port.setBaudRate(baudRate);
-}
+void CRS232::setBaudRate(int baudRate) { m_port.setBaudRate(baudRate); }
 
-CInterface *CRS232::clone(QObject *parent)
+CInterface* CRS232::clone(QObject* parent)
 {
     return new CRS232(portName(), baudRate(), m_description, parent);
 }
@@ -46,26 +42,17 @@ bool CRS232::open()
     return opened;
 }
 
-bool CRS232::writeLine(QString text)
-{
-    return writeBytes(text.toUtf8());
-}
+bool CRS232::writeLine(QString text) { return writeBytes(text.toUtf8()); }
 
-bool CRS232::writeBytes(QByteArray bytes)
-{
-    return m_port.write(bytes) == bytes.size();
-}
+bool CRS232::writeBytes(QByteArray bytes) { return m_port.write(bytes) == bytes.size(); }
 
-int CRS232::readAllBytes(QByteArray &bytes)
+int CRS232::readAllBytes(QByteArray& bytes)
 {
     bytes = m_port.readAll();
     return bytes.size();
 }
 
-bool CRS232::waitAndReadText(QString &, int)
-{
-    return false;
-}
+bool CRS232::waitAndReadText(QString&, int) { return false; }
 
 bool CRS232::close()
 {
@@ -74,15 +61,9 @@ bool CRS232::close()
     return true;
 }
 
-int CRS232::readText(QString &text)
-{
-    return readTextFrom(m_port, text);
-}
+int CRS232::readText(QString& text) { return readTextFrom(m_port, text); }
 
-void CRS232::discardInput()
-{
-    m_port.readAll();
-}
+void CRS232::discardInput() { m_port.readAll(); }
 
 bool CRS232::waitForReadyRead(int ms)
 {

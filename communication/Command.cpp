@@ -3,24 +3,13 @@
 namespace Common {
 namespace Communication {
 
-Command::Command(QObject *parent)
-    : QObject(parent)
-{
-}
+Command::Command(QObject* parent) : QObject(parent) { }
 
-void Command::onSent()
-{
-}
+void Command::onSent() { }
 
-void Command::reset()
-{
-    m_finished = false;
-}
+void Command::reset() { m_finished = false; }
 
-bool Command::restartTimerOnLine()
-{
-    return false;
-}
+bool Command::restartTimerOnLine() { return false; }
 
 void Command::setFailed()
 {

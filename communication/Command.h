@@ -16,7 +16,7 @@ public:
     // Completion status used everywhere.
     enum Status { StatusOk = 1, StatusFailed = 2, StatusTimedOut = 3 };
 
-    explicit Command(QObject *parent = nullptr);
+    explicit Command(QObject* parent = nullptr);
 
     // A line without its CR LF; true when this command consumed it.
     virtual bool handleLine(QString line) = 0;

@@ -18,9 +18,9 @@ class CommandCreator : public QObject
 public:
     using QObject::QObject;
 
-    virtual Command *createEcho() = 0;          // the keep-alive echo
-    virtual bool isEcho(Command *command) = 0;
-    virtual Command *create(CommandRequest request) = 0;
+    virtual Command* createEcho() = 0; // the keep-alive echo
+    virtual bool isEcho(Command* command) = 0;
+    virtual Command* create(CommandRequest request) = 0;
     virtual CommandRequest deviceInfoRequest() = 0;
 };
 

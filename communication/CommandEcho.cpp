@@ -3,15 +3,9 @@
 namespace Common {
 namespace Communication {
 
-CommandEcho::CommandEcho(QObject *parent)
-    : Command(parent)
-{
-}
+CommandEcho::CommandEcho(QObject* parent) : Command(parent) { }
 
-CommandEcho::CommandEcho(int limit, QObject *parent)
-    : Command(parent), m_limit(limit)
-{
-}
+CommandEcho::CommandEcho(int limit, QObject* parent) : Command(parent), m_limit(limit) { }
 
 bool CommandEcho::handleLine(QString line)
 {

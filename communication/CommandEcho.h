@@ -12,8 +12,8 @@ class CommandEcho : public Command
     Q_OBJECT
 
 public:
-    explicit CommandEcho(QObject *parent = nullptr);
-    CommandEcho(int limit, QObject *parent);
+    explicit CommandEcho(QObject* parent = nullptr);
+    CommandEcho(int limit, QObject* parent);
 
     bool handleLine(QString line) override;
     virtual bool isMatch(QString line) = 0;

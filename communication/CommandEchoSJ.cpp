@@ -3,15 +3,9 @@
 namespace Common {
 namespace Communication {
 
-QString CommandEchoSJ::text()
-{
-    return QStringLiteral("SJ\r\n");
-}
+QString CommandEchoSJ::text() { return QStringLiteral("SJ\r\n"); }
 
-bool CommandEchoSJ::isMatch(QString line)
-{
-    return line == QLatin1String("MJ");
-}
+bool CommandEchoSJ::isMatch(QString line) { return line == QLatin1String("MJ"); }
 
 } // namespace Communication
 } // namespace Common

@@ -17,16 +17,16 @@ class CommandHandler : public QObject
 public:
     using QObject::QObject;
 
-    void setDeviceInfoHandler(IDeviceInfoHandler *handler) { m_deviceInfoHandler = handler; }
-    IDeviceInfoHandler *deviceInfoHandler() const { return m_deviceInfoHandler; }
+    void setDeviceInfoHandler(IDeviceInfoHandler* handler) { m_deviceInfoHandler = handler; }
+    IDeviceInfoHandler* deviceInfoHandler() const { return m_deviceInfoHandler; }
 
-    virtual void onCommandOk(Command *cmd, int code) = 0;
+    virtual void onCommandOk(Command* cmd, int code) = 0;
     virtual void onAborted(int code) = 0;
-    virtual void onSendFailed(Command *cmd, int code) = 0;
-    virtual void onFailed(Command *cmd, int code, int status) = 0;
+    virtual void onSendFailed(Command* cmd, int code) = 0;
+    virtual void onFailed(Command* cmd, int code, int status) = 0;
 
 private:
-    IDeviceInfoHandler *m_deviceInfoHandler = nullptr;
+    IDeviceInfoHandler* m_deviceInfoHandler = nullptr;
 };
 
 } // namespace Communication

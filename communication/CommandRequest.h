@@ -8,10 +8,9 @@
 struct CommandRequest
 {
     CommandRequest() = default;
-    CommandRequest(qint32 code, const QVariant &argument = QVariant())
+    CommandRequest(qint32 code, const QVariant& argument = QVariant())
         : code(code), argument(argument)
-    {
-    }
+    { }
 
     qint32 code = 0;
     QVariant argument;

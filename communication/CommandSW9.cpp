@@ -7,7 +7,7 @@ namespace {
 
 // The serial number ends with its first run of digits; whatever the device
 // appends after it is not part of the number.
-QString cutSerialNumber(const QString &line)
+QString cutSerialNumber(const QString& line)
 {
     int i = 0;
     while (i < line.size() && !line.at(i).isDigit())
@@ -21,10 +21,9 @@ QString cutSerialNumber(const QString &line)
 
 } // namespace
 
-CommandSW9::CommandSW9(bool extended, QObject *parent)
+CommandSW9::CommandSW9(bool extended, QObject* parent)
     : CommandDevInfo(parent), m_extended(extended)
-{
-}
+{ }
 
 bool CommandSW9::handleLine(QString line)
 {
@@ -39,20 +38,14 @@ bool CommandSW9::handleLine(QString line)
     return true;
 }
 
-QString CommandSW9::text()
-{
-    return QStringLiteral("SW9\r\n");
-}
+QString CommandSW9::text() { return QStringLiteral("SW9\r\n"); }
 
 DeviceInfo CommandSW9::deviceInfo()
 {
     return DeviceInfo{m_model, m_serialNumber, m_date, m_firmware};
 }
 
-bool CommandSW9::hasDeviceInfo()
-{
-    return m_parsed;
-}
+bool CommandSW9::hasDeviceInfo() { return m_parsed; }
 
 void CommandSW9::parse()
 {
@@ -61,7 +54,7 @@ void CommandSW9::parse()
     m_date = m_lines.at(2);
     m_firmware = m_lines.at(3);
     if (m_extended) {
-        const QString &last = m_lines.at(7);
+        const QString& last = m_lines.at(7);
         if (last.startsWith(QLatin1String("F:")) && last.size() > 2)
             m_firmware = last.mid(2);
     }

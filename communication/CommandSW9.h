@@ -14,7 +14,7 @@ class CommandSW9 : public CommandDevInfo
     Q_OBJECT
 
 public:
-    explicit CommandSW9(bool extended = false, QObject *parent = nullptr);
+    explicit CommandSW9(bool extended = false, QObject* parent = nullptr);
 
     bool handleLine(QString line) override;
     QString text() override;

@@ -15,10 +15,7 @@ bool CommandSendFwLineS19::handleLine(QString line)
     return false;
 }
 
-QString CommandSendFwLineS19::text()
-{
-    return m_line;
-}
+QString CommandSendFwLineS19::text() { return m_line; }
 
 } // namespace Communication
 } // namespace Common

@@ -13,7 +13,7 @@ class CommandSendFwLineS19 : public Command
 public:
     using Command::Command;
 
-    void setLine(const QString &line) { m_line = line; }
+    void setLine(const QString& line) { m_line = line; }
     int replyCode() const { return m_replyCode; }
 
     bool handleLine(QString line) override;

@@ -3,10 +3,8 @@
 namespace Common {
 namespace Communication {
 
-CommandSimple::CommandSimple(bool noReply, QObject *parent)
-    : Command(parent), m_noReply(noReply)
-{
-}
+CommandSimple::CommandSimple(bool noReply, QObject* parent)
+    : Command(parent), m_noReply(noReply) { }
 
 bool CommandSimple::handleLine(QString line)
 {
@@ -16,10 +14,7 @@ bool CommandSimple::handleLine(QString line)
     return true;
 }
 
-QString CommandSimple::text()
-{
-    return m_line;
-}
+QString CommandSimple::text() { return m_line; }
 
 void CommandSimple::onSent()
 {

@@ -11,10 +11,10 @@ class CommandSimple : public Command
     Q_OBJECT
 
 public:
-    explicit CommandSimple(bool noReply = false, QObject *parent = nullptr);
+    explicit CommandSimple(bool noReply = false, QObject* parent = nullptr);
 
-    void setText(const QString &text) { m_line = text; }
-    void setExpectedReply(const QString &reply) { m_expectedReply = reply; }
+    void setText(const QString& text) { m_line = text; }
+    void setExpectedReply(const QString& reply) { m_expectedReply = reply; }
 
     bool handleLine(QString line) override;
     QString text() override;

@@ -11,20 +11,16 @@
 namespace Common {
 namespace Communication {
 
-CommnadEngine::CommnadEngine(QObject *parent)
-    : QObject(parent), m_timer(this), m_splitter(this)
+CommnadEngine::CommnadEngine(QObject* parent) : QObject(parent), m_timer(this), m_splitter(this)
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer); // coarse timers may fire 5 % early
     connect(&m_timer, &QTimer::timeout, this, &CommnadEngine::onTimeoutTimer);
 }
 
-CommnadEngine::~CommnadEngine()
-{
-    m_timer.stop();
-}
+CommnadEngine::~CommnadEngine() { m_timer.stop(); }
 
-void CommnadEngine::setInterface(CInterface *interface)
+void CommnadEngine::setInterface(CInterface* interface)
 {
     if (interface == m_interface)
         return; // releasing it would delete the one being set
@@ -42,10 +38,7 @@ void CommnadEngine::setInterface(CInterface *interface)
     connect(interface, &CInterface::readyRead, this, &CommnadEngine::onIfaceReadyRead);
 }
 
-bool CommnadEngine::openInterface()
-{
-    return m_interface && m_interface->open();
-}
+bool CommnadEngine::openInterface() { return m_interface && m_interface->open(); }
 
 void CommnadEngine::closeInterface()
 {
@@ -66,9 +59,9 @@ void CommnadEngine::resumeReading()
                 Qt::UniqueConnection);
 }
 
-Command *CommnadEngine::takeCommand()
+Command* CommnadEngine::takeCommand()
 {
-    Command *command = m_command;
+    Command* command = m_command;
     m_command = nullptr;
     return command;
 }
@@ -78,7 +71,7 @@ bool CommnadEngine::commandRunning() const
     return m_command && !m_command->isFinished() && !m_timedOut;
 }
 
-int CommnadEngine::execute(Command *command, bool *accepted, int timeoutMs)
+int CommnadEngine::execute(Command* command, bool* accepted, int timeoutMs)
 {
     if (accepted)
         *accepted = false;
@@ -104,12 +97,9 @@ int CommnadEngine::execute(Command *command, bool *accepted, int timeoutMs)
     return Written;
 }
 
-bool CommnadEngine::sendRaw(QString text)
-{
-    return send(text, 0);
-}
+bool CommnadEngine::sendRaw(QString text) { return send(text, 0); }
 
-bool CommnadEngine::send(const QString &text, int timeoutMs)
+bool CommnadEngine::send(const QString& text, int timeoutMs)
 {
     if (!m_interface || !m_interface->writeLine(text))
         return false;
@@ -177,7 +167,7 @@ void CommnadEngine::onLine(QString line)
         return;
     }
     if (commandRunning()) {
-        Command *command = m_command;
+        Command* command = m_command;
         const bool consumed = command->handleLine(line);
         if (command->isFinished()) {
             // Finished by this line, or failed on it: either way the line

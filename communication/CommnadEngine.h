@@ -30,14 +30,14 @@ public:
     // baud rate sends endless garbage without CR LF.
     static constexpr int kDefaultMaxLineLength = 64 * 1024;
 
-    explicit CommnadEngine(QObject *parent = nullptr);
+    explicit CommnadEngine(QObject* parent = nullptr);
     ~CommnadEngine() override;
 
-    void setInterface(CInterface *interface);
-    CInterface *interface() const { return m_interface; }
-    void setLineHandler(ILineHandler *handler) { m_lineHandler = handler; }
-    void setLogger(ILogger *logger) { m_logger = logger; }
-    ILogger *logger() const { return m_logger; }
+    void setInterface(CInterface* interface);
+    CInterface* interface() const { return m_interface; }
+    void setLineHandler(ILineHandler* handler) { m_lineHandler = handler; }
+    void setLogger(ILogger* logger) { m_logger = logger; }
+    ILogger* logger() const { return m_logger; }
     void setMaxLineLength(int chars) { m_maxLineLength = chars; }
 
     bool openInterface();
@@ -45,9 +45,9 @@ public:
     void stopReading();
     void resumeReading();
 
-    Command *takeCommand();
+    Command* takeCommand();
     // A negative time-out means kDefaultTimeout.
-    int execute(Command *command, bool *accepted, int timeoutMs);
+    int execute(Command* command, bool* accepted, int timeoutMs);
     // Writes a text without a reply time-out, beside any running command.
     bool sendRaw(QString text);
 
@@ -65,17 +65,17 @@ public slots:
     void onInterfaceStateChange(int state);
 
 private:
-    bool send(const QString &text, int timeoutMs);
+    bool send(const QString& text, int timeoutMs);
     bool commandRunning() const;
 
-    Command *m_command = nullptr;
-    ILineHandler *m_lineHandler = nullptr;
+    Command* m_command = nullptr;
+    ILineHandler* m_lineHandler = nullptr;
     bool m_timedOut = false;
     int m_rewrites = 0;
     int m_rewriteLimit = 2;
     QString m_lastText;
     QString m_buffer;
-    ILogger *m_logger = nullptr;
+    ILogger* m_logger = nullptr;
     QPointer<CInterface> m_interface;
     QTimer m_timer;
     int m_timeout = 0;

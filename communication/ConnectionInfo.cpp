@@ -5,8 +5,8 @@
 namespace Common {
 namespace Communication {
 
-void NetworkConnectionPart::setClient(const QHostAddress &deviceAddress,
-                                      const QHostAddress &localAddress, int port)
+void NetworkConnectionPart::setClient(const QHostAddress& deviceAddress,
+                                      const QHostAddress& localAddress, int port)
 {
     m_kind = Client;
     m_deviceAddress = deviceAddress;
@@ -14,7 +14,7 @@ void NetworkConnectionPart::setClient(const QHostAddress &deviceAddress,
     m_port = port;
 }
 
-void NetworkConnectionPart::setServer(const QHostAddress &address, int port, quint64 mac)
+void NetworkConnectionPart::setServer(const QHostAddress& address, int port, quint64 mac)
 {
     m_kind = Server;
     m_address = address;
@@ -22,7 +22,7 @@ void NetworkConnectionPart::setServer(const QHostAddress &address, int port, qui
     m_mac = mac;
 }
 
-bool NetworkConnectionPart::operator==(const NetworkConnectionPart &other) const
+bool NetworkConnectionPart::operator==(const NetworkConnectionPart& other) const
 {
     if (m_kind != other.m_kind || m_port != other.m_port)
         return false;
@@ -31,13 +31,13 @@ bool NetworkConnectionPart::operator==(const NetworkConnectionPart &other) const
     return m_address == other.m_address && m_mac == other.m_mac;
 }
 
-void ConnectionInfo::setSerialPart(const SerialConnectionPart &part)
+void ConnectionInfo::setSerialPart(const SerialConnectionPart& part)
 {
     m_serial = part;
     m_serialSet = true;
 }
 
-void ConnectionInfo::setNetworkPart(const NetworkConnectionPart &part)
+void ConnectionInfo::setNetworkPart(const NetworkConnectionPart& part)
 {
     m_network = part;
     m_networkSet = true;
@@ -61,7 +61,7 @@ QString ConnectionInfo::toDisplayString() const
     return QCoreApplication::translate("Common::Communication::ConnectionInfo", "No interface");
 }
 
-bool ConnectionInfo::operator==(const ConnectionInfo &other) const
+bool ConnectionInfo::operator==(const ConnectionInfo& other) const
 {
     if (m_serialSet && other.m_serialSet && m_serial.portName == other.m_serial.portName
         && m_serial.baudRate == other.m_serial.baudRate)

@@ -22,8 +22,8 @@ class NetworkConnectionPart
 public:
     enum Kind : quint8 { Server = 0, Client = 1 };
 
-    void setClient(const QHostAddress &deviceAddress, const QHostAddress &localAddress, int port);
-    void setServer(const QHostAddress &address, int port, quint64 mac);
+    void setClient(const QHostAddress& deviceAddress, const QHostAddress& localAddress, int port);
+    void setServer(const QHostAddress& address, int port, quint64 mac);
 
     quint8 kind() const { return m_kind; }
     bool isClient() const { return m_kind == Client; }
@@ -38,8 +38,8 @@ public:
     // Both variants.
     int port() const { return m_port; }
 
-    bool operator==(const NetworkConnectionPart &other) const;
-    bool operator!=(const NetworkConnectionPart &other) const { return !(*this == other); }
+    bool operator==(const NetworkConnectionPart& other) const;
+    bool operator!=(const NetworkConnectionPart& other) const { return !(*this == other); }
 
 private:
     quint8 m_kind = Client;
@@ -54,20 +54,20 @@ private:
 class ConnectionInfo
 {
 public:
-    void setSerialPart(const SerialConnectionPart &part);
-    void setNetworkPart(const NetworkConnectionPart &part);
+    void setSerialPart(const SerialConnectionPart& part);
+    void setNetworkPart(const NetworkConnectionPart& part);
 
     bool hasSerial() const { return m_serialSet; }
     bool hasNetwork() const { return m_networkSet; }
     bool isEmpty() const { return !m_serialSet && !m_networkSet; }
-    const SerialConnectionPart &serialPart() const { return m_serial; }
-    const NetworkConnectionPart &networkPart() const { return m_network; }
+    const SerialConnectionPart& serialPart() const { return m_serial; }
+    const NetworkConnectionPart& networkPart() const { return m_network; }
 
     QString toDisplayString() const;
 
     // Two empty records are not equal: an empty record names no device.
-    bool operator==(const ConnectionInfo &other) const;
-    bool operator!=(const ConnectionInfo &other) const { return !(*this == other); }
+    bool operator==(const ConnectionInfo& other) const;
+    bool operator!=(const ConnectionInfo& other) const { return !(*this == other); }
 
 private:
     SerialConnectionPart m_serial;

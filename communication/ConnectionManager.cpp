@@ -18,8 +18,8 @@ ConnectionManager::ConnectionManager(ITargetManager* targets, ServersManager* se
 {
     if (worker)
         moveToThread(worker);
-    connect(this, &ConnectionManager::scheduledAction, this,
-            &ConnectionManager::onActionScheduled, Qt::QueuedConnection);
+    connect(this, &ConnectionManager::scheduledAction, this, &ConnectionManager::onActionScheduled,
+            Qt::QueuedConnection);
 }
 
 bool ConnectionManager::requestConnect(ConnectionInfo info, int deviceType)
@@ -149,9 +149,7 @@ void ConnectionManager::onDeviceStateChange(int state, int reason)
             }
         }
         break;
-    case IDevice::Connecting:
-        emit connectingTo(QVariant::fromValue(pendingInfo));
-        break;
+    case IDevice::Connecting: emit connectingTo(QVariant::fromValue(pendingInfo)); break;
     case IDevice::Connected:
         connected = true;
         connectionDeviceType = pendingDeviceType;
@@ -159,8 +157,7 @@ void ConnectionManager::onDeviceStateChange(int state, int reason)
             endActionLocked();
         emit connectedTo(QVariant::fromValue(current), QVariant::fromValue(device->deviceInfo()));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

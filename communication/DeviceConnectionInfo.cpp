@@ -3,7 +3,7 @@
 namespace Common {
 namespace Communication {
 
-bool DeviceConnectionInfo::operator==(const DeviceConnectionInfo &other) const
+bool DeviceConnectionInfo::operator==(const DeviceConnectionInfo& other) const
 {
     return connectionInfo == other.connectionInfo && deviceInfo == other.deviceInfo;
 }

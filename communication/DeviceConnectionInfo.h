@@ -1,8 +1,8 @@
 #pragma once
 
 #include "communication/ConnectionInfo.h"
-#include "communication/DeviceInfo.h"
 #include "communication/DevNetworkInterface.h"
+#include "communication/DeviceInfo.h"
 
 #include <QMetaType>
 #include <QVector>
@@ -16,13 +16,13 @@ struct DeviceConnectionInfo
 {
     ConnectionInfo connectionInfo;
     DeviceInfo deviceInfo;
-    qint32 commandVariant = 0;    // the variant the device answered to
-    QVector<int> reasons;         // why a LAN device cannot be reached; empty when it can
+    qint32 commandVariant = 0; // the variant the device answered to
+    QVector<int> reasons; // why a LAN device cannot be reached; empty when it can
     DevNetworkInterface networkInterface;
     bool searchFlag = false;
 
-    bool operator==(const DeviceConnectionInfo &other) const;
-    bool operator!=(const DeviceConnectionInfo &other) const { return !(*this == other); }
+    bool operator==(const DeviceConnectionInfo& other) const;
+    bool operator!=(const DeviceConnectionInfo& other) const { return !(*this == other); }
 };
 
 // Registers ConnectionInfo, DeviceInfo and DeviceConnectionInfo under their

@@ -1,11 +1,11 @@
 #include "communication/DeviceEngine.h"
 
-#include "communication/FirmwareFile.h"
 #include "communication/CInterface.h"
 #include "communication/Command.h"
 #include "communication/CommandCreator.h"
 #include "communication/CommandHandler.h"
 #include "communication/CommnadEngine.h"
+#include "communication/FirmwareFile.h"
 
 #include <QMutexLocker>
 #include <QThread>
@@ -13,8 +13,7 @@
 namespace Common {
 namespace Communication {
 
-DeviceEngine::DeviceEngine(QObject* parent)
-    : IDevice(parent), uploader(this), echoTimer(this)
+DeviceEngine::DeviceEngine(QObject* parent) : IDevice(parent), uploader(this), echoTimer(this)
 {
     connect(this, &DeviceEngine::operationScheduled, this, &DeviceEngine::onScheduledOperation,
             Qt::QueuedConnection);
@@ -43,8 +42,7 @@ void DeviceEngine::setCommandEngine(CommnadEngine* engine)
         const auto queuedOnce = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
         connect(engine, &CommnadEngine::commandFinished, this, &DeviceEngine::onCommandFinished,
                 queuedOnce);
-        connect(engine, &CommnadEngine::receivedSomething, this,
-                &DeviceEngine::onReceivedSomething,
+        connect(engine, &CommnadEngine::receivedSomething, this, &DeviceEngine::onReceivedSomething,
                 Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
         connect(engine, &CommnadEngine::interfaceReady, this, &DeviceEngine::onInterfaceReady,
                 queuedOnce);
@@ -144,10 +142,7 @@ void DeviceEngine::setEchoEnabled(bool enabled)
     echoEnabled = enabled;
 }
 
-void DeviceEngine::setEchoInterval(int ms)
-{
-    echoTimer.setInterval(ms);
-}
+void DeviceEngine::setEchoInterval(int ms) { echoTimer.setInterval(ms); }
 
 int DeviceEngine::connectionState()
 {
@@ -179,24 +174,15 @@ void DeviceEngine::runScheduledLocked()
     const int operation = pending;
     pending = OpNone;
     switch (operation) {
-    case OpConnect:
-        connectLocked();
-        break;
-    case OpDisconnect:
-        disconnectWithReasonLocked(Requested);
-        break;
-    case OpCommand:
-        runCommandLocked();
-        break;
+    case OpConnect: connectLocked(); break;
+    case OpDisconnect: disconnectWithReasonLocked(Requested); break;
+    case OpCommand: runCommandLocked(); break;
     case OpRawText:
         if (commandEngine)
             commandEngine->sendRaw(rawText);
         break;
-    case OpFirmwareUpload:
-        uploadFirmwareLocked();
-        break;
-    default:
-        break;
+    case OpFirmwareUpload: uploadFirmwareLocked(); break;
+    default: break;
     }
 }
 
@@ -312,10 +298,7 @@ void DeviceEngine::sendEchoLocked()
         disconnectWithReasonLocked(EchoFailed);
 }
 
-void DeviceEngine::onReceivedSomething()
-{
-    echoTimer.start();
-}
+void DeviceEngine::onReceivedSomething() { echoTimer.start(); }
 
 void DeviceEngine::onInterfaceReady()
 {
@@ -346,15 +329,15 @@ void DeviceEngine::uploadFirmwareLocked()
     uploader.setFirmwareFile(firmware);
     uploader.setInterface(commandEngine->interface());
     uploader.setLogger(commandEngine->logger());
-    uploaderConnections
-        << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
-                   &DeviceEngine::fwUploadFinished)
-        << connect(&uploader, &IFirmwareUploader::uploadProgress, this,
-                   &DeviceEngine::fwUploadProgress)
-        << connect(&uploader, &IFirmwareUploader::uploadState, this, &DeviceEngine::fwUploadState)
-        // Queued: the uploader may finish inside upload(), under this lock.
-        << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
-                   &DeviceEngine::onFirmwareUploaderFinished, Qt::QueuedConnection);
+    uploaderConnections << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
+                                   &DeviceEngine::fwUploadFinished)
+                        << connect(&uploader, &IFirmwareUploader::uploadProgress, this,
+                                   &DeviceEngine::fwUploadProgress)
+                        << connect(&uploader, &IFirmwareUploader::uploadState, this,
+                                   &DeviceEngine::fwUploadState)
+                        // Queued: the uploader may finish inside upload(), under this lock.
+                        << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
+                                   &DeviceEngine::onFirmwareUploaderFinished, Qt::QueuedConnection);
     commandEngine->stopReading();
     uploading = true;
     bool allowed;
@@ -429,13 +412,11 @@ void DeviceEngine::restartEchoTimer()
     if (QThread::currentThread() == thread())
         echoTimer.start();
     else
-        QMetaObject::invokeMethod(&echoTimer, QOverload<>::of(&QTimer::start), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&echoTimer, QOverload<>::of(&QTimer::start),
+                                  Qt::QueuedConnection);
 }
 
-bool DeviceEngine::fromCurrentEngine() const
-{
-    return commandEngine && sender() == commandEngine;
-}
+bool DeviceEngine::fromCurrentEngine() const { return commandEngine && sender() == commandEngine; }
 
 void DeviceEngine::flushNotices()
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "communication/StandardFirmwareUploader.h"
 #include "communication/CommandRequest.h"
 #include "communication/IDevice.h"
 #include "communication/IDeviceInfoHandler.h"
+#include "communication/StandardFirmwareUploader.h"
 
 #include <QMetaObject>
 #include <QMutex>
@@ -39,8 +39,14 @@ class DeviceEngine : public IDevice, public IDeviceInfoHandler
 
 public:
     enum EngineState { Idle = 0, WaitingForCommand = 1, WaitingForEcho = 2 };
-    enum Operation { OpConnect = 0, OpDisconnect = 1, OpCommand = 2, OpRawText = 3,
-                     OpFirmwareUpload = 4, OpNone = 5 };
+    enum Operation {
+        OpConnect = 0,
+        OpDisconnect = 1,
+        OpCommand = 2,
+        OpRawText = 3,
+        OpFirmwareUpload = 4,
+        OpNone = 5
+    };
 
     explicit DeviceEngine(QObject* parent = nullptr);
     ~DeviceEngine() override;

@@ -3,7 +3,7 @@
 namespace Common {
 namespace Communication {
 
-bool DeviceInfo::operator==(const DeviceInfo &other) const
+bool DeviceInfo::operator==(const DeviceInfo& other) const
 {
     return model == other.model && serialNumber == other.serialNumber && date == other.date
            && firmware == other.firmware;

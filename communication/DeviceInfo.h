@@ -14,8 +14,8 @@ struct DeviceInfo
     QString date;
     QString firmware;
 
-    bool operator==(const DeviceInfo &other) const;
-    bool operator!=(const DeviceInfo &other) const { return !(*this == other); }
+    bool operator==(const DeviceInfo& other) const;
+    bool operator!=(const DeviceInfo& other) const { return !(*this == other); }
 };
 
 } // namespace Communication

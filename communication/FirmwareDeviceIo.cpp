@@ -2,10 +2,7 @@
 
 #include "communication/CRS232.h"
 
-bool FirmwareDeviceIo::isSerial() const
-{
-    return qobject_cast<CRS232*>(m_interface) != nullptr;
-}
+bool FirmwareDeviceIo::isSerial() const { return qobject_cast<CRS232*>(m_interface) != nullptr; }
 
 int FirmwareDeviceIo::baudRate() const
 {

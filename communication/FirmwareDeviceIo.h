@@ -6,7 +6,7 @@ namespace Common {
 namespace Communication {
 class ILogger;
 }
-}
+} // namespace Common
 
 // The uploader's view of the device: the open interface and the log.
 class FirmwareDeviceIo

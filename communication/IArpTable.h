@@ -12,7 +12,7 @@ class IArpTable
 public:
     virtual ~IArpTable() = default;
     // The MAC text for an IPv4 address text; empty when unknown.
-    virtual QByteArray macTextFor(const QString &ipv4) = 0;
+    virtual QByteArray macTextFor(const QString& ipv4) = 0;
 };
 
 } // namespace Communication

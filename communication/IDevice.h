@@ -19,12 +19,7 @@ public:
     // Connection states of connectionStateChanged().
     enum State { Connected = 1, Disconnected = 2, Connecting = 4 };
     // Reasons that come with Disconnected.
-    enum Reason {
-        EchoFailed = 0,
-        ConnectingFailed = 1,
-        Requested = 2,
-        InterfaceLost = 3
-    };
+    enum Reason { EchoFailed = 0, ConnectingFailed = 1, Requested = 2, InterfaceLost = 3 };
 
     using QObject::QObject;
 

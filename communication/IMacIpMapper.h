@@ -12,7 +12,7 @@ class IMacIpMapper
 public:
     virtual ~IMacIpMapper() = default;
     // Returns the stored MAC, or 0 with *found false when the address is unknown.
-    virtual quint64 lookup(quint32 ipv4, bool *found) = 0;
+    virtual quint64 lookup(quint32 ipv4, bool* found) = 0;
 };
 
 } // namespace Communication

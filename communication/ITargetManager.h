@@ -10,8 +10,8 @@ class ITargetManager
 {
 public:
     virtual ~ITargetManager() = default;
-    virtual IDevice *target(int type) = 0;
-    virtual void setTarget(int type, IDevice *device) = 0;
+    virtual IDevice* target(int type) = 0;
+    virtual void setTarget(int type, IDevice* device) = 0;
 };
 
 } // namespace Communication

@@ -6,12 +6,9 @@ namespace {
 const QLatin1String kLineEnd("\r\n");
 }
 
-LineSplitter::LineSplitter(Common::ILineReceiver *receiver)
-    : m_receiver(receiver)
-{
-}
+LineSplitter::LineSplitter(Common::ILineReceiver* receiver) : m_receiver(receiver) { }
 
-void LineSplitter::process(QString &buffer)
+void LineSplitter::process(QString& buffer)
 {
     int end = buffer.indexOf(kLineEnd);
     if (end < 0)

@@ -11,12 +11,12 @@ class ILineReceiver;
 class LineSplitter
 {
 public:
-    explicit LineSplitter(Common::ILineReceiver *receiver);
+    explicit LineSplitter(Common::ILineReceiver* receiver);
 
     // Hands every complete line to the receiver and leaves the unfinished
     // rest in the buffer.
-    void process(QString &buffer);
+    void process(QString& buffer);
 
 private:
-    Common::ILineReceiver *m_receiver;
+    Common::ILineReceiver* m_receiver;
 };

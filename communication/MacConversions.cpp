@@ -2,7 +2,7 @@
 
 #include <QList>
 
-quint64 macTextToU64(const QByteArray &text)
+quint64 macTextToU64(const QByteArray& text)
 {
     QByteArray digits = text.left(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
     digits.replace(':', QByteArray()).replace('-', QByteArray());
@@ -26,15 +26,9 @@ QByteArray u64ToMacText(quint64 mac, char separator, bool upperCase)
     return text;
 }
 
-QByteArray macToText(quint64 mac)
-{
-    return u64ToMacText(mac, ':', false);
-}
+QByteArray macToText(quint64 mac) { return u64ToMacText(mac, ':', false); }
 
-QByteArray macToUpperText(quint64 mac)
-{
-    return u64ToMacText(mac, ':', true);
-}
+QByteArray macToUpperText(quint64 mac) { return u64ToMacText(mac, ':', true); }
 
 QByteArray dottedMacFromU64(quint64 mac)
 {
@@ -47,13 +41,13 @@ QByteArray dottedMacFromU64(quint64 mac)
     return text;
 }
 
-quint64 dottedMacToU64(const QByteArray &text)
+quint64 dottedMacToU64(const QByteArray& text)
 {
     const QList<QByteArray> parts = text.split('.');
     if (parts.size() != 6)
         return 0;
     quint64 mac = 0;
-    for (const QByteArray &part : parts) {
+    for (const QByteArray& part : parts) {
         bool ok = false;
         const uint byte = part.toUInt(&ok);
         // A part above 255 would spill into its neighbour: not a MAC.

@@ -1,8 +1,8 @@
 #include "communication/ServersManager.h"
 
+#include "communication/IMacIpMapper.h"
 #include "communication/MacConversions.h"
 #include "communication/SystemArpTable.h"
-#include "communication/IMacIpMapper.h"
 
 #include <QMutexLocker>
 #include <QTcpServer>
@@ -12,14 +12,12 @@
 namespace Common {
 namespace Communication {
 
-ServersManager::ServersManager(QObject *parent)
-    : QObject(parent), m_arpTable(new SystemArpTable)
-{
-}
+ServersManager::ServersManager(QObject* parent)
+    : QObject(parent), m_arpTable(new SystemArpTable) { }
 
 ServersManager::~ServersManager()
 {
-    for (const WaitingSocket &waiting : qAsConst(m_waiting))
+    for (const WaitingSocket& waiting : qAsConst(m_waiting))
         delete waiting.socket;
     qDeleteAll(m_servers);
 }
@@ -31,11 +29,11 @@ bool ServersManager::listen(int port, quint64 mac)
     if (m_expected.contains(mac))
         return true;
     m_expected.insert(mac);
-    for (QTcpServer *server : qAsConst(m_servers)) {
+    for (QTcpServer* server : qAsConst(m_servers)) {
         if (server->serverPort() == port)
             return true;
     }
-    auto *server = new QTcpServer;
+    auto* server = new QTcpServer;
     m_servers.append(server);
     connect(server, &QTcpServer::newConnection, this, &ServersManager::onNewConnection);
     if (server->listen(QHostAddress::Any, quint16(port))) {
@@ -59,7 +57,7 @@ void ServersManager::stopListening(quint64 mac)
         releaseServers();
 }
 
-bool ServersManager::takeSocket(quint64 mac, QTcpSocket **out)
+bool ServersManager::takeSocket(quint64 mac, QTcpSocket** out)
 {
     QMutexLocker lock(&m_mutex);
     for (int i = 0; i < m_waiting.size(); ++i) {
@@ -74,19 +72,19 @@ bool ServersManager::takeSocket(quint64 mac, QTcpSocket **out)
 void ServersManager::reset()
 {
     QMutexLocker lock(&m_mutex);
-    for (const WaitingSocket &waiting : qAsConst(m_waiting))
+    for (const WaitingSocket& waiting : qAsConst(m_waiting))
         waiting.socket->deleteLater();
     m_waiting.clear();
     releaseServers();
 }
 
-void ServersManager::setMacIpMapper(IMacIpMapper *mapper)
+void ServersManager::setMacIpMapper(IMacIpMapper* mapper)
 {
     QMutexLocker lock(&m_mutex);
     m_mapper = mapper;
 }
 
-void ServersManager::setArpTable(IArpTable *table)
+void ServersManager::setArpTable(IArpTable* table)
 {
     QMutexLocker lock(&m_mutex);
     m_arpTable.reset(table);
@@ -95,14 +93,14 @@ void ServersManager::setArpTable(IArpTable *table)
 void ServersManager::onNewConnection()
 {
     QMutexLocker lock(&m_mutex);
-    auto *server = qobject_cast<QTcpServer *>(sender());
+    auto* server = qobject_cast<QTcpServer*>(sender());
     if (!server || !m_servers.contains(server))
         return;
-    while (QTcpSocket *socket = server->nextPendingConnection()) {
+    while (QTcpSocket* socket = server->nextPendingConnection()) {
         socket->setParent(nullptr);
         const quint64 mac = macOf(*socket);
         if (mac != 0 && m_expected.remove(mac)) {
-            QThread *waiter = m_waiterThreads.take(mac);
+            QThread* waiter = m_waiterThreads.take(mac);
             if (waiter && waiter != socket->thread())
                 socket->moveToThread(waiter);
             m_waiting.append({mac, socket});
@@ -119,7 +117,7 @@ void ServersManager::onNewConnection()
 
 void ServersManager::releaseServers()
 {
-    for (QTcpServer *server : qAsConst(m_servers)) {
+    for (QTcpServer* server : qAsConst(m_servers)) {
         // Only its own thread may close it; deleting it closes it as well.
         if (server->thread() == QThread::currentThread())
             server->close();
@@ -128,7 +126,7 @@ void ServersManager::releaseServers()
     m_servers.clear();
 }
 
-quint64 ServersManager::macOf(const QTcpSocket &socket)
+quint64 ServersManager::macOf(const QTcpSocket& socket)
 {
     bool isIpv4 = false;
     const quint32 ipv4 = socket.peerAddress().toIPv4Address(&isIpv4);

@@ -29,20 +29,20 @@ class ServersManager : public QObject
     Q_OBJECT
 
 public:
-    explicit ServersManager(QObject *parent = nullptr);
+    explicit ServersManager(QObject* parent = nullptr);
     ~ServersManager() override;
 
     // Expects the MAC; listens on the port unless a server already does.
     bool listen(int port, quint64 mac);
     void stopListening(quint64 mac);
     // Hands out the first waiting socket of that MAC; the caller owns it.
-    bool takeSocket(quint64 mac, QTcpSocket **out);
+    bool takeSocket(quint64 mac, QTcpSocket** out);
     // Releases every waiting socket and every server.
     void reset();
 
-    void setMacIpMapper(IMacIpMapper *mapper);
+    void setMacIpMapper(IMacIpMapper* mapper);
     // Replaces the system's ARP table (tests); the manager owns it.
-    void setArpTable(IArpTable *table);
+    void setArpTable(IArpTable* table);
 
 signals:
     void newDeviceConnected(qulonglong mac);
@@ -54,20 +54,20 @@ private:
     struct WaitingSocket
     {
         quint64 mac;
-        QTcpSocket *socket;
+        QTcpSocket* socket;
     };
 
     void releaseServers();
-    quint64 macOf(const QTcpSocket &socket);
+    quint64 macOf(const QTcpSocket& socket);
 
     QMutex m_mutex;
-    QList<QTcpServer *> m_servers;
+    QList<QTcpServer*> m_servers;
     QSet<quint64> m_expected;
     // The thread of the transport that waits for each MAC: its socket is
     // handed over there.
-    QHash<quint64, QThread *> m_waiterThreads;
+    QHash<quint64, QThread*> m_waiterThreads;
     QList<WaitingSocket> m_waiting;
-    IMacIpMapper *m_mapper = nullptr;
+    IMacIpMapper* m_mapper = nullptr;
     std::unique_ptr<IArpTable> m_arpTable;
 };
 

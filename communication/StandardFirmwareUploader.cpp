@@ -1,9 +1,9 @@
 #include "communication/StandardFirmwareUploader.h"
 
-#include "communication/FirmwareFile.h"
-#include "communication/UploadProgress.h"
 #include "communication/CommandSendFwLineS19.h"
 #include "communication/CommandSimple.h"
+#include "communication/FirmwareFile.h"
+#include "communication/UploadProgress.h"
 
 #include <QThread>
 
@@ -126,17 +126,14 @@ void StandardFirmwareUploader::onCommandFinished(int status)
         return;
     }
     switch (line->replyCode()) {
-    case 3:
-        finish(1);
-        break;
+    case 3: finish(1); break;
     case 1:
         if (firmware->next())
             sendCurrentLine();
         else
             finishStep();
         break;
-    default:
-        finish(0);
+    default: finish(0);
     }
 }
 
@@ -149,10 +146,7 @@ bool StandardFirmwareUploader::handleLine(QString line)
     return true;
 }
 
-void StandardFirmwareUploader::onInterfaceFailed()
-{
-    finish(0);
-}
+void StandardFirmwareUploader::onInterfaceFailed() { finish(0); }
 
 void StandardFirmwareUploader::onFinishTimer()
 {
@@ -160,10 +154,7 @@ void StandardFirmwareUploader::onFinishTimer()
         finishStep();
 }
 
-void StandardFirmwareUploader::abort()
-{
-    finish(0);
-}
+void StandardFirmwareUploader::abort() { finish(0); }
 
 void StandardFirmwareUploader::finishStep()
 {

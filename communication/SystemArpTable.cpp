@@ -14,7 +14,7 @@
 namespace Common {
 namespace Communication {
 
-QByteArray SystemArpTable::macTextFor(const QString &ipv4)
+QByteArray SystemArpTable::macTextFor(const QString& ipv4)
 {
 #ifdef Q_OS_WIN
     QProcess arp;
@@ -30,14 +30,14 @@ QByteArray SystemArpTable::macTextFor(const QString &ipv4)
     return macTextOrOwn(mac, ipv4);
 }
 
-QByteArray macTextOrOwn(const QByteArray &tableText, const QString &ipv4)
+QByteArray macTextOrOwn(const QByteArray& tableText, const QString& ipv4)
 {
     // "arp -a" lists the PC's own address as "Interface: ADDRESS --- 0xb":
     // a piece that is no MAC must not hide the own interface's MAC.
     return macTextToU64(tableText) != 0 ? tableText : macOfOwnInterface(ipv4);
 }
 
-QByteArray macFromArpOutput(const QString &output, const QString &ipv4)
+QByteArray macFromArpOutput(const QString& output, const QString& ipv4)
 {
     const QStringList tokens = output.split(QRegularExpression(QStringLiteral("\\s+")));
     const int at = tokens.indexOf(ipv4);
@@ -46,11 +46,11 @@ QByteArray macFromArpOutput(const QString &output, const QString &ipv4)
     return tokens.at(at + 1).toLatin1();
 }
 
-QByteArray macFromProcNetArp(const QString &table, const QString &ipv4)
+QByteArray macFromProcNetArp(const QString& table, const QString& ipv4)
 {
     // Columns: IP address, HW type, Flags, HW address, Mask, Device.
     const QStringList rows = table.split(QLatin1Char('\n'));
-    for (const QString &row : rows) {
+    for (const QString& row : rows) {
         const QStringList columns = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (columns.size() < 4 || columns.at(0) != ipv4)
             continue;
@@ -62,17 +62,20 @@ QByteArray macFromProcNetArp(const QString &table, const QString &ipv4)
     return QByteArray();
 }
 
-QByteArray macOfOwnInterface(const QString &ipv4)
+QByteArray macOfOwnInterface(const QString& ipv4)
 {
     const auto interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &iface : interfaces) {
+    for (const QNetworkInterface& iface : interfaces) {
         if (iface.flags().testFlag(QNetworkInterface::IsLoopBack))
             continue;
         const auto entries = iface.addressEntries();
-        for (const QNetworkAddressEntry &entry : entries) {
+        for (const QNetworkAddressEntry& entry : entries) {
             if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol
                 && entry.ip().toString() == ipv4)
-                return iface.hardwareAddress().toLower().replace(QLatin1Char(':'), QLatin1Char('-')).toLatin1();
+                return iface.hardwareAddress()
+                    .toLower()
+                    .replace(QLatin1Char(':'), QLatin1Char('-'))
+                    .toLatin1();
         }
     }
     return QByteArray();

@@ -10,7 +10,7 @@ namespace Communication {
 class SystemArpTable : public IArpTable
 {
 public:
-    QByteArray macTextFor(const QString &ipv4) override;
+    QByteArray macTextFor(const QString& ipv4) override;
 
     void setArpTimeout(int ms) { m_arpTimeout = ms; }
 
@@ -19,16 +19,16 @@ private:
 };
 
 // The token after the first token equal to the address in "arp -a" output.
-QByteArray macFromArpOutput(const QString &output, const QString &ipv4);
+QByteArray macFromArpOutput(const QString& output, const QString& ipv4);
 // The "HW address" column of the address's row in /proc/net/arp; empty for
 // an incomplete entry.
-QByteArray macFromProcNetArp(const QString &table, const QString &ipv4);
+QByteArray macFromProcNetArp(const QString& table, const QString& ipv4);
 // The MAC text read from the table when it is one, else that of the PC's
 // own interface with the address (empty when there is none).
-QByteArray macTextOrOwn(const QByteArray &tableText, const QString &ipv4);
+QByteArray macTextOrOwn(const QByteArray& tableText, const QString& ipv4);
 // The MAC of the PC's own non-loopback interface with that address, in
 // lower case with '-' between pairs.
-QByteArray macOfOwnInterface(const QString &ipv4);
+QByteArray macOfOwnInterface(const QString& ipv4);
 
 } // namespace Communication
 } // namespace Common

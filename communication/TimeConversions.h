@@ -5,9 +5,9 @@
 
 // Times of day as the devices, the settings database and the parameter-set
 // files count them. They wrap at 24 hours as QTime does.
-int timeToSeconds(const QTime &time);
+int timeToSeconds(const QTime& time);
 QTime secondsToTime(int seconds);
 QTime msecsToTime(int msecs);
-QString timeToMinutesText(const QTime &time);   // "mm:ss"
-QString timeToText(const QTime &time);          // "HH:mm:ss"
-QString msecsToTimeText(int msecs, const QString &format);
+QString timeToMinutesText(const QTime& time); // "mm:ss"
+QString timeToText(const QTime& time); // "HH:mm:ss"
+QString msecsToTimeText(int msecs, const QString& format);

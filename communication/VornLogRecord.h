@@ -10,9 +10,9 @@
 struct VornLogRecord
 {
     VornLogRecord() = default;
-    VornLogRecord(const QString &interface, const QDateTime &when, const QString &message);
+    VornLogRecord(const QString& interface, const QDateTime& when, const QString& message);
     // Stamped with the current date and time.
-    VornLogRecord(const QString &interface, const QString &message);
+    VornLogRecord(const QString& interface, const QString& message);
 
     QString interface; // the interface's description of itself
     QDate date;

@@ -5,10 +5,7 @@
 namespace Common {
 namespace QSettingsUtils {
 
-AbstractQSettingsOperation::AbstractQSettingsOperation(const QString& group)
-    : m_group(group)
-{
-}
+AbstractQSettingsOperation::AbstractQSettingsOperation(const QString& group) : m_group(group) { }
 
 void AbstractQSettingsOperation::run()
 {

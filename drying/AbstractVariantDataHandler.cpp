@@ -5,8 +5,7 @@ namespace DataHandlers {
 
 AbstractVariantDataHandler::AbstractVariantDataHandler(int acceptedType)
     : m_acceptedType(acceptedType)
-{
-}
+{ }
 
 void AbstractVariantDataHandler::set(const QVariant& value)
 {

@@ -1,11 +1,11 @@
 #include "drying/CSVErrorHandlerDescriptor.h"
 
-QString CSVErrorHandlerDescriptor::couldNotParseTime(const QString &text)
+QString CSVErrorHandlerDescriptor::couldNotParseTime(const QString& text)
 {
     return tr("Could not parse time: %1").arg(text.toHtmlEscaped());
 }
 
-QString CSVErrorHandlerDescriptor::timeSmaller(const QString &previous, const QString &current)
+QString CSVErrorHandlerDescriptor::timeSmaller(const QString& previous, const QString& current)
 {
     return tr("Time has value which is smaller than previous record:<br>previous = %1,<br>current = %2")
         .arg(previous.toHtmlEscaped(), current.toHtmlEscaped());

@@ -9,8 +9,8 @@ class CSVErrorHandlerDescriptor : public QObject
     Q_OBJECT
 
 public:
-    static QString couldNotParseTime(const QString &text);
-    static QString timeSmaller(const QString &previous, const QString &current);
+    static QString couldNotParseTime(const QString& text);
+    static QString timeSmaller(const QString& previous, const QString& current);
     static QString invalidFieldsCount(int expected, int got);
     static QString noContextNorHeader();
     static QString endsWithoutHeader();

@@ -17,10 +17,9 @@ namespace {
 class CsvLineReader
 {
 public:
-    CsvLineReader(QIODevice *device, ICSVLineHandler *handler, bool readMetaData)
+    CsvLineReader(QIODevice* device, ICSVLineHandler* handler, bool readMetaData)
         : m_device(device), m_handler(handler), m_readMetaData(readMetaData)
-    {
-    }
+    { }
 
     // False when a row was refused; reason(), line() and lineNumber() say why.
     bool read()
@@ -89,15 +88,15 @@ private:
         m_line = m_stream.readLine();
     }
 
-    bool refuse(const QString &reason)
+    bool refuse(const QString& reason)
     {
         m_reason = reason;
         m_counter = qMax(m_counter, 1);
         return false;
     }
 
-    QIODevice *m_device;
-    ICSVLineHandler *m_handler;
+    QIODevice* m_device;
+    ICSVLineHandler* m_handler;
     QMap<QString, QString> m_metaData;
     bool m_readMetaData;
     QTextStream m_stream;
@@ -109,14 +108,12 @@ private:
 
 } // namespace
 
-CSVLoader::CSVLoader(std::shared_ptr<IFileWrapper> file, std::shared_ptr<IFilePathGetter> pathGetter,
-                     ICSVLineHandler *handler, bool readMetaData)
-    : m_file(std::move(file)),
-      m_pathGetter(std::move(pathGetter)),
-      m_handler(handler),
+CSVLoader::CSVLoader(std::shared_ptr<IFileWrapper> file,
+                     std::shared_ptr<IFilePathGetter> pathGetter, ICSVLineHandler* handler,
+                     bool readMetaData)
+    : m_file(std::move(file)), m_pathGetter(std::move(pathGetter)), m_handler(handler),
       m_readMetaData(readMetaData)
-{
-}
+{ }
 
 bool CSVLoader::load()
 {

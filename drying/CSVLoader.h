@@ -24,7 +24,7 @@ public:
     enum Status { Ok = 0, OpenFailed = 2, RowRefused = 3 };
 
     CSVLoader(std::shared_ptr<IFileWrapper> file, std::shared_ptr<IFilePathGetter> pathGetter,
-              ICSVLineHandler *handler, bool readMetaData);
+              ICSVLineHandler* handler, bool readMetaData);
 
     // False when cancelled (status 0) or failed (status 2 or 3).
     bool load();
@@ -35,7 +35,7 @@ public:
 private:
     std::shared_ptr<IFileWrapper> m_file;
     std::shared_ptr<IFilePathGetter> m_pathGetter;
-    ICSVLineHandler *m_handler;
+    ICSVLineHandler* m_handler;
     int m_status = Ok;
     QString m_errorReason;
     QString m_errorLine;

@@ -3,17 +3,18 @@
 namespace Common {
 namespace CSV {
 
-CSVRWErrorHandler::CSVRWErrorHandler(const MessageBoxContext &boxes) : m_boxes(boxes) {}
+CSVRWErrorHandler::CSVRWErrorHandler(const MessageBoxContext& boxes) : m_boxes(boxes) { }
 
-void CSVRWErrorHandler::onLoaderError(const LoadErrorInfo &info)
+void CSVRWErrorHandler::onLoaderError(const LoadErrorInfo& info)
 {
     if (info.code == 3) {
         // The line comes from the file: shown as text, never as markup. The
         // reason is built as rich text already.
-        m_boxes.showWarning(tr("There was na error while parsing data file (line %1):<br><tt>%2</tt><br>%3")
-                                .arg(info.lineNumber)
-                                .arg(info.lineText.toHtmlEscaped(), info.reason),
-                            Qt::RichText);
+        m_boxes.showWarning(
+            tr("There was na error while parsing data file (line %1):<br><tt>%2</tt><br>%3")
+                .arg(info.lineNumber)
+                .arg(info.lineText.toHtmlEscaped(), info.reason),
+            Qt::RichText);
         return;
     }
     showCommonError(info.code);

@@ -15,9 +15,9 @@ class CSVRWErrorHandler : public QObject, public ILoaderErrorHandler, public ISa
     Q_OBJECT
 
 public:
-    explicit CSVRWErrorHandler(const MessageBoxContext &boxes);
+    explicit CSVRWErrorHandler(const MessageBoxContext& boxes);
 
-    void onLoaderError(const LoadErrorInfo &info) override;
+    void onLoaderError(const LoadErrorInfo& info) override;
     void onSaverError(int status) override;
 
 private:

@@ -19,20 +19,23 @@ class CsvTextWriter
 public:
     CsvTextWriter() { m_pending.reserve(pieceSize + 1024); }
 
-    void setDevice(QIODevice *device)
+    void setDevice(QIODevice* device)
     {
         m_stream.setDevice(device);
         m_stream.setCodec("UTF-8");
     }
 
-    bool writeMetaData(const MetaDataPairs &pairs)
+    bool writeMetaData(const MetaDataPairs& pairs)
     {
-        for (const auto &pair : pairs)
-            m_pending.append(pair.first).append(fieldSeparator).append(escapeValue(pair.second)).append(m_lineEnd);
+        for (const auto& pair : pairs)
+            m_pending.append(pair.first)
+                .append(fieldSeparator)
+                .append(escapeValue(pair.second))
+                .append(m_lineEnd);
         return push();
     }
 
-    bool writeRow(const QStringList &fields, const QString &prefix = QString())
+    bool writeRow(const QStringList& fields, const QString& prefix = QString())
     {
         appendRow(m_pending, fields, m_separator, prefix);
         return m_pending.size() < pieceSize || push();
@@ -69,10 +72,10 @@ private:
 
 } // namespace
 
-CSVSaver2::CSVSaver2(std::shared_ptr<IFileWrapper> file, std::shared_ptr<IFilePathGetter> pathGetter)
+CSVSaver2::CSVSaver2(std::shared_ptr<IFileWrapper> file,
+                     std::shared_ptr<IFilePathGetter> pathGetter)
     : m_file(std::move(file)), m_pathGetter(std::move(pathGetter))
-{
-}
+{ }
 
 bool CSVSaver2::save()
 {

@@ -24,9 +24,9 @@ public:
 
     CSVSaver2(std::shared_ptr<IFileWrapper> file, std::shared_ptr<IFilePathGetter> pathGetter);
 
-    void setLineIterator(ILineIterator *iterator) { m_iterator = iterator; }
-    void setHeader(const QStringList &header) { m_header = header; }
-    void setMetaData(const MetaDataPairs &metaData) { m_metaData = metaData; }
+    void setLineIterator(ILineIterator* iterator) { m_iterator = iterator; }
+    void setHeader(const QStringList& header) { m_header = header; }
+    void setMetaData(const MetaDataPairs& metaData) { m_metaData = metaData; }
 
     // False when cancelled (status 0) or failed (status 1 to 3). A file is
     // reported as saved only once every byte reached it.
@@ -36,7 +36,7 @@ public:
 private:
     std::shared_ptr<IFileWrapper> m_file;
     std::shared_ptr<IFilePathGetter> m_pathGetter;
-    ILineIterator *m_iterator = nullptr;
+    ILineIterator* m_iterator = nullptr;
     QStringList m_header;
     MetaDataPairs m_metaData;
     int m_status = Ok;

@@ -8,10 +8,8 @@ namespace Common {
 namespace RunContext {
 
 CheckLoader::CheckLoader(const IRunContextInfo& info)
-    : AbstractQSettingsOperation(info.checkGroup())
-    , m_info(info)
-{
-}
+    : AbstractQSettingsOperation(info.checkGroup()), m_info(info)
+{ }
 
 QSet<int> CheckLoader::load()
 {

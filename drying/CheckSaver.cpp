@@ -8,11 +8,8 @@ namespace Common {
 namespace RunContext {
 
 CheckSaver::CheckSaver(const IRunContextInfo& info, const QSet<int>& checked)
-    : AbstractQSettingsOperation(info.checkGroup())
-    , m_info(info)
-    , m_checked(checked)
-{
-}
+    : AbstractQSettingsOperation(info.checkGroup()), m_info(info), m_checked(checked)
+{ }
 
 void CheckSaver::operate(QSettings& settings)
 {

@@ -21,8 +21,7 @@ namespace Widgets {
 
 CheckableItemCreator::CheckableItemCreator(int checkColumns)
     : m_checkable(qMax(0, checkColumns), true)
-{
-}
+{ }
 
 Item* CheckableItemCreator::create(int editorKind)
 {
@@ -41,15 +40,9 @@ Item* CheckableItemCreator::create(int editorKind)
     return item;
 }
 
-int CheckableItemCreator::labelColumn() const
-{
-    return m_checkable.size();
-}
+int CheckableItemCreator::labelColumn() const { return m_checkable.size(); }
 
-int CheckableItemCreator::valueColumn() const
-{
-    return m_checkable.size() + 1;
-}
+int CheckableItemCreator::valueColumn() const { return m_checkable.size() + 1; }
 
 void CheckableItemCreator::setCheckable(int column, bool checkable)
 {
@@ -57,10 +50,7 @@ void CheckableItemCreator::setCheckable(int column, bool checkable)
         m_checkable[column] = checkable;
 }
 
-void CheckableItemCreator::setAllCheckable(bool checkable)
-{
-    m_checkable.fill(checkable);
-}
+void CheckableItemCreator::setAllCheckable(bool checkable) { m_checkable.fill(checkable); }
 
 QWidget* CheckableItemCreator::createEditor(int editorKind)
 {
@@ -95,9 +85,7 @@ QWidget* CheckableItemCreator::createEditor(int editorKind)
         editor = new QLineEdit;
         dialog = new ExtendedLineDialog(row);
         break;
-    default:
-        wrapper = new WidgetWrapper;
-        break;
+    default: wrapper = new WidgetWrapper; break;
     }
     wrapper->setWidget(editor);
     row->setWrapper(wrapper);

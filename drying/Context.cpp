@@ -7,8 +7,8 @@ namespace RunContext {
 bool Context::operator==(const Context& other) const
 {
     return UserData::operator==(other) && formula == other.formula && start == other.start
-        && end == other.end && samples == other.samples && initialMass == other.initialMass
-        && finalMass == other.finalMass;
+           && end == other.end && samples == other.samples && initialMass == other.initialMass
+           && finalMass == other.finalMass;
 }
 
 void Context::setRunValues(const DryingInfo& info)

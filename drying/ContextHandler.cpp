@@ -32,20 +32,13 @@ QString* textField(Context* context, int id)
     }
 }
 
-QString massText(double mass)
-{
-    return QString::number(mass, 'g', 6);
-}
+QString massText(double mass) { return QString::number(mass, 'g', 6); }
 
-bool isKnownId(int id)
-{
-    return id >= Author && id <= EndTime;
-}
+bool isKnownId(int id) { return id >= Author && id <= EndTime; }
 
 } // namespace
 
-ContextHandler::ContextHandler(Context* context)
-    : m_context(context)
+ContextHandler::ContextHandler(Context* context) : m_context(context)
 {
     for (int id = Author; id <= Product; ++id) {
         m_stringHandlers[id] = std::make_unique<StringStringHandler>(textField(context, id));
@@ -61,11 +54,15 @@ ContextHandler::ContextHandler(Context* context)
     m_variantHandlers[InitialMass] = std::make_unique<VariantDoubleHandler>(&context->initialMass);
     m_stringHandlers[FinalMass] = std::make_unique<StringDoubleHandler>(&context->finalMass);
     m_variantHandlers[FinalMass] = std::make_unique<VariantDoubleHandler>(&context->finalMass);
-    m_stringHandlers[Formula] = std::make_unique<KD::DataHandlers::StringCalcFormulaHandler>(&context->formula);
-    m_variantHandlers[Formula] = std::make_unique<KD::DataHandlers::VariantCalcFormulaHandler>(&context->formula);
-    m_stringHandlers[StartTime] = std::make_unique<StringDateTimeHandler>(&context->start, dateTimeFormat);
+    m_stringHandlers[Formula] =
+        std::make_unique<KD::DataHandlers::StringCalcFormulaHandler>(&context->formula);
+    m_variantHandlers[Formula] =
+        std::make_unique<KD::DataHandlers::VariantCalcFormulaHandler>(&context->formula);
+    m_stringHandlers[StartTime] =
+        std::make_unique<StringDateTimeHandler>(&context->start, dateTimeFormat);
     m_variantHandlers[StartTime] = std::make_unique<VariantDateTimeHandler>(&context->start);
-    m_stringHandlers[EndTime] = std::make_unique<StringDateTimeHandler>(&context->end, dateTimeFormat);
+    m_stringHandlers[EndTime] =
+        std::make_unique<StringDateTimeHandler>(&context->end, dateTimeFormat);
     m_variantHandlers[EndTime] = std::make_unique<VariantDateTimeHandler>(&context->end);
 }
 

@@ -32,8 +32,10 @@ private:
 
     Context* m_context;
     // One handler per value id, none for the plot and data switches.
-    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QString>>, idCount> m_stringHandlers;
-    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QVariant>>, idCount> m_variantHandlers;
+    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QString>>, idCount>
+        m_stringHandlers;
+    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QVariant>>, idCount>
+        m_variantHandlers;
 };
 
 } // namespace RunContext

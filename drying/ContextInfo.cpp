@@ -39,10 +39,7 @@ const Keys keyTable[] = {
 
 constexpr int idCount = EndTime + 1;
 
-const Keys& keys(int id)
-{
-    return keyTable[(id >= 0 && id < idCount) ? id : idCount];
-}
+const Keys& keys(int id) { return keyTable[(id >= 0 && id < idCount) ? id : idCount]; }
 
 } // namespace
 
@@ -64,55 +61,31 @@ QList<int> ContextInfo::allIds() const
     return ids;
 }
 
-QString ContextInfo::settingsKey(int id) const
-{
-    return QLatin1String(keys(id).settings);
-}
+QString ContextInfo::settingsKey(int id) const { return QLatin1String(keys(id).settings); }
 
-QSet<int> ContextInfo::defaultChecked() const
-{
-    return {Author, Title, Plot, Data};
-}
+QSet<int> ContextInfo::defaultChecked() const { return {Author, Title, Plot, Data}; }
 
 QSet<int> ContextInfo::storedValueIds() const
 {
     return {Author, Title, Introduction, Summary, Header, Footer, Product};
 }
 
-int ContextInfo::timeId() const
-{
-    return Time;
-}
+int ContextInfo::timeId() const { return Time; }
 
-int ContextInfo::dateId() const
-{
-    return Date;
-}
+int ContextInfo::dateId() const { return Date; }
 
-QString ContextInfo::checkGroup() const
-{
-    return QStringLiteral("RunCtxPdf");
-}
+QString ContextInfo::checkGroup() const { return QStringLiteral("RunCtxPdf"); }
 
-QString ContextInfo::valuesGroup() const
-{
-    return QStringLiteral("RunCtxValues");
-}
+QString ContextInfo::valuesGroup() const { return QStringLiteral("RunCtxValues"); }
 
-QString ContextInfo::csvKey(int id) const
-{
-    return QLatin1String(keys(id).csv);
-}
+QString ContextInfo::csvKey(int id) const { return QLatin1String(keys(id).csv); }
 
-QString ContextInfo::reportName(int id) const
-{
-    return QLatin1String(keys(id).report);
-}
+QString ContextInfo::reportName(int id) const { return QLatin1String(keys(id).report); }
 
 QList<int> ContextInfo::csvOrder() const
 {
-    return {Author, Product, Title, Introduction, Summary, Header, Footer, Time, Date,
-            SamplesCount, Formula, StartTime, EndTime};
+    return {Author, Product, Title,        Introduction, Summary,   Header, Footer,
+            Time,   Date,    SamplesCount, Formula,      StartTime, EndTime};
 }
 
 } // namespace RunContext

@@ -47,8 +47,8 @@ void ContextPersistence::load(ICheckedValuesHandler& checked, IRunContextHandler
     }
 }
 
-void ContextPersistence::save(const ICheckedValuesHandler& checked, const IRunContextHandler& context,
-                              const IRunContextInfo& info)
+void ContextPersistence::save(const ICheckedValuesHandler& checked,
+                              const IRunContextHandler& context, const IRunContextInfo& info)
 {
     using KD::Drying::RunContext::dateFormat;
     using KD::Drying::RunContext::dateTimeFormat;

@@ -6,15 +6,9 @@ namespace KD {
 namespace Drying {
 namespace RunContext {
 
-ContextSettingsTrProvider::ContextSettingsTrProvider(QObject* parent)
-    : QObject(parent)
-{
-}
+ContextSettingsTrProvider::ContextSettingsTrProvider(QObject* parent) : QObject(parent) { }
 
-QString ContextSettingsTrProvider::text(int id) const
-{
-    return label(id);
-}
+QString ContextSettingsTrProvider::text(int id) const { return label(id); }
 
 QString ContextSettingsTrProvider::label(int id)
 {

@@ -8,9 +8,7 @@
 namespace Common {
 namespace UI {
 
-ContextSetup::ContextSetup(QWidget* parent)
-    : QDialog(parent)
-    , m_ui(new Ui::ContextSetup)
+ContextSetup::ContextSetup(QWidget* parent) : QDialog(parent), m_ui(new Ui::ContextSetup)
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -30,10 +28,7 @@ void ContextSetup::setTranslator(Widgets::IWidgetDataTranslator* translator)
     m_translator->build();
 }
 
-void ContextSetup::cancelClicked()
-{
-    close();
-}
+void ContextSetup::cancelClicked() { close(); }
 
 void ContextSetup::saveClicked()
 {

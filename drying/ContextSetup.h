@@ -10,12 +10,12 @@ class IRunContextHandler;
 namespace RunContext {
 class ICheckedValuesHandler;
 class IPdfTranslatorInfo;
-}
+} // namespace RunContext
 
 namespace Widgets {
 class ItemGrid;
 class IWidgetDataTranslator;
-}
+} // namespace Widgets
 
 namespace UI {
 

@@ -2,10 +2,7 @@
 
 namespace Common {
 
-ContextSetupTrProvider::ContextSetupTrProvider(QObject* parent)
-    : QObject(parent)
-{
-}
+ContextSetupTrProvider::ContextSetupTrProvider(QObject* parent) : QObject(parent) { }
 
 QString ContextSetupTrProvider::text(int id) const
 {

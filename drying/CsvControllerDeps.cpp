@@ -2,6 +2,6 @@
 
 namespace Common {
 
-CsvControllerDeps::CsvControllerDeps(const MessageBoxContext &boxes) : m_errorHandler(boxes) {}
+CsvControllerDeps::CsvControllerDeps(const MessageBoxContext& boxes) : m_errorHandler(boxes) { }
 
 } // namespace Common

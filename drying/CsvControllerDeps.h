@@ -12,12 +12,12 @@ namespace Common {
 class CsvControllerDeps : public ICsvControllerDeps
 {
 public:
-    explicit CsvControllerDeps(const MessageBoxContext &boxes);
+    explicit CsvControllerDeps(const MessageBoxContext& boxes);
 
-    CSV::ILoaderErrorHandler *loaderErrorHandler() override { return &m_errorHandler; }
-    CSV::ISaverErrorHandler *saverErrorHandler() override { return &m_errorHandler; }
-    CSV::ILoaderCreator *loaderCreator() override { return &m_loaderCreator; }
-    CSV::ISaverCreator *saverCreator() override { return &m_saverCreator; }
+    CSV::ILoaderErrorHandler* loaderErrorHandler() override { return &m_errorHandler; }
+    CSV::ISaverErrorHandler* saverErrorHandler() override { return &m_errorHandler; }
+    CSV::ILoaderCreator* loaderCreator() override { return &m_loaderCreator; }
+    CSV::ISaverCreator* saverCreator() override { return &m_saverCreator; }
 
 private:
     CSV::CSVRWErrorHandler m_errorHandler;

@@ -2,6 +2,6 @@
 
 namespace Common {
 
-CsvDepsHolder::CsvDepsHolder(MessageBoxContext *boxes) : m_boxes(boxes), m_deps(*boxes) {}
+CsvDepsHolder::CsvDepsHolder(MessageBoxContext* boxes) : m_boxes(boxes), m_deps(*boxes) { }
 
 } // namespace Common

@@ -9,13 +9,13 @@ namespace Common {
 class CsvDepsHolder
 {
 public:
-    explicit CsvDepsHolder(MessageBoxContext *boxes);
+    explicit CsvDepsHolder(MessageBoxContext* boxes);
 
-    MessageBoxContext *messageBoxContext() const { return m_boxes; }
-    ICsvControllerDeps *deps() { return &m_deps; }
+    MessageBoxContext* messageBoxContext() const { return m_boxes; }
+    ICsvControllerDeps* deps() { return &m_deps; }
 
 private:
-    MessageBoxContext *m_boxes;
+    MessageBoxContext* m_boxes;
     CsvControllerDeps m_deps;
 };
 

@@ -5,10 +5,9 @@
 
 CsvFileWriter::CsvFileWriter()
     : m_lineEnd(Common::CSV::lineEnd), m_separator(Common::CSV::fieldSeparator)
-{
-}
+{ }
 
-bool CsvFileWriter::open(const QString &path)
+bool CsvFileWriter::open(const QString& path)
 {
     m_file.setFileName(path);
     m_stream.setDevice(&m_file);
@@ -18,13 +17,10 @@ bool CsvFileWriter::open(const QString &path)
     return m_file.resize(0);
 }
 
-bool CsvFileWriter::writeRow(const QStringList &fields)
+bool CsvFileWriter::writeRow(const QStringList& fields)
 {
     Common::CSV::writeRow(m_stream, fields, m_separator);
     return m_stream.status() == QTextStream::Ok;
 }
 
-bool CsvFileWriter::close()
-{
-    return closeWrittenTextFile(m_stream, m_file);
-}
+bool CsvFileWriter::close() { return closeWrittenTextFile(m_stream, m_file); }

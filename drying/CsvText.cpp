@@ -12,7 +12,7 @@ namespace CSV {
 const QString fieldSeparator = QStringLiteral(";\t");
 const QString lineEnd = QStringLiteral("\n");
 
-QString escapeValue(const QString &value)
+QString escapeValue(const QString& value)
 {
     QString out;
     out.reserve(value.size());
@@ -28,7 +28,7 @@ QString escapeValue(const QString &value)
     return out;
 }
 
-QString unescapeValue(const QString &text)
+QString unescapeValue(const QString& text)
 {
     QString out;
     out.reserve(text.size());
@@ -54,26 +54,27 @@ namespace {
 
 // The characters of text, made `size` long, to be overwritten. A text of that
 // size that nothing shares is used as it is: consecutive rows mostly are.
-inline QChar *sized(QString &text, int size)
+inline QChar* sized(QString& text, int size)
 {
     if (text.size() != size)
         text.resize(size);
     return text.data();
 }
 
-const char16_t digitPairs[] = u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                              u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                              u"8081828384858687888990919293949596979899";
+const char16_t digitPairs[] =
+    u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    u"8081828384858687888990919293949596979899";
 
 // value < 100 as two digits.
-inline void putTwoDigits(QChar *out, quint32 value)
+inline void putTwoDigits(QChar* out, quint32 value)
 {
     out[0] = QChar(digitPairs[2 * value]);
     out[1] = QChar(digitPairs[2 * value + 1]);
 }
 
 // Copies a few characters; memcpy's call would cost more than the copying.
-inline QChar *copyChars(QChar *out, const QChar *in, int count)
+inline QChar* copyChars(QChar* out, const QChar* in, int count)
 {
     for (; count >= 4; count -= 4, in += 4, out += 4)
         std::memcpy(out, in, 4 * sizeof(QChar));
@@ -84,26 +85,29 @@ inline QChar *copyChars(QChar *out, const QChar *in, int count)
 
 } // namespace
 
-void appendRow(QString &text, const QStringList &fields, const QString &separator, const QString &prefix)
+void appendRow(QString& text, const QStringList& fields, const QString& separator,
+               const QString& prefix)
 {
     // Sized once and copied in place: appending piece by piece costs more
     // than the copying, for fields this short.
     int size = prefix.size() + fields.size() * separator.size() + lineEnd.size();
-    for (const QString &field : fields)
+    for (const QString& field : fields)
         size += field.size();
     const int at = text.size();
-    QChar *out = sized(text, at + size) + at;
-    auto put = [&out](const QString &piece) { out = copyChars(out, piece.constData(), piece.size()); };
+    QChar* out = sized(text, at + size) + at;
+    auto put = [&out](const QString& piece) {
+        out = copyChars(out, piece.constData(), piece.size());
+    };
     put(prefix);
-    for (const QString &field : fields) {
+    for (const QString& field : fields) {
         put(field);
         put(separator);
     }
     put(lineEnd);
 }
 
-void writeRow(QTextStream &stream, const QStringList &fields, const QString &separator,
-              const QString &prefix)
+void writeRow(QTextStream& stream, const QStringList& fields, const QString& separator,
+              const QString& prefix)
 {
     // One write per line: the stream's per-call cost would dominate otherwise.
     QString line;
@@ -112,7 +116,7 @@ void writeRow(QTextStream &stream, const QStringList &fields, const QString &sep
     stream << line;
 }
 
-QStringList splitRow(const QString &line)
+QStringList splitRow(const QString& line)
 {
     if (line.isEmpty())
         return {};
@@ -127,7 +131,7 @@ QString formatRunTime(qint64 ms)
 }
 
 // Written once per record of a run: no allocation when the text is reused.
-void setRunTime(QString &text, qint64 ms)
+void setRunTime(QString& text, qint64 ms)
 {
     const quint64 seconds = quint64(qMax<qint64>(0, ms)) / 1000;
     const quint64 hours = seconds / 3600;
@@ -135,22 +139,23 @@ void setRunTime(QString &text, qint64 ms)
     int hourDigits = 2;
     for (quint64 rest = hours / 100; rest > 0; rest /= 10)
         ++hourDigits;
-    QChar *const point = sized(text, hourDigits + 6) + hourDigits;
+    QChar* const point = sized(text, hourDigits + 6) + hourDigits;
     point[0] = QLatin1Char(':');
     putTwoDigits(point + 1, inHour / 60);
     point[3] = QLatin1Char(':');
     putTwoDigits(point + 4, inHour % 60);
     putTwoDigits(point - 2, quint32(hours % 100));
-    QChar *out = point - 2;
+    QChar* out = point - 2;
     for (quint64 rest = hours / 100; rest > 0; rest /= 10)
         *--out = QLatin1Char(char('0' + rest % 10));
 }
 
-bool parseRunTime(const QString &text, int *ms)
+bool parseRunTime(const QString& text, int* ms)
 {
     const int size = text.size();
     const int hourDigits = size - 6;
-    if (hourDigits < 2 || text.at(hourDigits) != QLatin1Char(':') || text.at(hourDigits + 3) != QLatin1Char(':'))
+    if (hourDigits < 2 || text.at(hourDigits) != QLatin1Char(':')
+        || text.at(hourDigits + 3) != QLatin1Char(':'))
         return false;
     auto digit = [&text](int at) { return text.at(at).unicode() - '0'; };
     for (int i = 0; i < size; ++i) {
@@ -215,7 +220,7 @@ Wide multiply(quint64 a, quint64 b)
 }
 
 // The value shifted right by 1 to 127 bits; false when that overflows 64 bits.
-bool shiftedRight(const Wide &value, int shift, quint64 *result)
+bool shiftedRight(const Wide& value, int shift, quint64* result)
 {
     if (shift >= 64) {
         *result = value.high >> (shift - 64);
@@ -227,14 +232,14 @@ bool shiftedRight(const Wide &value, int shift, quint64 *result)
     return true;
 }
 
-bool bitSet(const Wide &value, int bit)
+bool bitSet(const Wide& value, int bit)
 {
     return ((bit >= 64 ? value.high >> (bit - 64) : value.low >> bit) & 1) != 0;
 }
 
 // Qt's 'g' text of a value in plain decimal form put into text; false when
 // Qt must write the value.
-bool putSignificant(QString &text, double value, int precision)
+bool putSignificant(QString& text, double value, int precision)
 {
     if (value == 0) {
         *sized(text, 1) = QLatin1Char('0'); // -0 too
@@ -243,7 +248,8 @@ bool putSignificant(QString &text, double value, int precision)
     const double magnitude = std::fabs(value);
     // The range where the exact arithmetic below fits; Qt writes the others
     // (exponent forms, inf and nan among them).
-    if (precision < 1 || precision > 15 || !(magnitude >= 1e-4 && magnitude < double(powersOf10[precision])))
+    if (precision < 1 || precision > 15
+        || !(magnitude >= 1e-4 && magnitude < double(powersOf10[precision])))
         return false;
 
     // magnitude = mantissa / 2^shift exactly, a normal double with 3 <= shift <= 66.
@@ -302,10 +308,10 @@ bool putSignificant(QString &text, double value, int precision)
     while (count > 1 && digitChars[count - 1] == u'0')
         --count;
 
-    const QChar *first = reinterpret_cast<const QChar *>(digitChars); // QChar is a char16_t
+    const QChar* first = reinterpret_cast<const QChar*>(digitChars); // QChar is a char16_t
     const int sign = value < 0 ? 1 : 0;
     if (pointAt <= 0) { // 0.000ddd
-        QChar *out = sized(text, sign + 2 - pointAt + count);
+        QChar* out = sized(text, sign + 2 - pointAt + count);
         if (sign)
             *out++ = QLatin1Char('-');
         *out++ = QLatin1Char('0');
@@ -314,14 +320,14 @@ bool putSignificant(QString &text, double value, int precision)
             *out++ = QLatin1Char('0');
         copyChars(out, first, count);
     } else if (pointAt < count) { // ddd.ddd
-        QChar *out = sized(text, sign + count + 1);
+        QChar* out = sized(text, sign + count + 1);
         if (sign)
             *out++ = QLatin1Char('-');
         out = copyChars(out, first, pointAt);
         *out++ = QLatin1Char('.');
         copyChars(out, first + pointAt, count - pointAt);
     } else { // ddd000
-        QChar *out = sized(text, sign + pointAt);
+        QChar* out = sized(text, sign + pointAt);
         if (sign)
             *out++ = QLatin1Char('-');
         out = copyChars(out, first, count);
@@ -333,7 +339,7 @@ bool putSignificant(QString &text, double value, int precision)
 
 } // namespace
 
-void setSignificant(QString &text, double value, int precision)
+void setSignificant(QString& text, double value, int precision)
 {
     if (!putSignificant(text, value, precision))
         text = QString::number(value, 'g', precision);

@@ -15,32 +15,32 @@ extern const QString lineEnd;
 
 // Backslash, CR, LF and TAB become two-character sequences, so a value always
 // stays on its line and never holds the separator.
-QString escapeValue(const QString &value);
+QString escapeValue(const QString& value);
 // The exact inverse in one pass; an unknown sequence stays as it is.
-QString unescapeValue(const QString &text);
+QString unescapeValue(const QString& text);
 
 // prefix, then every field followed by the separator, then the line end.
-void appendRow(QString &text, const QStringList &fields, const QString &separator,
-               const QString &prefix = QString());
-void writeRow(QTextStream &stream, const QStringList &fields, const QString &separator,
-              const QString &prefix = QString());
+void appendRow(QString& text, const QStringList& fields, const QString& separator,
+               const QString& prefix = QString());
+void writeRow(QTextStream& stream, const QStringList& fields, const QString& separator,
+              const QString& prefix = QString());
 // An empty line gives no fields; a trailing separator gives a last empty field.
-QStringList splitRow(const QString &line);
+QStringList splitRow(const QString& line);
 
 // Times of a run as offsets from its first record. The hour field keeps
 // counting past 24, so a long run reads back as it was written.
 QString formatRunTime(qint64 ms);
 // The same text put into `text`, reusing its memory when nothing shares it.
-void setRunTime(QString &text, qint64 ms);
+void setRunTime(QString& text, qint64 ms);
 // Accepts "H...:mm:ss" (at least two hour digits); false for anything else or
 // for a time beyond what an int of milliseconds holds.
-bool parseRunTime(const QString &text, int *ms);
+bool parseRunTime(const QString& text, int* ms);
 
 // Puts exactly QString::number(value, 'g', precision) into `text`, reusing its
 // memory when nothing shares it. The plain decimal numbers of a run are made
 // without Qt's locale machinery; other values, and a precision outside 1 to
 // 15, go the Qt way.
-void setSignificant(QString &text, double value, int precision);
+void setSignificant(QString& text, double value, int precision);
 
 } // namespace CSV
 } // namespace Common

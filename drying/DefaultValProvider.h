@@ -10,8 +10,8 @@ namespace RunContext {
 
 // A first start fills each typed text with its own label ("Author" in the
 // author field, ...), in the language chosen when the provider is built.
-class DefaultValProvider
-    : public Common::RunContext::DefaultValProvider<ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>
+class DefaultValProvider : public Common::RunContext::DefaultValProvider<
+                               ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>
 {
 public:
     DefaultValProvider();

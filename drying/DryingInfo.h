@@ -10,7 +10,7 @@ struct DryingInfo
 {
     int formula = 0;
     QDateTime start;
-    QDateTime end;  // start plus the last record's time
+    QDateTime end; // start plus the last record's time
     int samplesCount = 0;
     double initialMass = 0.0;
     double finalMass = 0.0;

@@ -6,10 +6,7 @@
 namespace KD {
 namespace Drying {
 
-DryingInfoGetter::DryingInfoGetter(const IHumidityData *data)
-    : m_data(data)
-{
-}
+DryingInfoGetter::DryingInfoGetter(const IHumidityData* data) : m_data(data) { }
 
 DryingInfo DryingInfoGetter::info() const
 {
@@ -26,10 +23,7 @@ DryingInfo DryingInfoGetter::info() const
     return info;
 }
 
-void DryingInfoGetter::setStartTime(const QDateTime &start)
-{
-    m_start = start;
-}
+void DryingInfoGetter::setStartTime(const QDateTime& start) { m_start = start; }
 
 } // namespace Drying
 } // namespace KD

@@ -11,13 +11,13 @@ class IHumidityData;
 class DryingInfoGetter : public IDryingInfoGetter, public KD::IStartTimeSetter
 {
 public:
-    explicit DryingInfoGetter(const IHumidityData *data);
+    explicit DryingInfoGetter(const IHumidityData* data);
 
     DryingInfo info() const override;
-    void setStartTime(const QDateTime &start) override;
+    void setStartTime(const QDateTime& start) override;
 
 private:
-    const IHumidityData *m_data;
+    const IHumidityData* m_data;
     QDateTime m_start;
 };
 

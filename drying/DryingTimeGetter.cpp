@@ -5,10 +5,7 @@
 namespace KD {
 namespace Drying {
 
-DryingTimeGetter::DryingTimeGetter(const ITdDataInterface *data)
-    : m_data(data)
-{
-}
+DryingTimeGetter::DryingTimeGetter(const ITdDataInterface* data) : m_data(data) { }
 
 int DryingTimeGetter::dryingTime() const
 {

@@ -10,12 +10,12 @@ namespace Drying {
 class DryingTimeGetter : public IDryingTimeGetter
 {
 public:
-    explicit DryingTimeGetter(const ITdDataInterface *data);
+    explicit DryingTimeGetter(const ITdDataInterface* data);
 
     int dryingTime() const override;
 
 private:
-    const ITdDataInterface *m_data;
+    const ITdDataInterface* m_data;
 };
 
 } // namespace Drying

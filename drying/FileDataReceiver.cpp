@@ -11,18 +11,16 @@
 namespace KD {
 namespace Drying {
 
-FileDataReceiver::FileDataReceiver(const IDryingTimeGetter *time, IMassAppendable *run,
-                                   Common::IPlot *plot)
-    : m_time(time)
-    , m_run(run)
-    , m_plot(plot)
-{
-}
+FileDataReceiver::FileDataReceiver(const IDryingTimeGetter* time, IMassAppendable* run,
+                                   Common::IPlot* plot)
+    : m_time(time), m_run(run), m_plot(plot)
+{ }
 
 void FileDataReceiver::receive(int timeMs, double mass)
 {
     const qint64 step = qint64(timeMs) - m_time->dryingTime();
-    m_run->appendMass(step < 0 ? 0 : int(qMin<qint64>(step, std::numeric_limits<int>::max())), mass);
+    m_run->appendMass(step < 0 ? 0 : int(qMin<qint64>(step, std::numeric_limits<int>::max())),
+                      mass);
 }
 
 void FileDataReceiver::finish()

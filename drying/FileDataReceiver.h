@@ -16,15 +16,15 @@ class IMassAppendable;
 class FileDataReceiver : public ITdFileDataReceiver
 {
 public:
-    FileDataReceiver(const IDryingTimeGetter *time, IMassAppendable *run, Common::IPlot *plot);
+    FileDataReceiver(const IDryingTimeGetter* time, IMassAppendable* run, Common::IPlot* plot);
 
     void receive(int timeMs, double mass) override;
     void finish() override;
 
 private:
-    const IDryingTimeGetter *m_time;
-    IMassAppendable *m_run;
-    Common::IPlot *m_plot;
+    const IDryingTimeGetter* m_time;
+    IMassAppendable* m_run;
+    Common::IPlot* m_plot;
 };
 
 } // namespace Drying

@@ -8,9 +8,7 @@
 namespace KD {
 namespace Drying {
 
-HumidityData::HumidityData(QObject *parent)
-    : IOHumidityData(parent)
-    , m_table(3)
+HumidityData::HumidityData(QObject* parent) : IOHumidityData(parent), m_table(3)
 {
     // Field names of the report's data source.
     m_table.setHeaderData(0, Qt::Horizontal, QStringLiteral("Time"), Qt::UserRole);
@@ -27,10 +25,7 @@ void HumidityData::clear()
     emit changed();
 }
 
-bool HumidityData::isEmpty() const
-{
-    return m_table.rowCount() == 0;
-}
+bool HumidityData::isEmpty() const { return m_table.rowCount() == 0; }
 
 void HumidityData::appendMass(int stepMs, double mass)
 {
@@ -52,7 +47,7 @@ void HumidityData::setCalcFormula(int id)
     const double m0 = initialMass();
     const int count = samplesCount();
     for (int i = 0; i < count; ++i) {
-        DryerRecord *record = recordAt(i);
+        DryerRecord* record = recordAt(i);
         const double humidity = calcHumidity(m0, record->mass(), m_formula);
         record->setHumidity(humidity);
         m_plot.setY(i, humidity);
@@ -62,43 +57,31 @@ void HumidityData::setCalcFormula(int id)
     emit changed();
 }
 
-int HumidityData::calcFormula() const
-{
-    return m_formula;
-}
+int HumidityData::calcFormula() const { return m_formula; }
 
-int HumidityData::samplesCount() const
-{
-    return m_table.rowCount();
-}
+int HumidityData::samplesCount() const { return m_table.rowCount(); }
 
 double HumidityData::massAt(int row) const
 {
-    const DryerRecord *record = recordAt(row);
+    const DryerRecord* record = recordAt(row);
     return record ? record->mass() : 0.0;
 }
 
 int HumidityData::timeAt(int row) const
 {
-    const DryerRecord *record = recordAt(row);
+    const DryerRecord* record = recordAt(row);
     return record ? record->timeMs() : 0;
 }
 
 double HumidityData::humidityAt(int row) const
 {
-    const DryerRecord *record = recordAt(row);
+    const DryerRecord* record = recordAt(row);
     return record ? record->humidity() : 0.0;
 }
 
-QAbstractItemModel *HumidityData::model()
-{
-    return &m_table;
-}
+QAbstractItemModel* HumidityData::model() { return &m_table; }
 
-Common::CustomTableModel *HumidityData::modelFull()
-{
-    return &m_table;
-}
+Common::CustomTableModel* HumidityData::modelFull() { return &m_table; }
 
 int HumidityData::nextTime(int stepMs) const
 {
@@ -106,19 +89,17 @@ int HumidityData::nextTime(int stepMs) const
         return 0;
     // Saturate instead of overflowing on absurd steps.
     const qint64 time = qint64(timeAt(samplesCount() - 1)) + stepMs;
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), time, std::numeric_limits<int>::max()));
+    return int(
+        qBound<qint64>(std::numeric_limits<int>::min(), time, std::numeric_limits<int>::max()));
 }
 
-double HumidityData::initialMass() const
-{
-    return massAt(0);
-}
+double HumidityData::initialMass() const { return massAt(0); }
 
-DryerRecord *HumidityData::recordAt(int row) const
+DryerRecord* HumidityData::recordAt(int row) const
 {
     if (row < 0 || row >= m_table.rowCount())
         return nullptr;
-    return static_cast<DryerRecord *>(m_table.record(row));
+    return static_cast<DryerRecord*>(m_table.record(row));
 }
 
 } // namespace Drying

@@ -16,7 +16,7 @@ class HumidityData : public IOHumidityData
     Q_OBJECT
 
 public:
-    explicit HumidityData(QObject *parent = nullptr);
+    explicit HumidityData(QObject* parent = nullptr);
 
     void clear() override;
     bool isEmpty() const override;
@@ -27,15 +27,15 @@ public:
     double massAt(int row) const override;
     int timeAt(int row) const override;
     double humidityAt(int row) const override;
-    QAbstractItemModel *model() override;
-    Common::CustomTableModel *modelFull() override;
+    QAbstractItemModel* model() override;
+    Common::CustomTableModel* modelFull() override;
 
-    Common::PlotData *plotData() { return &m_plot; }
+    Common::PlotData* plotData() { return &m_plot; }
 
 private:
     int nextTime(int stepMs) const;
     double initialMass() const;
-    DryerRecord *recordAt(int row) const;
+    DryerRecord* recordAt(int row) const;
 
     Common::PlotData m_plot;
     int m_formula = 1;

@@ -12,7 +12,7 @@ class ICSVLineHandler
 public:
     virtual ~ICSVLineHandler() = default;
     // False refuses the row and stops the load.
-    virtual bool handle(const QStringList &fields) = 0;
+    virtual bool handle(const QStringList& fields) = 0;
     // Why the last row was refused (rich text: it is shown in a message box).
     virtual QString errorText() const = 0;
 };

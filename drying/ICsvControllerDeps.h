@@ -15,10 +15,10 @@ class ICsvControllerDeps
 {
 public:
     virtual ~ICsvControllerDeps() = default;
-    virtual CSV::ILoaderErrorHandler *loaderErrorHandler() = 0;
-    virtual CSV::ISaverErrorHandler *saverErrorHandler() = 0;
-    virtual CSV::ILoaderCreator *loaderCreator() = 0;
-    virtual CSV::ISaverCreator *saverCreator() = 0;
+    virtual CSV::ILoaderErrorHandler* loaderErrorHandler() = 0;
+    virtual CSV::ISaverErrorHandler* saverErrorHandler() = 0;
+    virtual CSV::ILoaderCreator* loaderCreator() = 0;
+    virtual CSV::ISaverCreator* saverCreator() = 0;
 };
 
 } // namespace Common

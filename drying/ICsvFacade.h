@@ -6,7 +6,6 @@
 namespace Common {
 
 class ICsvFacade : public ICsvLoadable, public ICsvSavable
-{
-};
+{ };
 
 } // namespace Common

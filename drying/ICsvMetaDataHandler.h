@@ -11,7 +11,7 @@ class ICsvMetaDataHandler
 {
 public:
     virtual ~ICsvMetaDataHandler() = default;
-    virtual void handle(const QMap<QString, QString> &metaData) = 0;
+    virtual void handle(const QMap<QString, QString>& metaData) = 0;
     // Whether the file starts with a metadata block.
     virtual bool expectsMetaData() const = 0;
 };

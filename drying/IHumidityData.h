@@ -21,8 +21,7 @@ class IHumidityData : public Common::IClearable,
                       public KD::ITdDataInterface,
                       public IMassAppendable,
                       public Common::IModelGetterFull<QAbstractItemModel>
-{
-};
+{ };
 
 } // namespace Drying
 } // namespace KD

@@ -14,7 +14,7 @@ class ILoaderCreator
 {
 public:
     virtual ~ILoaderCreator() = default;
-    virtual std::shared_ptr<CSVLoader> create(ICSVLineHandler *handler, const QString &context,
+    virtual std::shared_ptr<CSVLoader> create(ICSVLineHandler* handler, const QString& context,
                                               bool readMetaData) = 0;
 };
 

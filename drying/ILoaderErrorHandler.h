@@ -9,7 +9,7 @@ class ILoaderErrorHandler
 {
 public:
     virtual ~ILoaderErrorHandler() = default;
-    virtual void onLoaderError(const LoadErrorInfo &info) = 0;
+    virtual void onLoaderError(const LoadErrorInfo& info) = 0;
 };
 
 } // namespace CSV

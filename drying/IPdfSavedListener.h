@@ -10,7 +10,7 @@ class IPdfSavedListener
 {
 public:
     virtual ~IPdfSavedListener() = default;
-    virtual void pdfSaved(const QString &path) = 0;
+    virtual void pdfSaved(const QString& path) = 0;
 };
 
 } // namespace PDF

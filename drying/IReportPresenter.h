@@ -11,7 +11,7 @@ class IReportPresenter
 {
 public:
     virtual ~IReportPresenter() = default;
-    virtual void present(ReportEngine &engine) = 0;
+    virtual void present(ReportEngine& engine) = 0;
 };
 
 } // namespace PDF

@@ -8,7 +8,7 @@ class IRunContextSetter
 {
 public:
     virtual ~IRunContextSetter() = default;
-    virtual void set(const Context &context) = 0;
+    virtual void set(const Context& context) = 0;
 };
 
 } // namespace Common

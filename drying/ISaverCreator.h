@@ -13,7 +13,7 @@ class ISaverCreator
 {
 public:
     virtual ~ISaverCreator() = default;
-    virtual std::shared_ptr<CSVSaver2> create(const QString &context) = 0;
+    virtual std::shared_ptr<CSVSaver2> create(const QString& context) = 0;
 };
 
 } // namespace CSV

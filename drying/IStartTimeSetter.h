@@ -9,7 +9,7 @@ class IStartTimeSetter
 {
 public:
     virtual ~IStartTimeSetter() = default;
-    virtual void setStartTime(const QDateTime &start) = 0;
+    virtual void setStartTime(const QDateTime& start) = 0;
 };
 
 } // namespace KD

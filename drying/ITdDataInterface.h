@@ -9,7 +9,7 @@ public:
     virtual ~ITdDataInterface() = default;
     virtual int samplesCount() const = 0;
     virtual double massAt(int row) const = 0;
-    virtual int timeAt(int row) const = 0;  // ms from the first record
+    virtual int timeAt(int row) const = 0; // ms from the first record
     virtual double humidityAt(int row) const = 0;
 };
 

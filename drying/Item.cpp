@@ -3,10 +3,7 @@
 namespace Common {
 namespace Widgets {
 
-void Item::resize(int cellCount)
-{
-    m_cells.fill(nullptr, qMax(0, cellCount));
-}
+void Item::resize(int cellCount) { m_cells.fill(nullptr, qMax(0, cellCount)); }
 
 void Item::setCell(int column, QWidget* widget)
 {
@@ -14,10 +11,7 @@ void Item::setCell(int column, QWidget* widget)
         m_cells[column] = widget;
 }
 
-QWidget* Item::cell(int column) const
-{
-    return m_cells.value(column, nullptr);
-}
+QWidget* Item::cell(int column) const { return m_cells.value(column, nullptr); }
 
 } // namespace Widgets
 } // namespace Common

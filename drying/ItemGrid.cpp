@@ -8,10 +8,7 @@
 namespace Common {
 namespace Widgets {
 
-ItemGrid::ItemGrid(QGridLayout* layout)
-    : m_layout(layout)
-{
-}
+ItemGrid::ItemGrid(QGridLayout* layout) : m_layout(layout) { }
 
 ItemGrid::~ItemGrid() = default;
 

@@ -9,12 +9,11 @@ namespace KD {
 namespace Drying {
 namespace CSV {
 
-LineHandler::LineHandler(ITdFileDataReceiver *receiver)
+LineHandler::LineHandler(ITdFileDataReceiver* receiver)
     : m_receiver(receiver), m_time(QStringLiteral("HH:mm:ss"))
-{
-}
+{ }
 
-bool LineHandler::handle(const QStringList &fields)
+bool LineHandler::handle(const QStringList& fields)
 {
     if (fields.isEmpty())
         return true;

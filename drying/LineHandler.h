@@ -15,12 +15,12 @@ namespace CSV {
 class LineHandler : public Common::CSV::ICSVLineHandler
 {
 public:
-    explicit LineHandler(ITdFileDataReceiver *receiver);
-    bool handle(const QStringList &fields) override;
+    explicit LineHandler(ITdFileDataReceiver* receiver);
+    bool handle(const QStringList& fields) override;
     QString errorText() const override { return m_errorText; }
 
 private:
-    ITdFileDataReceiver *m_receiver;
+    ITdFileDataReceiver* m_receiver;
     QString m_errorText;
     Common::CSV::TimeHandler m_time;
 };

@@ -7,7 +7,7 @@ namespace KD {
 namespace Drying {
 namespace CSV {
 
-LineIterator::LineIterator(const ITdDataInterface *run) : m_run(run) {}
+LineIterator::LineIterator(const ITdDataInterface* run) : m_run(run) { }
 
 QStringList LineIterator::next()
 {
@@ -21,10 +21,7 @@ QStringList LineIterator::next()
     return m_fields;
 }
 
-bool LineIterator::hasNext() const
-{
-    return m_row < m_run->samplesCount();
-}
+bool LineIterator::hasNext() const { return m_row < m_run->samplesCount(); }
 
 } // namespace CSV
 } // namespace Drying

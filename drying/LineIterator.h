@@ -13,12 +13,12 @@ namespace CSV {
 class LineIterator : public Common::CSV::ILineIterator
 {
 public:
-    explicit LineIterator(const ITdDataInterface *run);
+    explicit LineIterator(const ITdDataInterface* run);
     QStringList next() override;
     bool hasNext() const override;
 
 private:
-    const ITdDataInterface *m_run;
+    const ITdDataInterface* m_run;
     int m_row = 0;
     // Reused for every row: implicit sharing keeps a row the caller still
     // holds unchanged, and otherwise saves the allocations per row.

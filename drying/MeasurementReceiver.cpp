@@ -6,11 +6,9 @@
 namespace KD {
 namespace Drying {
 
-MeasurementReceiver::MeasurementReceiver(IMassAppendable *run, const Common::IInterval *interval)
-    : m_run(run)
-    , m_interval(interval)
-{
-}
+MeasurementReceiver::MeasurementReceiver(IMassAppendable* run, const Common::IInterval* interval)
+    : m_run(run), m_interval(interval)
+{ }
 
 void MeasurementReceiver::receive(Measurement m)
 {

@@ -15,13 +15,13 @@ class IMassAppendable;
 class MeasurementReceiver : public IMeasurementReceiver
 {
 public:
-    MeasurementReceiver(IMassAppendable *run, const Common::IInterval *interval);
+    MeasurementReceiver(IMassAppendable* run, const Common::IInterval* interval);
 
     void receive(Measurement m) override;
 
 private:
-    IMassAppendable *m_run;
-    const Common::IInterval *m_interval;
+    IMassAppendable* m_run;
+    const Common::IInterval* m_interval;
 };
 
 } // namespace Drying

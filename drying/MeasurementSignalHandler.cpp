@@ -4,15 +4,10 @@
 
 namespace KD {
 
-MeasurementSignalHandler::MeasurementSignalHandler(IMeasurementReceiver *receiver, QObject *parent)
-    : QObject(parent)
-    , m_receiver(receiver)
-{
-}
+MeasurementSignalHandler::MeasurementSignalHandler(IMeasurementReceiver* receiver, QObject* parent)
+    : QObject(parent), m_receiver(receiver)
+{ }
 
-void MeasurementSignalHandler::onMeasurement(Measurement m)
-{
-    m_receiver->receive(m);
-}
+void MeasurementSignalHandler::onMeasurement(Measurement m) { m_receiver->receive(m); }
 
 } // namespace KD

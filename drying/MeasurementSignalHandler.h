@@ -13,13 +13,13 @@ class MeasurementSignalHandler : public QObject
     Q_OBJECT
 
 public:
-    MeasurementSignalHandler(IMeasurementReceiver *receiver, QObject *parent = nullptr);
+    MeasurementSignalHandler(IMeasurementReceiver* receiver, QObject* parent = nullptr);
 
 public slots:
     void onMeasurement(Measurement m);
 
 private:
-    IMeasurementReceiver *m_receiver;
+    IMeasurementReceiver* m_receiver;
 };
 
 } // namespace KD

@@ -7,10 +7,9 @@ namespace Common {
 namespace CSV {
 namespace MetaData {
 
-Creator::Creator(const IRunContextHandler *handler, const IMetaDataInfo *info)
+Creator::Creator(const IRunContextHandler* handler, const IMetaDataInfo* info)
     : m_handler(handler), m_info(info)
-{
-}
+{ }
 
 MetaDataPairs Creator::create()
 {

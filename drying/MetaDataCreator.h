@@ -15,12 +15,12 @@ class IMetaDataInfo;
 class Creator : public IMetaDataCreator
 {
 public:
-    Creator(const IRunContextHandler *handler, const IMetaDataInfo *info);
+    Creator(const IRunContextHandler* handler, const IMetaDataInfo* info);
     MetaDataPairs create() override;
 
 private:
-    const IRunContextHandler *m_handler;
-    const IMetaDataInfo *m_info;
+    const IRunContextHandler* m_handler;
+    const IMetaDataInfo* m_info;
 };
 
 } // namespace MetaData

@@ -9,9 +9,11 @@ namespace Drying {
 namespace CSV {
 namespace MetaData {
 
-MetaDataHandler::MetaDataHandler(Common::IRunContextSetter<RunContext::Context> *setter) : m_setter(setter) {}
+MetaDataHandler::MetaDataHandler(Common::IRunContextSetter<RunContext::Context>* setter)
+    : m_setter(setter)
+{ }
 
-void MetaDataHandler::handle(const QMap<QString, QString> &metaData)
+void MetaDataHandler::handle(const QMap<QString, QString>& metaData)
 {
     RunContext::Context context;
     RunContext::ContextHandler handler(&context);

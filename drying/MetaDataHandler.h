@@ -13,12 +13,12 @@ namespace MetaData {
 class MetaDataHandler : public Common::CSV::ICsvMetaDataHandler
 {
 public:
-    explicit MetaDataHandler(Common::IRunContextSetter<RunContext::Context> *setter);
-    void handle(const QMap<QString, QString> &metaData) override;
+    explicit MetaDataHandler(Common::IRunContextSetter<RunContext::Context>* setter);
+    void handle(const QMap<QString, QString>& metaData) override;
     bool expectsMetaData() const override { return true; }
 
 private:
-    Common::IRunContextSetter<RunContext::Context> *m_setter;
+    Common::IRunContextSetter<RunContext::Context>* m_setter;
 };
 
 } // namespace MetaData

@@ -7,15 +7,9 @@ namespace Drying {
 namespace CSV {
 namespace MetaData {
 
-QVector<int> Info::ids() const
-{
-    return RunContext::ContextInfo().csvOrder().toVector();
-}
+QVector<int> Info::ids() const { return RunContext::ContextInfo().csvOrder().toVector(); }
 
-QString Info::key(int id) const
-{
-    return RunContext::ContextInfo().csvKey(id);
-}
+QString Info::key(int id) const { return RunContext::ContextInfo().csvKey(id); }
 
 } // namespace MetaData
 } // namespace CSV

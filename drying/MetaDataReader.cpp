@@ -7,9 +7,11 @@ namespace Common {
 namespace CSV {
 namespace MetaData {
 
-Reader::Reader(IRunContextHandler *handler, const IMetaDataInfo *info) : m_handler(handler), m_info(info) {}
+Reader::Reader(IRunContextHandler* handler, const IMetaDataInfo* info)
+    : m_handler(handler), m_info(info)
+{ }
 
-void Reader::apply(const QMap<QString, QString> &metaData)
+void Reader::apply(const QMap<QString, QString>& metaData)
 {
     for (const int id : m_info->ids()) {
         const auto it = metaData.constFind(m_info->key(id));

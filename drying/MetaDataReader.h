@@ -17,12 +17,12 @@ class IMetaDataInfo;
 class Reader
 {
 public:
-    Reader(IRunContextHandler *handler, const IMetaDataInfo *info);
-    void apply(const QMap<QString, QString> &metaData);
+    Reader(IRunContextHandler* handler, const IMetaDataInfo* info);
+    void apply(const QMap<QString, QString>& metaData);
 
 private:
-    IRunContextHandler *m_handler;
-    const IMetaDataInfo *m_info;
+    IRunContextHandler* m_handler;
+    const IMetaDataInfo* m_info;
 };
 
 } // namespace MetaData

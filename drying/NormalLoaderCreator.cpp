@@ -8,12 +8,13 @@
 namespace Common {
 namespace CSV {
 
-std::shared_ptr<CSVLoader> NormalLoaderCreator::create(ICSVLineHandler *handler,
-                                                       const QString &context, bool readMetaData)
+std::shared_ptr<CSVLoader> NormalLoaderCreator::create(ICSVLineHandler* handler,
+                                                       const QString& context, bool readMetaData)
 {
     return std::make_shared<CSVLoader>(
         std::make_shared<ReadFileWrapper>(),
-        std::make_shared<LoadFilePathGetter>(context, VornFileDialog::CsvFile), handler, readMetaData);
+        std::make_shared<LoadFilePathGetter>(context, VornFileDialog::CsvFile), handler,
+        readMetaData);
 }
 
 } // namespace CSV

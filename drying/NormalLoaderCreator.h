@@ -9,7 +9,7 @@ namespace CSV {
 class NormalLoaderCreator : public ILoaderCreator
 {
 public:
-    std::shared_ptr<CSVLoader> create(ICSVLineHandler *handler, const QString &context,
+    std::shared_ptr<CSVLoader> create(ICSVLineHandler* handler, const QString& context,
                                       bool readMetaData) override;
 };
 

@@ -8,10 +8,11 @@
 namespace Common {
 namespace CSV {
 
-std::shared_ptr<CSVSaver2> NormalSaverCreator::create(const QString &context)
+std::shared_ptr<CSVSaver2> NormalSaverCreator::create(const QString& context)
 {
-    return std::make_shared<CSVSaver2>(std::make_shared<WriteFileWrapper>(),
-                                       std::make_shared<SaveFilePathGetter>(context, VornFileDialog::CsvFile));
+    return std::make_shared<CSVSaver2>(
+        std::make_shared<WriteFileWrapper>(),
+        std::make_shared<SaveFilePathGetter>(context, VornFileDialog::CsvFile));
 }
 
 } // namespace CSV

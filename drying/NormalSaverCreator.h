@@ -9,7 +9,7 @@ namespace CSV {
 class NormalSaverCreator : public ISaverCreator
 {
 public:
-    std::shared_ptr<CSVSaver2> create(const QString &context) override;
+    std::shared_ptr<CSVSaver2> create(const QString& context) override;
 };
 
 } // namespace CSV

@@ -20,15 +20,15 @@ class PDFSetupWidgetLess : public QObject
     Q_OBJECT
 
 public:
-    explicit PDFSetupWidgetLess(QObject *parent = nullptr);
+    explicit PDFSetupWidgetLess(QObject* parent = nullptr);
 
-    void setSchema(const QString &path) { m_schema = path; }
-    void addVariable(const QString &name, const QString &text);
-    void addModel(const QString &name, const QString &title, const QAbstractItemModel *model);
+    void setSchema(const QString& path) { m_schema = path; }
+    void addVariable(const QString& name, const QString& text);
+    void addModel(const QString& name, const QString& title, const QAbstractItemModel* model);
     // The picture is SVG data.
-    void addImage(const QString &name, const QString &title, const QByteArray *picture);
-    void addValue(const QString &name, const QString &label, const QString &value);
-    void setPdfSavedListener(IPdfSavedListener *listener) { m_listener = listener; }
+    void addImage(const QString& name, const QString& title, const QByteArray* picture);
+    void addValue(const QString& name, const QString& label, const QString& value);
+    void setPdfSavedListener(IPdfSavedListener* listener) { m_listener = listener; }
 
     // False, with errorString(), when the template does not load; the report
     // is then not shown.
@@ -36,7 +36,7 @@ public:
     QString errorString() const { return m_error; }
 
 public slots:
-    void onPdfSaved(const QString &path);
+    void onPdfSaved(const QString& path);
 
 private:
     struct Variable
@@ -48,13 +48,13 @@ private:
     {
         QString name;
         QString title;
-        const QAbstractItemModel *model;
+        const QAbstractItemModel* model;
     };
     struct Image
     {
         QString name;
         QString title;
-        const QByteArray *picture;
+        const QByteArray* picture;
     };
     struct Value
     {
@@ -68,7 +68,7 @@ private:
     QList<Image> m_images;
     QList<Value> m_values;
     QString m_schema;
-    IPdfSavedListener *m_listener = nullptr;
+    IPdfSavedListener* m_listener = nullptr;
     QString m_error;
 };
 

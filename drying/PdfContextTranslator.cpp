@@ -21,21 +21,17 @@ constexpr int textPadding = 16;
 
 } // namespace
 
-PdfContextTranslator::PdfContextTranslator(ICheckedValuesHandler* checked, IRunContextHandler* context,
+PdfContextTranslator::PdfContextTranslator(ICheckedValuesHandler* checked,
+                                           IRunContextHandler* context,
                                            const IPdfTranslatorInfo* info)
-    : m_checked(checked)
-    , m_context(context)
-    , m_info(info)
+    : m_checked(checked), m_context(context), m_info(info)
 {
     const QList<int> order = m_info->pdfOrder();
     for (int index = 0; index < order.size(); ++index)
         m_rowIndex.insert(order[index], index);
 }
 
-void PdfContextTranslator::setGrid(Widgets::ItemGrid* grid)
-{
-    m_grid = grid;
-}
+void PdfContextTranslator::setGrid(Widgets::ItemGrid* grid) { m_grid = grid; }
 
 void PdfContextTranslator::build()
 {
@@ -109,7 +105,8 @@ QCheckBox* PdfContextTranslator::checkBox(int id) const
 Widgets::SettingWidget* PdfContextTranslator::editor(int id) const
 {
     Widgets::Item* row = rowOf(id);
-    return row ? qobject_cast<Widgets::SettingWidget*>(row->cell(m_creator.valueColumn())) : nullptr;
+    return row ? qobject_cast<Widgets::SettingWidget*>(row->cell(m_creator.valueColumn()))
+               : nullptr;
 }
 
 Widgets::Item* PdfContextTranslator::rowOf(int id) const

@@ -6,11 +6,10 @@
 
 namespace Common {
 
-PdfCsvImportExport::PdfCsvImportExport(IEmpty *empty, INothingtoSaveMessageBox *nothingToSave,
-                                       IDataCleaner *loadGuard, ICsvFacade *csv, IPdfGenerator *pdf)
+PdfCsvImportExport::PdfCsvImportExport(IEmpty* empty, INothingtoSaveMessageBox* nothingToSave,
+                                       IDataCleaner* loadGuard, ICsvFacade* csv, IPdfGenerator* pdf)
     : m_empty(empty), m_nothingToSave(nothingToSave), m_loadGuard(loadGuard), m_csv(csv), m_pdf(pdf)
-{
-}
+{ }
 
 bool PdfCsvImportExport::save()
 {

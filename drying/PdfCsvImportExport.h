@@ -18,8 +18,8 @@ class PdfCsvImportExport : public QObject, public ICsvFacade, public IPdfGenerat
     Q_OBJECT
 
 public:
-    PdfCsvImportExport(IEmpty *empty, INothingtoSaveMessageBox *nothingToSave, IDataCleaner *loadGuard,
-                       ICsvFacade *csv, IPdfGenerator *pdf);
+    PdfCsvImportExport(IEmpty* empty, INothingtoSaveMessageBox* nothingToSave,
+                       IDataCleaner* loadGuard, ICsvFacade* csv, IPdfGenerator* pdf);
 
     bool save() override;
     bool load() override;
@@ -32,11 +32,11 @@ signals:
 private:
     bool refuseEmpty();
 
-    IEmpty *m_empty;
-    INothingtoSaveMessageBox *m_nothingToSave;
-    IDataCleaner *m_loadGuard;
-    ICsvFacade *m_csv;
-    IPdfGenerator *m_pdf;
+    IEmpty* m_empty;
+    INothingtoSaveMessageBox* m_nothingToSave;
+    IDataCleaner* m_loadGuard;
+    ICsvFacade* m_csv;
+    IPdfGenerator* m_pdf;
 };
 
 } // namespace Common

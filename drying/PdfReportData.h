@@ -15,9 +15,9 @@ namespace Drying {
 // What one drying report shows, gathered when the user asks for it.
 struct PdfReportData
 {
-    const QAbstractItemModel *model = nullptr;
+    const QAbstractItemModel* model = nullptr;
     QByteArray picture; // SVG of the plot
-    const QSet<int> *checked = nullptr;
+    const QSet<int>* checked = nullptr;
     RunContext::Context context;
     RunContext::ContextSettingsTrProvider labels;
     PdfTrProvider texts;
@@ -26,7 +26,7 @@ struct PdfReportData
 
 // Fills the report's names from the data and opens the preview; false, with
 // the reason in error, when the report template does not load.
-bool buildDryingReport(const PdfReportData &data, QString *error);
+bool buildDryingReport(const PdfReportData& data, QString* error);
 
 } // namespace Drying
 } // namespace KD

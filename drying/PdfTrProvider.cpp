@@ -2,7 +2,7 @@
 
 namespace KD {
 
-PdfTrProvider::PdfTrProvider(QObject *parent) : QObject(parent) {}
+PdfTrProvider::PdfTrProvider(QObject* parent) : QObject(parent) { }
 
 QString PdfTrProvider::text(int id) const
 {

@@ -14,7 +14,7 @@ class PdfTrProvider : public QObject, public ITranslationProvider
 public:
     enum Text { Mass = 0, Time = 1, Humidity = 2, DryMass = 3, Details = 4 };
 
-    explicit PdfTrProvider(QObject *parent = nullptr);
+    explicit PdfTrProvider(QObject* parent = nullptr);
     QString text(int id) const override;
 };
 

@@ -10,8 +10,9 @@ namespace RunContext {
 
 QList<int> PdfTranslatorInfo::pdfOrder() const
 {
-    return {Author, Date, Time, Title, Introduction, Summary, Header, Footer, Product,
-            Data, Plot, SamplesCount, InitialMass, FinalMass, StartTime, EndTime, Formula};
+    return {Author,      Date,      Time,      Title,   Introduction, Summary,
+            Header,      Footer,    Product,   Data,    Plot,         SamplesCount,
+            InitialMass, FinalMass, StartTime, EndTime, Formula};
 }
 
 QStringList PdfTranslatorInfo::headerLabels() const
@@ -33,10 +34,8 @@ bool PdfTranslatorInfo::showAsText(int id) const
     case InitialMass:
     case FinalMass:
     case StartTime:
-    case EndTime:
-        return true;
-    default:
-        return false;
+    case EndTime: return true;
+    default: return false;
     }
 }
 
@@ -48,24 +47,18 @@ Common::RunContext::WidgetInfo PdfTranslatorInfo::widgetInfo(int id) const
     case Date: return {true, true, 2};
     case Time: return {true, true, 1};
     case Plot:
-    case Data:
-        return {true, false, 4};
+    case Data: return {true, false, 4};
     case SamplesCount:
     case InitialMass:
     case FinalMass:
     case Formula:
     case StartTime:
-    case EndTime:
-        return {true, false, 0};
-    default:
-        return {false, false, 4};
+    case EndTime: return {true, false, 0};
+    default: return {false, false, 4};
     }
 }
 
-QString PdfTranslatorInfo::label(int id) const
-{
-    return ContextSettingsTrProvider::label(id);
-}
+QString PdfTranslatorInfo::label(int id) const { return ContextSettingsTrProvider::label(id); }
 
 } // namespace RunContext
 } // namespace Drying

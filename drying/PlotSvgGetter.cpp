@@ -10,7 +10,7 @@
 
 namespace Common {
 
-PlotSvgGetter::PlotSvgGetter(PlotWrapper *plot, const QSize &size) : m_plot(plot), m_size(size) {}
+PlotSvgGetter::PlotSvgGetter(PlotWrapper* plot, const QSize& size) : m_plot(plot), m_size(size) { }
 
 QByteArray PlotSvgGetter::svgPicture()
 {

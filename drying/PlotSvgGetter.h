@@ -13,11 +13,11 @@ class PlotWrapper;
 class PlotSvgGetter : public IPlotPictureGetter
 {
 public:
-    explicit PlotSvgGetter(PlotWrapper *plot, const QSize &size = QSize(600, 350));
+    explicit PlotSvgGetter(PlotWrapper* plot, const QSize& size = QSize(600, 350));
     QByteArray svgPicture() override;
 
 private:
-    PlotWrapper *m_plot;
+    PlotWrapper* m_plot;
     QSize m_size;
 };
 

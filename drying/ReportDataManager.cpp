@@ -5,23 +5,23 @@
 namespace Common {
 namespace PDF {
 
-void ReportDataManager::setReportVariable(const QString &name, const QVariant &value)
+void ReportDataManager::setReportVariable(const QString& name, const QVariant& value)
 {
     m_variables.insert(name, value);
 }
 
-void ReportDataManager::setReportPicture(const QString &name, const QByteArray &svg)
+void ReportDataManager::setReportPicture(const QString& name, const QByteArray& svg)
 {
     m_pictures.insert(name, svg);
 }
 
-const QByteArray *ReportDataManager::picture(const QString &name) const
+const QByteArray* ReportDataManager::picture(const QString& name) const
 {
     const auto it = m_pictures.constFind(name);
     return it == m_pictures.constEnd() ? nullptr : &it.value();
 }
 
-void ReportDataManager::addModel(const QString &name, const QAbstractItemModel *model)
+void ReportDataManager::addModel(const QString& name, const QAbstractItemModel* model)
 {
     ReportTable table;
     if (model) {
@@ -44,7 +44,7 @@ void ReportDataManager::addModel(const QString &name, const QAbstractItemModel *
     m_tables.insert(name, table);
 }
 
-const ReportTable *ReportDataManager::table(const QString &name) const
+const ReportTable* ReportDataManager::table(const QString& name) const
 {
     const auto it = m_tables.constFind(name);
     return it == m_tables.constEnd() ? nullptr : &it.value();

@@ -15,16 +15,16 @@ namespace {
 class DialogPresenter : public IReportPresenter
 {
 public:
-    void present(ReportEngine &engine) override
+    void present(ReportEngine& engine) override
     {
         ReportPreviewDialog dialog(&engine);
         dialog.exec();
     }
 };
 
-IReportPresenter *replacedPresenter = nullptr;
+IReportPresenter* replacedPresenter = nullptr;
 
-void describe(QPdfWriter &writer, const ReportDataManager &data)
+void describe(QPdfWriter& writer, const ReportDataManager& data)
 {
     writer.setCreator(QStringLiteral("Brenko Sorvana"));
     writer.setTitle(data.text(QStringLiteral("Title")));
@@ -32,9 +32,9 @@ void describe(QPdfWriter &writer, const ReportDataManager &data)
 
 } // namespace
 
-ReportEngine::ReportEngine(QObject *parent) : QObject(parent) {}
+ReportEngine::ReportEngine(QObject* parent) : QObject(parent) { }
 
-bool ReportEngine::loadFromFile(const QString &path)
+bool ReportEngine::loadFromFile(const QString& path)
 {
     m_loaded = m_template.load(path);
     m_error = m_template.errorString();
@@ -47,7 +47,7 @@ void ReportEngine::previewReport()
         presenter()->present(*this);
 }
 
-bool ReportEngine::printToPdf(const QString &path)
+bool ReportEngine::printToPdf(const QString& path)
 {
     if (!m_loaded)
         return false;
@@ -73,23 +73,20 @@ bool ReportEngine::printToPdf(const QString &path)
     return true;
 }
 
-bool ReportEngine::render(QPagedPaintDevice *device) const
+bool ReportEngine::render(QPagedPaintDevice* device) const
 {
     ReportRenderer renderer(m_template, m_data);
     return renderer.render(device);
 }
 
-void ReportEngine::preparePage(QPagedPaintDevice *device) const
+void ReportEngine::preparePage(QPagedPaintDevice* device) const
 {
     ReportRenderer(m_template, m_data).preparePage(device);
 }
 
-void ReportEngine::setPresenter(IReportPresenter *presenter)
-{
-    replacedPresenter = presenter;
-}
+void ReportEngine::setPresenter(IReportPresenter* presenter) { replacedPresenter = presenter; }
 
-IReportPresenter *ReportEngine::presenter()
+IReportPresenter* ReportEngine::presenter()
 {
     static DialogPresenter dialog;
     return replacedPresenter ? replacedPresenter : &dialog;

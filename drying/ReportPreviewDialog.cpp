@@ -13,7 +13,7 @@
 namespace Common {
 namespace PDF {
 
-ReportPreviewDialog::ReportPreviewDialog(ReportEngine *engine, QWidget *parent)
+ReportPreviewDialog::ReportPreviewDialog(ReportEngine* engine, QWidget* parent)
     : QDialog(parent), m_engine(engine), m_printer(QPrinter::HighResolution)
 {
     setWindowTitle(tr("Report preview"));
@@ -24,18 +24,20 @@ ReportPreviewDialog::ReportPreviewDialog(ReportEngine *engine, QWidget *parent)
     m_engine->preparePage(&m_printer);
     m_preview = new QPrintPreviewWidget(&m_printer, this);
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *printer) { m_engine->render(printer); });
-    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
+            [this](QPrinter* printer) { m_engine->render(printer); });
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this,
+            &ReportPreviewDialog::updatePageLabel);
 
-    auto *tools = new QToolBar(this);
+    auto* tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tools->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Print to PDF"), this,
                      &ReportPreviewDialog::printToPdf);
     tools->addSeparator();
-    tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Previous page"), this, [this] {
-        m_preview->setCurrentPage(m_preview->currentPage() - 1);
-        updatePageLabel();
-    });
+    tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Previous page"), this,
+                     [this] {
+                         m_preview->setCurrentPage(m_preview->currentPage() - 1);
+                         updatePageLabel();
+                     });
     m_pageLabel = new QLabel(this);
     m_pageLabel->setContentsMargins(8, 0, 8, 0);
     tools->addWidget(m_pageLabel);
@@ -48,9 +50,10 @@ ReportPreviewDialog::ReportPreviewDialog(ReportEngine *engine, QWidget *parent)
     tools->addAction(tr("Zoom out"), m_preview, [this] { m_preview->zoomOut(); });
     tools->addAction(tr("Fit width"), m_preview, &QPrintPreviewWidget::fitToWidth);
     tools->addSeparator();
-    tools->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"), this, &QDialog::accept);
+    tools->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Close"), this,
+                     &QDialog::accept);
 
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tools);
@@ -76,7 +79,8 @@ void ReportPreviewDialog::printToPdf()
 
 void ReportPreviewDialog::updatePageLabel()
 {
-    m_pageLabel->setText(QStringLiteral("%1 / %2").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
+    m_pageLabel->setText(
+        QStringLiteral("%1 / %2").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
 }
 
 } // namespace PDF

@@ -17,17 +17,17 @@ class ReportPreviewDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ReportPreviewDialog(ReportEngine *engine, QWidget *parent = nullptr);
+    explicit ReportPreviewDialog(ReportEngine* engine, QWidget* parent = nullptr);
 
 private slots:
     void printToPdf();
     void updatePageLabel();
 
 private:
-    ReportEngine *m_engine;
+    ReportEngine* m_engine;
     QPrinter m_printer;
-    QPrintPreviewWidget *m_preview;
-    QLabel *m_pageLabel;
+    QPrintPreviewWidget* m_preview;
+    QLabel* m_pageLabel;
 };
 
 } // namespace PDF

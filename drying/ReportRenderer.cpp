@@ -23,23 +23,24 @@ const QColor stripeFill(0xf3, 0xf5, 0xf8);
 
 QString pageText(int page, int count)
 {
-    return QCoreApplication::translate("Common::PDF::ReportRenderer", "Page %1 of %2").arg(page).arg(count);
+    return QCoreApplication::translate("Common::PDF::ReportRenderer", "Page %1 of %2")
+        .arg(page)
+        .arg(count);
 }
 
 } // namespace
 
-ReportRenderer::ReportRenderer(const ReportTemplate &layout, const ReportDataManager &data)
+ReportRenderer::ReportRenderer(const ReportTemplate& layout, const ReportDataManager& data)
     : m_layout(layout), m_data(data)
-{
-}
+{ }
 
-void ReportRenderer::preparePage(QPagedPaintDevice *device) const
+void ReportRenderer::preparePage(QPagedPaintDevice* device) const
 {
     device->setPageLayout(QPageLayout(m_layout.pageSize, QPageLayout::Portrait, m_layout.marginsMm,
                                       QPageLayout::Millimeter));
 }
 
-bool ReportRenderer::render(QPagedPaintDevice *device)
+bool ReportRenderer::render(QPagedPaintDevice* device)
 {
     preparePage(device);
     QPainter painter;
@@ -54,7 +55,7 @@ bool ReportRenderer::render(QPagedPaintDevice *device)
     return painter.end();
 }
 
-void ReportRenderer::layOut(QPagedPaintDevice *device)
+void ReportRenderer::layOut(QPagedPaintDevice* device)
 {
     m_device = device;
     m_dpi = device->logicalDpiY();
@@ -70,7 +71,7 @@ void ReportRenderer::layOut(QPagedPaintDevice *device)
     m_top = header > 0 ? header + pt(10) : 0;
     m_bottom = device->height() - (footer > 0 ? footer + pt(10) : 0);
     newPage();
-    for (const ReportElement &element : m_layout.body) {
+    for (const ReportElement& element : m_layout.body) {
         switch (element.kind) {
         case ReportElement::Text:
         case ReportElement::Title: layOutText(element); break;
@@ -82,18 +83,20 @@ void ReportRenderer::layOut(QPagedPaintDevice *device)
     }
 }
 
-void ReportRenderer::layOutText(const ReportElement &element)
+void ReportRenderer::layOutText(const ReportElement& element)
 {
     const QString text = m_data.text(element.var);
     if (text.isEmpty())
         return;
     const bool title = element.kind == ReportElement::Title;
-    const int f = font(element.fontSize > 0 ? element.fontSize : m_layout.fontSize, element.bold || title);
+    const int f =
+        font(element.fontSize > 0 ? element.fontSize : m_layout.fontSize, element.bold || title);
     const double height = lineHeight(f);
     const QColor colour = title ? accent : element.color;
-    for (const QString &line : wrap(text, f, m_width)) {
+    for (const QString& line : wrap(text, f, m_width)) {
         ensureSpace(height);
-        addText(QRectF(0, m_y, m_width, height), line, f, colour, int(element.align) | Qt::AlignVCenter);
+        addText(QRectF(0, m_y, m_width, height), line, f, colour,
+                int(element.align) | Qt::AlignVCenter);
         m_y += height;
     }
     if (title) {
@@ -107,10 +110,10 @@ void ReportRenderer::layOutText(const ReportElement &element)
     m_y += pt(title ? 10 : 8);
 }
 
-void ReportRenderer::layOutFields(const ReportElement &element)
+void ReportRenderer::layOutFields(const ReportElement& element)
 {
     QStringList shown;
-    for (const QString &name : element.fields) {
+    for (const QString& name : element.fields) {
         if (m_data.containsVariable(name))
             shown.append(name);
     }
@@ -124,8 +127,8 @@ void ReportRenderer::layOutFields(const ReportElement &element)
     ensureSpace(pt(22) + line + 2 * pad);
     heading(m_data.text(element.titleVar));
     for (int i = 0; i < shown.size(); ++i) {
-        const QStringList label = wrap(m_data.text(QStringLiteral("VARIABLE_NAME_") + shown[i]), labelFont,
-                                       labelWidth - 2 * pad);
+        const QStringList label = wrap(m_data.text(QStringLiteral("VARIABLE_NAME_") + shown[i]),
+                                       labelFont, labelWidth - 2 * pad);
         const QStringList value = wrap(m_data.text(shown[i]), 0, valueWidth - 2 * pad);
         const double height = qMax(label.size(), value.size()) * line + 2 * pad;
         ensureSpace(height);
@@ -137,28 +140,28 @@ void ReportRenderer::layOutFields(const ReportElement &element)
             add(fill);
         }
         for (int l = 0; l < label.size(); ++l)
-            addText(QRectF(pad, m_y + pad + l * line, labelWidth - 2 * pad, line), label[l], labelFont,
-                    muted, Qt::AlignLeft | Qt::AlignVCenter);
+            addText(QRectF(pad, m_y + pad + l * line, labelWidth - 2 * pad, line), label[l],
+                    labelFont, muted, Qt::AlignLeft | Qt::AlignVCenter);
         for (int l = 0; l < value.size(); ++l)
-            addText(QRectF(labelWidth + pad, m_y + pad + l * line, valueWidth - 2 * pad, line), value[l], 0,
-                    Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+            addText(QRectF(labelWidth + pad, m_y + pad + l * line, valueWidth - 2 * pad, line),
+                    value[l], 0, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
         m_y += height;
     }
     m_y += pt(12);
 }
 
-void ReportRenderer::layOutTable(const ReportElement &element)
+void ReportRenderer::layOutTable(const ReportElement& element)
 {
-    const ReportTable *table = m_data.table(element.source);
+    const ReportTable* table = m_data.table(element.source);
     if (!table || table->fields.isEmpty() || element.columns.isEmpty())
         return;
     QVector<int> data;
     QVector<QPair<double, double>> edges;
     double total = 0;
-    for (const ReportColumn &column : element.columns)
+    for (const ReportColumn& column : element.columns)
         total += column.width;
     double x = 0;
-    for (const ReportColumn &column : element.columns) {
+    for (const ReportColumn& column : element.columns) {
         data.append(table->column(column.field));
         const double width = m_width * column.width / total;
         edges.append({x, width});
@@ -199,13 +202,13 @@ void ReportRenderer::layOutTable(const ReportElement &element)
     m_y += pt(12);
 }
 
-void ReportRenderer::layOutImage(const ReportElement &element)
+void ReportRenderer::layOutImage(const ReportElement& element)
 {
-    const QByteArray *picture = m_data.picture(element.var);
+    const QByteArray* picture = m_data.picture(element.var);
     if (!picture || !QSvgRenderer(*picture).isValid())
         return;
     if (!element.source.isEmpty()) {
-        const ReportTable *show = m_data.table(element.source);
+        const ReportTable* show = m_data.table(element.source);
         if (!show || show->rows.isEmpty())
             return;
     }
@@ -222,7 +225,7 @@ void ReportRenderer::layOutImage(const ReportElement &element)
     m_y += height + pt(12);
 }
 
-void ReportRenderer::heading(const QString &text)
+void ReportRenderer::heading(const QString& text)
 {
     if (text.isEmpty())
         return;
@@ -245,7 +248,7 @@ void ReportRenderer::ensureSpace(double height)
         newPage();
 }
 
-void ReportRenderer::addText(const QRectF &rect, const QString &text, int font, const QColor &color,
+void ReportRenderer::addText(const QRectF& rect, const QString& text, int font, const QColor& color,
                              int flags)
 {
     Item item;
@@ -278,12 +281,13 @@ double ReportRenderer::lineHeight(int font) const
     return QFontMetricsF(m_fonts[font], m_device).lineSpacing();
 }
 
-QStringList ReportRenderer::wrap(const QString &text, int font, double width) const
+QStringList ReportRenderer::wrap(const QString& text, int font, double width) const
 {
     QStringList lines;
     QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    for (const QString &paragraph : plain.split(QLatin1Char('\n'))) {
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : plain.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, m_fonts[font], m_device);
         // A word wider than the line (a batch code, a path) is broken rather
         // than cut off at the page's edge.
@@ -302,10 +306,10 @@ QStringList ReportRenderer::wrap(const QString &text, int font, double width) co
     return lines;
 }
 
-double ReportRenderer::bandHeight(const QList<ReportElement> &band) const
+double ReportRenderer::bandHeight(const QList<ReportElement>& band) const
 {
     double height = 0;
-    for (const ReportElement &element : band) {
+    for (const ReportElement& element : band) {
         if (element.kind == ReportElement::PageNumber || !m_data.text(element.var).isEmpty()) {
             QFont f = m_fonts.value(0);
             f.setPointSizeF(element.fontSize > 0 ? element.fontSize : m_layout.fontSize);
@@ -315,7 +319,7 @@ double ReportRenderer::bandHeight(const QList<ReportElement> &band) const
     return height;
 }
 
-void ReportRenderer::paintPage(QPainter &painter, int index)
+void ReportRenderer::paintPage(QPainter& painter, int index)
 {
     const double header = bandHeight(m_layout.pageHeader);
     const double footer = bandHeight(m_layout.pageFooter);
@@ -332,7 +336,7 @@ void ReportRenderer::paintPage(QPainter &painter, int index)
         paintBand(painter, m_layout.pageFooter, QRectF(0, top, m_width, footer), index + 1);
     }
 
-    for (const Item &item : m_pages[index]) {
+    for (const Item& item : m_pages[index]) {
         switch (item.type) {
         case Item::Text:
             painter.setFont(m_fonts[item.font]);
@@ -343,20 +347,19 @@ void ReportRenderer::paintPage(QPainter &painter, int index)
             painter.setPen(QPen(item.color, pt(1)));
             painter.drawLine(item.rect.topLeft(), item.rect.topRight());
             break;
-        case Item::Fill:
-            painter.fillRect(item.rect, item.color);
-            break;
-        case Item::Row:
-            paintRow(painter, item);
-            break;
+        case Item::Fill: painter.fillRect(item.rect, item.color); break;
+        case Item::Row: paintRow(painter, item); break;
         case Item::Picture: {
             QSvgRenderer svg(*item.picture);
             const QSizeF size = svg.viewBoxF().size();
-            const double scale = qMin(item.rect.width() / size.width(), item.rect.height() / size.height());
+            const double scale =
+                qMin(item.rect.width() / size.width(), item.rect.height() / size.height());
             // Centred in its frame, scaled as a whole: the plot stays vector graphics.
             const QSizeF shown = size * scale;
             painter.save();
-            svg.render(&painter, QRectF(QPointF(item.rect.center().x() - shown.width() / 2, item.rect.top()), shown));
+            svg.render(&painter,
+                       QRectF(QPointF(item.rect.center().x() - shown.width() / 2, item.rect.top()),
+                              shown));
             painter.restore();
             break;
         }
@@ -364,12 +367,13 @@ void ReportRenderer::paintPage(QPainter &painter, int index)
     }
 }
 
-void ReportRenderer::paintBand(QPainter &painter, const QList<ReportElement> &band, const QRectF &rect,
-                               int page)
+void ReportRenderer::paintBand(QPainter& painter, const QList<ReportElement>& band,
+                               const QRectF& rect, int page)
 {
-    for (const ReportElement &element : band) {
-        const QString text = element.kind == ReportElement::PageNumber ? pageText(page, m_pages.size())
-                                                                        : m_data.text(element.var);
+    for (const ReportElement& element : band) {
+        const QString text = element.kind == ReportElement::PageNumber
+                                 ? pageText(page, m_pages.size())
+                                 : m_data.text(element.var);
         if (text.isEmpty())
             continue;
         QFont f = m_fonts.value(0);
@@ -379,18 +383,19 @@ void ReportRenderer::paintBand(QPainter &painter, const QList<ReportElement> &ba
         painter.setPen(element.color);
         // One line: a long header or footer text is cut with an ellipsis.
         QString line = text;
-        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
         const QString shown =
             QFontMetricsF(f, m_device).elidedText(line, Qt::ElideRight, rect.width() * 0.75);
         painter.drawText(rect, int(element.align) | Qt::AlignVCenter, shown);
     }
 }
 
-void ReportRenderer::paintRow(QPainter &painter, const Item &item)
+void ReportRenderer::paintRow(QPainter& painter, const Item& item)
 {
-    const ReportElement &element = *item.element;
-    const QVector<int> &data = m_columnData[item.element];
-    const QVector<QPair<double, double>> &edges = m_columnEdges[item.element];
+    const ReportElement& element = *item.element;
+    const QVector<int>& data = m_columnData[item.element];
+    const QVector<QPair<double, double>>& edges = m_columnEdges[item.element];
     const bool header = item.row < 0;
     if (header)
         painter.fillRect(item.rect, headerFill);
@@ -400,7 +405,8 @@ void ReportRenderer::paintRow(QPainter &painter, const Item &item)
     painter.setPen(header ? accent : Qt::black);
     const double pad = pt(4);
     for (int c = 0; c < element.columns.size(); ++c) {
-        const QRectF cell(edges[c].first + pad, item.rect.top(), edges[c].second - 2 * pad, item.rect.height());
+        const QRectF cell(edges[c].first + pad, item.rect.top(), edges[c].second - 2 * pad,
+                          item.rect.height());
         const QString text = header ? m_data.text(element.columns[c].titleVar)
                                     : item.table->rows[item.row].value(data[c]);
         painter.drawText(cell, int(element.columns[c].align) | Qt::AlignVCenter, text);

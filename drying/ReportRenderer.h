@@ -22,12 +22,12 @@ struct ReportTable;
 class ReportRenderer
 {
 public:
-    ReportRenderer(const ReportTemplate &layout, const ReportDataManager &data);
+    ReportRenderer(const ReportTemplate& layout, const ReportDataManager& data);
 
     // Page size and margins of the template.
-    void preparePage(QPagedPaintDevice *device) const;
+    void preparePage(QPagedPaintDevice* device) const;
     // False when the device cannot be painted on.
-    bool render(QPagedPaintDevice *device);
+    bool render(QPagedPaintDevice* device);
     int pageCount() const { return m_pages.size(); }
 
 private:
@@ -40,37 +40,38 @@ private:
         int font = 0;
         QColor color;
         int flags = 0;
-        const ReportElement *element = nullptr;
-        const ReportTable *table = nullptr;
+        const ReportElement* element = nullptr;
+        const ReportTable* table = nullptr;
         int row = -1; // -1: the header row
-        const QByteArray *picture = nullptr; // SVG
+        const QByteArray* picture = nullptr; // SVG
     };
     using Page = QVector<Item>;
 
-    void layOut(QPagedPaintDevice *device);
-    void layOutText(const ReportElement &element);
-    void layOutFields(const ReportElement &element);
-    void layOutTable(const ReportElement &element);
-    void layOutImage(const ReportElement &element);
-    void heading(const QString &text);
+    void layOut(QPagedPaintDevice* device);
+    void layOutText(const ReportElement& element);
+    void layOutFields(const ReportElement& element);
+    void layOutTable(const ReportElement& element);
+    void layOutImage(const ReportElement& element);
+    void heading(const QString& text);
 
     void newPage();
     void ensureSpace(double height);
-    void add(const Item &item) { m_pages.last().append(item); }
-    void addText(const QRectF &rect, const QString &text, int font, const QColor &color, int flags);
+    void add(const Item& item) { m_pages.last().append(item); }
+    void addText(const QRectF& rect, const QString& text, int font, const QColor& color, int flags);
     int font(double size, bool bold);
     double lineHeight(int font) const;
-    QStringList wrap(const QString &text, int font, double width) const;
+    QStringList wrap(const QString& text, int font, double width) const;
     double pt(double points) const { return points * m_dpi / 72.0; }
-    double bandHeight(const QList<ReportElement> &band) const;
+    double bandHeight(const QList<ReportElement>& band) const;
 
-    void paintPage(QPainter &painter, int index);
-    void paintBand(QPainter &painter, const QList<ReportElement> &band, const QRectF &rect, int page);
-    void paintRow(QPainter &painter, const Item &item);
+    void paintPage(QPainter& painter, int index);
+    void paintBand(QPainter& painter, const QList<ReportElement>& band, const QRectF& rect,
+                   int page);
+    void paintRow(QPainter& painter, const Item& item);
 
-    const ReportTemplate &m_layout;
-    const ReportDataManager &m_data;
-    QPagedPaintDevice *m_device = nullptr;
+    const ReportTemplate& m_layout;
+    const ReportDataManager& m_data;
+    QPagedPaintDevice* m_device = nullptr;
     double m_dpi = 72;
     double m_width = 0;
     double m_top = 0;
@@ -80,8 +81,8 @@ private:
     QVector<Page> m_pages;
     // Per table element: the data column of each template column, and the
     // columns' left edges and widths.
-    QHash<const ReportElement *, QVector<int>> m_columnData;
-    QHash<const ReportElement *, QVector<QPair<double, double>>> m_columnEdges;
+    QHash<const ReportElement*, QVector<int>> m_columnData;
+    QHash<const ReportElement*, QVector<QPair<double, double>>> m_columnEdges;
 };
 
 } // namespace PDF

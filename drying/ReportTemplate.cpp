@@ -8,7 +8,7 @@ namespace PDF {
 
 namespace {
 
-Qt::Alignment alignment(const QStringRef &text)
+Qt::Alignment alignment(const QStringRef& text)
 {
     if (text == QLatin1String("right"))
         return Qt::AlignRight;
@@ -17,16 +17,16 @@ Qt::Alignment alignment(const QStringRef &text)
     return Qt::AlignLeft;
 }
 
-bool kindOf(const QStringRef &name, ReportElement::Kind *kind)
+bool kindOf(const QStringRef& name, ReportElement::Kind* kind)
 {
     static const struct
     {
-        const char *name;
+        const char* name;
         ReportElement::Kind kind;
     } kinds[] = {{"text", ReportElement::Text},     {"title", ReportElement::Title},
                  {"fields", ReportElement::Fields}, {"table", ReportElement::Table},
                  {"image", ReportElement::Image},   {"pageNumber", ReportElement::PageNumber}};
-    for (const auto &k : kinds) {
+    for (const auto& k : kinds) {
         if (name == QLatin1String(k.name)) {
             *kind = k.kind;
             return true;
@@ -36,7 +36,7 @@ bool kindOf(const QStringRef &name, ReportElement::Kind *kind)
 }
 
 // Reads one element with its children; the reader stands on its start tag.
-bool readElement(QXmlStreamReader &xml, ReportElement::Kind kind, ReportElement *element)
+bool readElement(QXmlStreamReader& xml, ReportElement::Kind kind, ReportElement* element)
 {
     const QXmlStreamAttributes a = xml.attributes();
     element->kind = kind;
@@ -70,7 +70,7 @@ bool readElement(QXmlStreamReader &xml, ReportElement::Kind kind, ReportElement 
     return !xml.hasError();
 }
 
-bool readSection(QXmlStreamReader &xml, QList<ReportElement> *section)
+bool readSection(QXmlStreamReader& xml, QList<ReportElement>* section)
 {
     while (xml.readNextStartElement()) {
         ReportElement::Kind kind;
@@ -88,7 +88,7 @@ bool readSection(QXmlStreamReader &xml, QList<ReportElement> *section)
 
 } // namespace
 
-bool ReportTemplate::load(const QString &path)
+bool ReportTemplate::load(const QString& path)
 {
     m_error.clear();
     pageHeader.clear();
@@ -107,19 +107,20 @@ bool ReportTemplate::load(const QString &path)
     const QXmlStreamAttributes a = xml.attributes();
     if (a.value("page") == QLatin1String("A4"))
         pageSize = QPageSize(QPageSize::A4);
-    const QVector<QStringRef> margins = a.value("margins").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QVector<QStringRef> margins =
+        a.value("margins").split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (margins.size() == 4)
         marginsMm = QMarginsF(margins[3].toDouble(), margins[0].toDouble(), margins[1].toDouble(),
                               margins[2].toDouble()); // top right bottom left, as in CSS
     fontFamilies = a.value("font").toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (QString &family : fontFamilies)
+    for (QString& family : fontFamilies)
         family = family.trimmed();
     if (a.hasAttribute("size"))
         fontSize = qMax(1.0, a.value("size").toDouble());
 
     while (xml.readNextStartElement()) {
-        QList<ReportElement> *section = xml.name() == QLatin1String("pageHeader") ? &pageHeader
-                                        : xml.name() == QLatin1String("body")     ? &body
+        QList<ReportElement>* section = xml.name() == QLatin1String("pageHeader")   ? &pageHeader
+                                        : xml.name() == QLatin1String("body")       ? &body
                                         : xml.name() == QLatin1String("pageFooter") ? &pageFooter
                                                                                     : nullptr;
         if (!section) {
@@ -130,7 +131,8 @@ bool ReportTemplate::load(const QString &path)
             break;
     }
     if (xml.hasError()) {
-        m_error = QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+        m_error =
+            QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
         return false;
     }
     return true;

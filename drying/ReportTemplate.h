@@ -25,18 +25,18 @@ struct ReportColumn
 struct ReportElement
 {
     enum Kind {
-        Text,       // one text, wrapped; skipped when its variable is not set
-        Title,      // the same, as the report's heading
-        Fields,     // label/value rows, "VARIABLE_NAME_" + name holds a label
-        Table,      // a data source's rows, header row repeated on every page
-        Image,      // a picture variable, shown when its "show" source has rows
-        PageNumber  // "Page n of m"
+        Text, // one text, wrapped; skipped when its variable is not set
+        Title, // the same, as the report's heading
+        Fields, // label/value rows, "VARIABLE_NAME_" + name holds a label
+        Table, // a data source's rows, header row repeated on every page
+        Image, // a picture variable, shown when its "show" source has rows
+        PageNumber // "Page n of m"
     };
 
     Kind kind = Text;
-    QString var;        // variable of the text, value or picture
-    QString titleVar;   // variable of a heading above the element
-    QString source;     // data source of a table, visibility source of an image
+    QString var; // variable of the text, value or picture
+    QString titleVar; // variable of a heading above the element
+    QString source; // data source of a table, visibility source of an image
     QStringList fields; // names of a fields block
     QList<ReportColumn> columns;
     double fontSize = 0; // 0: the report's size
@@ -52,7 +52,7 @@ class ReportTemplate
 {
 public:
     // False, with errorString(), when the file is missing or malformed.
-    bool load(const QString &path);
+    bool load(const QString& path);
     QString errorString() const { return m_error; }
 
     QPageSize pageSize = QPageSize(QPageSize::A4);

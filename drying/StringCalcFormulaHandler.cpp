@@ -5,10 +5,7 @@
 namespace KD {
 namespace DataHandlers {
 
-StringCalcFormulaHandler::StringCalcFormulaHandler(int* field)
-    : m_field(field)
-{
-}
+StringCalcFormulaHandler::StringCalcFormulaHandler(int* field) : m_field(field) { }
 
 void StringCalcFormulaHandler::set(const QString& value)
 {

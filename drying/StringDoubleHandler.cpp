@@ -3,10 +3,7 @@
 namespace Common {
 namespace DataHandlers {
 
-StringDoubleHandler::StringDoubleHandler(double* field)
-    : m_field(field)
-{
-}
+StringDoubleHandler::StringDoubleHandler(double* field) : m_field(field) { }
 
 void StringDoubleHandler::set(const QString& value)
 {

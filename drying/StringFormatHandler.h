@@ -16,11 +16,7 @@ template <typename T>
 class StringFormatHandler : public IDataHandler<QString>
 {
 public:
-    StringFormatHandler(T* field, const QString& format)
-        : m_field(field)
-        , m_format(format)
-    {
-    }
+    StringFormatHandler(T* field, const QString& format) : m_field(field), m_format(format) { }
 
     void set(const QString& value) override
     {

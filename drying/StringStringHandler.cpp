@@ -3,10 +3,7 @@
 namespace Common {
 namespace DataHandlers {
 
-StringStringHandler::StringStringHandler(QString* field)
-    : m_field(field)
-{
-}
+StringStringHandler::StringStringHandler(QString* field) : m_field(field) { }
 
 void StringStringHandler::set(const QString& value)
 {

@@ -3,10 +3,7 @@
 namespace Common {
 namespace DataHandlers {
 
-StringUIntHandler::StringUIntHandler(unsigned int* field)
-    : m_field(field)
-{
-}
+StringUIntHandler::StringUIntHandler(unsigned int* field) : m_field(field) { }
 
 void StringUIntHandler::set(const QString& value)
 {

@@ -7,13 +7,12 @@
 namespace KD {
 namespace Drying {
 
-TdCsvContextSetter::TdCsvContextSetter(ICalcFormulaSetter *formula, IUserDataSetter *userData,
-                                       IStartTimeSetter *start)
+TdCsvContextSetter::TdCsvContextSetter(ICalcFormulaSetter* formula, IUserDataSetter* userData,
+                                       IStartTimeSetter* start)
     : m_formula(formula), m_userData(userData), m_start(start)
-{
-}
+{ }
 
-void TdCsvContextSetter::set(const RunContext::Context &context)
+void TdCsvContextSetter::set(const RunContext::Context& context)
 {
     m_userData->setUserData(context);
     m_formula->setCalcFormula(context.formula);
@@ -21,10 +20,7 @@ void TdCsvContextSetter::set(const RunContext::Context &context)
     m_start->setStartTime(context.start);
 }
 
-void TdCsvContextSetter::forgetStartTime()
-{
-    m_start->setStartTime(QDateTime());
-}
+void TdCsvContextSetter::forgetStartTime() { m_start->setStartTime(QDateTime()); }
 
 } // namespace Drying
 } // namespace KD

@@ -17,16 +17,17 @@ class IUserDataSetter;
 class TdCsvContextSetter : public Common::IRunContextSetter<RunContext::Context>
 {
 public:
-    TdCsvContextSetter(ICalcFormulaSetter *formula, IUserDataSetter *userData, IStartTimeSetter *start);
-    void set(const RunContext::Context &context) override;
+    TdCsvContextSetter(ICalcFormulaSetter* formula, IUserDataSetter* userData,
+                       IStartTimeSetter* start);
+    void set(const RunContext::Context& context) override;
     // A run being replaced by a file keeps no start of the run before it,
     // also when the file turns out unreadable.
     void forgetStartTime();
 
 private:
-    ICalcFormulaSetter *m_formula;
-    IUserDataSetter *m_userData;
-    IStartTimeSetter *m_start;
+    ICalcFormulaSetter* m_formula;
+    IUserDataSetter* m_userData;
+    IStartTimeSetter* m_start;
 };
 
 } // namespace Drying

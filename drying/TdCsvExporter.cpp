@@ -9,12 +9,11 @@
 namespace KD {
 namespace Drying {
 
-TdCsvExporter::TdCsvExporter(Common::CSV::ISaverErrorHandler *errors, Common::CSV::ISaverCreator *creator,
-                             const ITdDataInterface *run,
-                             const Common::IRunContextGetter<RunContext::Context> *context)
+TdCsvExporter::TdCsvExporter(Common::CSV::ISaverErrorHandler* errors,
+                             Common::CSV::ISaverCreator* creator, const ITdDataInterface* run,
+                             const Common::IRunContextGetter<RunContext::Context>* context)
     : m_errors(errors), m_creator(creator), m_run(run), m_context(context)
-{
-}
+{ }
 
 bool TdCsvExporter::save()
 {
@@ -26,8 +25,8 @@ bool TdCsvExporter::save()
     // Column titles of the file format: never translated.
     const QStringList header{QStringLiteral("Time [HH:mm:ss]"), QStringLiteral("Mass [g]"),
                              QStringLiteral("Value [%]")};
-    return Common::CSV::csvSaveDriver(m_creator, m_errors, &rows, &metaData, QStringLiteral("DryingResult"),
-                                      header)
+    return Common::CSV::csvSaveDriver(m_creator, m_errors, &rows, &metaData,
+                                      QStringLiteral("DryingResult"), header)
         .run();
 }
 

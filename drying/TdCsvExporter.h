@@ -21,15 +21,16 @@ namespace Drying {
 class TdCsvExporter : public Common::ICsvSavable
 {
 public:
-    TdCsvExporter(Common::CSV::ISaverErrorHandler *errors, Common::CSV::ISaverCreator *creator,
-                  const ITdDataInterface *run, const Common::IRunContextGetter<RunContext::Context> *context);
+    TdCsvExporter(Common::CSV::ISaverErrorHandler* errors, Common::CSV::ISaverCreator* creator,
+                  const ITdDataInterface* run,
+                  const Common::IRunContextGetter<RunContext::Context>* context);
     bool save() override;
 
 private:
-    Common::CSV::ISaverErrorHandler *m_errors;
-    Common::CSV::ISaverCreator *m_creator;
-    const ITdDataInterface *m_run;
-    const Common::IRunContextGetter<RunContext::Context> *m_context;
+    Common::CSV::ISaverErrorHandler* m_errors;
+    Common::CSV::ISaverCreator* m_creator;
+    const ITdDataInterface* m_run;
+    const Common::IRunContextGetter<RunContext::Context>* m_context;
 };
 
 } // namespace Drying

@@ -9,19 +9,20 @@
 namespace KD {
 namespace Drying {
 
-TdCsvImporter::TdCsvImporter(Common::CSV::ILoaderCreator *creator, Common::CSV::ILoaderErrorHandler *errors,
-                             ITdFileDataReceiver *receiver, TdCsvContextSetter *context)
+TdCsvImporter::TdCsvImporter(Common::CSV::ILoaderCreator* creator,
+                             Common::CSV::ILoaderErrorHandler* errors,
+                             ITdFileDataReceiver* receiver, TdCsvContextSetter* context)
     : m_creator(creator), m_errors(errors), m_receiver(receiver), m_context(context)
-{
-}
+{ }
 
 bool TdCsvImporter::load()
 {
     CSV::MetaData::MetaDataHandler metaData(m_context);
     CSV::LineHandler rows(m_receiver);
     m_context->forgetStartTime();
-    const bool loaded =
-        Common::CSV::csvLoadDriver(m_creator, &rows, m_errors, &metaData, QStringLiteral("DryingResult")).run();
+    const bool loaded = Common::CSV::csvLoadDriver(m_creator, &rows, m_errors, &metaData,
+                                                   QStringLiteral("DryingResult"))
+                            .run();
     m_receiver->finish();
     return loaded;
 }

@@ -20,15 +20,15 @@ class TdCsvContextSetter;
 class TdCsvImporter : public Common::ICsvLoadable
 {
 public:
-    TdCsvImporter(Common::CSV::ILoaderCreator *creator, Common::CSV::ILoaderErrorHandler *errors,
-                  ITdFileDataReceiver *receiver, TdCsvContextSetter *context);
+    TdCsvImporter(Common::CSV::ILoaderCreator* creator, Common::CSV::ILoaderErrorHandler* errors,
+                  ITdFileDataReceiver* receiver, TdCsvContextSetter* context);
     bool load() override;
 
 private:
-    Common::CSV::ILoaderCreator *m_creator;
-    Common::CSV::ILoaderErrorHandler *m_errors;
-    ITdFileDataReceiver *m_receiver;
-    TdCsvContextSetter *m_context;
+    Common::CSV::ILoaderCreator* m_creator;
+    Common::CSV::ILoaderErrorHandler* m_errors;
+    ITdFileDataReceiver* m_receiver;
+    TdCsvContextSetter* m_context;
 };
 
 } // namespace Drying

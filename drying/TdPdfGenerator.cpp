@@ -8,13 +8,12 @@
 namespace KD {
 namespace Drying {
 
-TdPdfGenerator::TdPdfGenerator(const Common::IRunContextGetter<RunContext::Context> *context,
-                               const Common::IPdfSettingsGetter<RunContext::ContextValue> *checked,
-                               Common::IModelGetterFull<QAbstractItemModel> *run, Common::IPlotPictureGetter *plot,
-                               const MessageBoxContext &boxes)
+TdPdfGenerator::TdPdfGenerator(const Common::IRunContextGetter<RunContext::Context>* context,
+                               const Common::IPdfSettingsGetter<RunContext::ContextValue>* checked,
+                               Common::IModelGetterFull<QAbstractItemModel>* run,
+                               Common::IPlotPictureGetter* plot, const MessageBoxContext& boxes)
     : m_context(context), m_checked(checked), m_run(run), m_plot(plot), m_boxes(boxes)
-{
-}
+{ }
 
 bool TdPdfGenerator::generatePdf()
 {

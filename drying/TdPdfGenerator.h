@@ -22,21 +22,22 @@ namespace Drying {
 class TdPdfGenerator : public Common::IPdfGenerator
 {
 public:
-    TdPdfGenerator(const Common::IRunContextGetter<RunContext::Context> *context,
-                   const Common::IPdfSettingsGetter<RunContext::ContextValue> *checked,
-                   Common::IModelGetterFull<QAbstractItemModel> *run, Common::IPlotPictureGetter *plot,
-                   const MessageBoxContext &boxes = MessageBoxContext());
+    TdPdfGenerator(const Common::IRunContextGetter<RunContext::Context>* context,
+                   const Common::IPdfSettingsGetter<RunContext::ContextValue>* checked,
+                   Common::IModelGetterFull<QAbstractItemModel>* run,
+                   Common::IPlotPictureGetter* plot,
+                   const MessageBoxContext& boxes = MessageBoxContext());
 
     // False, after a warning, when the report template does not load.
     bool generatePdf() override;
     // The compiled-in drying report unless changed (tests).
-    void setTemplatePath(const QString &path) { m_schema = path; }
+    void setTemplatePath(const QString& path) { m_schema = path; }
 
 private:
-    const Common::IRunContextGetter<RunContext::Context> *m_context;
-    const Common::IPdfSettingsGetter<RunContext::ContextValue> *m_checked;
-    Common::IModelGetterFull<QAbstractItemModel> *m_run;
-    Common::IPlotPictureGetter *m_plot;
+    const Common::IRunContextGetter<RunContext::Context>* m_context;
+    const Common::IPdfSettingsGetter<RunContext::ContextValue>* m_checked;
+    Common::IModelGetterFull<QAbstractItemModel>* m_run;
+    Common::IPlotPictureGetter* m_plot;
     MessageBoxContext m_boxes;
     QString m_schema;
 };

@@ -9,15 +9,14 @@ namespace KD {
 namespace Drying {
 
 TdRunContext::TdRunContext(const IDryingInfoGetter* dryingInfo)
-    : m_dryingInfo(dryingInfo)
-    , m_setupRunner(&Common::UI::ContextSetup::runSetup)
-{
-}
+    : m_dryingInfo(dryingInfo), m_setupRunner(&Common::UI::ContextSetup::runSetup)
+{ }
 
 void TdRunContext::load()
 {
     const RunContext::DefaultValProvider defaults;
-    Common::RunContext::ContextPersistence::load(m_checkedHandler, m_contextHandler, m_info, &defaults);
+    Common::RunContext::ContextPersistence::load(m_checkedHandler, m_contextHandler, m_info,
+                                                 &defaults);
 }
 
 void TdRunContext::setup()
@@ -28,20 +27,11 @@ void TdRunContext::setup()
         Common::RunContext::ContextPersistence::save(m_checkedHandler, m_contextHandler, m_info);
 }
 
-UserData TdRunContext::userData() const
-{
-    return m_context;
-}
+UserData TdRunContext::userData() const { return m_context; }
 
-void TdRunContext::setUserData(const UserData& data)
-{
-    static_cast<UserData&>(m_context) = data;
-}
+void TdRunContext::setUserData(const UserData& data) { static_cast<UserData&>(m_context) = data; }
 
-QSet<int> TdRunContext::checkedValues() const
-{
-    return m_checked;
-}
+QSet<int> TdRunContext::checkedValues() const { return m_checked; }
 
 } // namespace Drying
 } // namespace KD

@@ -21,8 +21,8 @@ namespace Common {
 namespace RunContext {
 class ICheckedValuesHandler;
 class IPdfTranslatorInfo;
-}
-}
+} // namespace RunContext
+} // namespace Common
 
 namespace KD {
 namespace Drying {
@@ -39,8 +39,9 @@ class TdRunContext : public Common::IRunContextLoad,
 {
 public:
     // Shows the set-up dialog over the handlers; true when the user confirmed.
-    using SetupRunner = std::function<bool(Common::RunContext::ICheckedValuesHandler*, Common::IRunContextHandler*,
-                                           const Common::RunContext::IPdfTranslatorInfo*)>;
+    using SetupRunner =
+        std::function<bool(Common::RunContext::ICheckedValuesHandler*, Common::IRunContextHandler*,
+                           const Common::RunContext::IPdfTranslatorInfo*)>;
 
     explicit TdRunContext(const IDryingInfoGetter* dryingInfo);
 

@@ -6,11 +6,10 @@
 namespace KD {
 namespace Drying {
 
-TdRunContextGetter::TdRunContextGetter(const IUserDataGetter* userData, const IDryingInfoGetter* dryingInfo)
-    : m_userData(userData)
-    , m_dryingInfo(dryingInfo)
-{
-}
+TdRunContextGetter::TdRunContextGetter(const IUserDataGetter* userData,
+                                       const IDryingInfoGetter* dryingInfo)
+    : m_userData(userData), m_dryingInfo(dryingInfo)
+{ }
 
 RunContext::Context TdRunContextGetter::get() const
 {

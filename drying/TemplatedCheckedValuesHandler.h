@@ -11,10 +11,7 @@ template <typename Enum, typename Converter>
 class TemplatedCheckedValuesHandler : public ICheckedValuesHandler
 {
 public:
-    explicit TemplatedCheckedValuesHandler(QSet<int>* checked)
-        : m_checked(checked)
-    {
-    }
+    explicit TemplatedCheckedValuesHandler(QSet<int>* checked) : m_checked(checked) { }
 
     QSet<int> checkedAll() const override { return *m_checked; }
 

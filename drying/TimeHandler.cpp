@@ -8,9 +8,9 @@
 namespace Common {
 namespace CSV {
 
-TimeHandler::TimeHandler(const QString &format) : m_format(format) {}
+TimeHandler::TimeHandler(const QString& format) : m_format(format) { }
 
-bool TimeHandler::handle(const QString &text)
+bool TimeHandler::handle(const QString& text)
 {
     int ms = 0;
     if (!parse(text, &ms)) {
@@ -31,7 +31,7 @@ bool TimeHandler::isRunTime() const
     return m_format == QLatin1String("HH:mm:ss") || m_format == QLatin1String("hh:mm:ss");
 }
 
-bool TimeHandler::parse(const QString &text, int *ms) const
+bool TimeHandler::parse(const QString& text, int* ms) const
 {
     if (isRunTime())
         return parseRunTime(text, ms);

@@ -14,17 +14,17 @@ class TimeHandler : public QObject
     Q_OBJECT
 
 public:
-    explicit TimeHandler(const QString &format = QStringLiteral("HH:mm:ss"));
+    explicit TimeHandler(const QString& format = QStringLiteral("HH:mm:ss"));
 
-    void setFormat(const QString &format) { m_format = format; }
-    bool handle(const QString &text);
+    void setFormat(const QString& format) { m_format = format; }
+    bool handle(const QString& text);
     QString errorText() const { return m_errorText; }
     // The last accepted time in ms (0 when none).
     int timeMs() const { return m_last < 0 ? 0 : m_last; }
 
 private:
     bool isRunTime() const;
-    bool parse(const QString &text, int *ms) const;
+    bool parse(const QString& text, int* ms) const;
     QString format(int ms) const;
 
     QString m_format;

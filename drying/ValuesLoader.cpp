@@ -8,10 +8,8 @@ namespace Common {
 namespace RunContext {
 
 ValuesLoader::ValuesLoader(const IRunContextInfo& info)
-    : AbstractQSettingsOperation(info.valuesGroup())
-    , m_info(info)
-{
-}
+    : AbstractQSettingsOperation(info.valuesGroup()), m_info(info)
+{ }
 
 QMap<int, QString> ValuesLoader::load()
 {

@@ -8,11 +8,8 @@ namespace Common {
 namespace RunContext {
 
 ValuesSaver::ValuesSaver(const IRunContextInfo& info, const QMap<int, QString>& values)
-    : AbstractQSettingsOperation(info.valuesGroup())
-    , m_info(info)
-    , m_values(values)
-{
-}
+    : AbstractQSettingsOperation(info.valuesGroup()), m_info(info), m_values(values)
+{ }
 
 void ValuesSaver::operate(QSettings& settings)
 {

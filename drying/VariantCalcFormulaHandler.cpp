@@ -6,10 +6,8 @@ namespace KD {
 namespace DataHandlers {
 
 VariantCalcFormulaHandler::VariantCalcFormulaHandler(int* field)
-    : AbstractVariantDataHandler(QMetaType::QString)
-    , m_field(field)
-{
-}
+    : AbstractVariantDataHandler(QMetaType::QString), m_field(field)
+{ }
 
 void VariantCalcFormulaHandler::setValue(QVariant value)
 {

@@ -16,10 +16,8 @@ class VariantTemplatedHandler : public AbstractVariantDataHandler
 {
 public:
     explicit VariantTemplatedHandler(T* field)
-        : AbstractVariantDataHandler(int(TypeId))
-        , m_field(field)
-    {
-    }
+        : AbstractVariantDataHandler(int(TypeId)), m_field(field)
+    { }
 
 protected:
     void setValue(QVariant value) override

@@ -8,16 +8,12 @@
 namespace Common {
 namespace CSV {
 
-csvLoadDriver::csvLoadDriver(ILoaderCreator *creator, ICSVLineHandler *lineHandler,
-                             ILoaderErrorHandler *errorHandler, ICsvMetaDataHandler *metaDataHandler,
-                             const QString &context)
-    : m_creator(creator),
-      m_lineHandler(lineHandler),
-      m_errorHandler(errorHandler),
-      m_metaDataHandler(metaDataHandler),
-      m_context(context)
-{
-}
+csvLoadDriver::csvLoadDriver(ILoaderCreator* creator, ICSVLineHandler* lineHandler,
+                             ILoaderErrorHandler* errorHandler,
+                             ICsvMetaDataHandler* metaDataHandler, const QString& context)
+    : m_creator(creator), m_lineHandler(lineHandler), m_errorHandler(errorHandler),
+      m_metaDataHandler(metaDataHandler), m_context(context)
+{ }
 
 bool csvLoadDriver::run()
 {

@@ -15,16 +15,16 @@ class ILoaderErrorHandler;
 class csvLoadDriver
 {
 public:
-    csvLoadDriver(ILoaderCreator *creator, ICSVLineHandler *lineHandler,
-                  ILoaderErrorHandler *errorHandler, ICsvMetaDataHandler *metaDataHandler,
-                  const QString &context);
+    csvLoadDriver(ILoaderCreator* creator, ICSVLineHandler* lineHandler,
+                  ILoaderErrorHandler* errorHandler, ICsvMetaDataHandler* metaDataHandler,
+                  const QString& context);
     bool run();
 
 private:
-    ILoaderCreator *m_creator;
-    ICSVLineHandler *m_lineHandler;
-    ILoaderErrorHandler *m_errorHandler;
-    ICsvMetaDataHandler *m_metaDataHandler;
+    ILoaderCreator* m_creator;
+    ICSVLineHandler* m_lineHandler;
+    ILoaderErrorHandler* m_errorHandler;
+    ICsvMetaDataHandler* m_metaDataHandler;
     QString m_context;
 };
 

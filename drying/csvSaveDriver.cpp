@@ -8,17 +8,12 @@
 namespace Common {
 namespace CSV {
 
-csvSaveDriver::csvSaveDriver(ISaverCreator *creator, ISaverErrorHandler *errorHandler,
-                             ILineIterator *iterator, IMetaDataCreator *metaData,
-                             const QString &context, const QStringList &header)
-    : m_creator(creator),
-      m_errorHandler(errorHandler),
-      m_iterator(iterator),
-      m_metaData(metaData),
-      m_context(context),
-      m_header(header)
-{
-}
+csvSaveDriver::csvSaveDriver(ISaverCreator* creator, ISaverErrorHandler* errorHandler,
+                             ILineIterator* iterator, IMetaDataCreator* metaData,
+                             const QString& context, const QStringList& header)
+    : m_creator(creator), m_errorHandler(errorHandler), m_iterator(iterator), m_metaData(metaData),
+      m_context(context), m_header(header)
+{ }
 
 bool csvSaveDriver::run()
 {

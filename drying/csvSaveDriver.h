@@ -18,15 +18,15 @@ class ISaverErrorHandler;
 class csvSaveDriver
 {
 public:
-    csvSaveDriver(ISaverCreator *creator, ISaverErrorHandler *errorHandler, ILineIterator *iterator,
-                  IMetaDataCreator *metaData, const QString &context, const QStringList &header);
+    csvSaveDriver(ISaverCreator* creator, ISaverErrorHandler* errorHandler, ILineIterator* iterator,
+                  IMetaDataCreator* metaData, const QString& context, const QStringList& header);
     bool run();
 
 private:
-    ISaverCreator *m_creator;
-    ISaverErrorHandler *m_errorHandler;
-    ILineIterator *m_iterator;
-    IMetaDataCreator *m_metaData;
+    ISaverCreator* m_creator;
+    ISaverErrorHandler* m_errorHandler;
+    ILineIterator* m_iterator;
+    IMetaDataCreator* m_metaData;
     QString m_context;
     QStringList m_header;
 };

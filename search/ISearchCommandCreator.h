@@ -11,10 +11,10 @@ class ISearchCommandCreator
 {
 public:
     virtual ~ISearchCommandCreator() = default;
-    virtual Command *createInfoCommand(int variant) = 0;
-    virtual Command *createEchoCommand(int variant) = 0;
+    virtual Command* createInfoCommand(int variant) = 0;
+    virtual Command* createEchoCommand(int variant) = 0;
     // Sent between the two echoes.
-    virtual Command *createExtraCommand(int variant) { return nullptr; }
+    virtual Command* createExtraCommand(int variant) { return nullptr; }
 };
 
 } // namespace Communication

@@ -32,7 +32,7 @@ public:
     // Whether a device found with this variant ends the port's search.
     virtual bool stopOnFound(int variant) { return true; }
     virtual bool variantMajorOrder() { return false; }
-    virtual ISearchCommandCreator *commandCreator() = 0;
+    virtual ISearchCommandCreator* commandCreator() = 0;
 };
 
 } // namespace Communication

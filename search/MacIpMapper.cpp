@@ -5,7 +5,7 @@
 namespace Common {
 namespace Communication {
 
-quint64 MacIpMapper::lookup(quint32 ipv4, bool *found)
+quint64 MacIpMapper::lookup(quint32 ipv4, bool* found)
 {
     QMutexLocker lock(&m_mutex);
     const auto it = m_macs.constFind(ipv4);

@@ -13,7 +13,7 @@ namespace Communication {
 class MacIpMapper : public IMacIpMapper
 {
 public:
-    quint64 lookup(quint32 ipv4, bool *found) override;
+    quint64 lookup(quint32 ipv4, bool* found) override;
     void insert(quint32 ipv4, quint64 mac);
     void clear();
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 namespace {
-const char *const group = "SearchBaudrates";
-const char *const key = "values";
+const char* const group = "SearchBaudrates";
+const char* const key = "values";
 } // namespace
 
 QVector<int> SearchParameters::selectableBaudRates() const
@@ -27,7 +27,7 @@ void SearchParameters::loadSearchBaudrates()
     settings.endGroup();
 
     m_saved.clear();
-    for (const QString &part : parts) {
+    for (const QString& part : parts) {
         bool ok = false;
         const int rate = part.toInt(&ok, 10);
         if (ok)
@@ -38,7 +38,7 @@ void SearchParameters::loadSearchBaudrates()
     std::sort(m_saved.begin(), m_saved.end());
 }
 
-void SearchParameters::saveSearchBaudrates(const QVector<int> &rates)
+void SearchParameters::saveSearchBaudrates(const QVector<int>& rates)
 {
     QString text;
     for (int rate : rates)

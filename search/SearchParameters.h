@@ -8,16 +8,16 @@ class SearchParameters
 public:
     // The selectable override when set, else every rate.
     QVector<int> selectableBaudRates() const;
-    void setSelectableBaudRates(const QVector<int> &rates) { m_selectable = rates; }
+    void setSelectableBaudRates(const QVector<int>& rates) { m_selectable = rates; }
     // The search override when set, else the default search rates.
     QVector<int> searchBaudRates() const;
-    void setSearchBaudRates(const QVector<int> &rates) { m_search = rates; }
+    void setSearchBaudRates(const QVector<int>& rates) { m_search = rates; }
     QVector<int> savedSearchBaudRates() const { return m_saved; }
 
     // Reads the saved rates; unreadable parts are skipped and nothing
     // readable falls back to the selectable rates.
     void loadSearchBaudrates();
-    void saveSearchBaudrates(const QVector<int> &rates);
+    void saveSearchBaudrates(const QVector<int>& rates);
 
 private:
     QVector<int> m_all{4800, 9600, 19200, 38400, 57600, 115200};

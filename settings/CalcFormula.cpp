@@ -4,7 +4,7 @@ namespace CalcFormula {
 
 namespace {
 
-const char *const names[] = {"(m0-mn)/m0", "(m0-mn)/mn", "(mn/m0)"};
+const char* const names[] = {"(m0-mn)/m0", "(m0-mn)/mn", "(mn/m0)"};
 
 // Both directions of the device numbering are the same swap of 1 and 2.
 int swapOneAndTwo(int value)
@@ -34,7 +34,7 @@ QString nameOrUnknown(int formula)
     return text.isEmpty() ? QStringLiteral("Unknown") : text;
 }
 
-Type fromName(const QString &text)
+Type fromName(const QString& text)
 {
     for (int f = 0; f < 3; ++f) {
         if (text == QLatin1String(names[f]))
@@ -43,15 +43,9 @@ Type fromName(const QString &text)
     return Unknown;
 }
 
-int toIndex(int formula)
-{
-    return swapOneAndTwo(formula);
-}
+int toIndex(int formula) { return swapOneAndTwo(formula); }
 
-Type fromIndex(int index)
-{
-    return static_cast<Type>(swapOneAndTwo(index));
-}
+Type fromIndex(int index) { return static_cast<Type>(swapOneAndTwo(index)); }
 
 QString htmlLabel(int key)
 {
@@ -63,14 +57,8 @@ QString htmlLabel(int key)
     }
 }
 
-Type defaultValue()
-{
-    return M0MinusMnOverM0;
-}
+Type defaultValue() { return M0MinusMnOverM0; }
 
-bool isMnOverM0(int formula)
-{
-    return formula == MnOverM0;
-}
+bool isMnOverM0(int formula) { return formula == MnOverM0; }
 
 } // namespace CalcFormula

@@ -4,11 +4,10 @@
 
 namespace KD {
 
-CouldNotLoadFromDbMessageBox::CouldNotLoadFromDbMessageBox(MessageBoxContext *context, QObject *parent)
-    : QObject(parent)
-    , m_context(context)
-{
-}
+CouldNotLoadFromDbMessageBox::CouldNotLoadFromDbMessageBox(MessageBoxContext* context,
+                                                           QObject* parent)
+    : QObject(parent), m_context(context)
+{ }
 
 void CouldNotLoadFromDbMessageBox::show()
 {

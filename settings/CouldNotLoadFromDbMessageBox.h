@@ -13,11 +13,11 @@ class CouldNotLoadFromDbMessageBox : public QObject, public ICouldNotLoadFromDbM
     Q_OBJECT
 
 public:
-    explicit CouldNotLoadFromDbMessageBox(MessageBoxContext *context, QObject *parent = nullptr);
+    explicit CouldNotLoadFromDbMessageBox(MessageBoxContext* context, QObject* parent = nullptr);
     void show() override;
 
 private:
-    MessageBoxContext *m_context;
+    MessageBoxContext* m_context;
 };
 
 } // namespace KD

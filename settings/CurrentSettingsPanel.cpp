@@ -7,9 +7,8 @@
 #include <QDebug>
 #include <QEvent>
 
-CurrentSettingsPanel::CurrentSettingsPanel(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::CurrentSettingsPanel)
+CurrentSettingsPanel::CurrentSettingsPanel(QWidget* parent)
+    : QWidget(parent), ui(new Ui::CurrentSettingsPanel)
 {
     ui->setupUi(this);
     fillWorkModeComboBox(ui->readWorkMode);
@@ -20,29 +19,26 @@ CurrentSettingsPanel::CurrentSettingsPanel(QWidget *parent)
             &CurrentSettingsPanel::onWorkModeIndexChanged);
     connect(ui->readDryingProfile, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &CurrentSettingsPanel::onProfileIndexChanged);
-    connect(ui->readTemp, QOverload<int>::of(&QSpinBox::valueChanged), this, &CurrentSettingsPanel::onTempChange);
+    connect(ui->readTemp, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &CurrentSettingsPanel::onTempChange);
 }
 
-CurrentSettingsPanel::~CurrentSettingsPanel()
-{
-    delete ui;
-}
+CurrentSettingsPanel::~CurrentSettingsPanel() { delete ui; }
 
 void CurrentSettingsPanel::setReadOnly()
 {
-    for (QWidget *editor : {static_cast<QWidget *>(ui->readTemp), static_cast<QWidget *>(ui->readWorkMode),
-                            static_cast<QWidget *>(ui->readHumidityFormula),
-                            static_cast<QWidget *>(ui->readSamplesQty),
-                            static_cast<QWidget *>(ui->readSamplesTime),
-                            static_cast<QWidget *>(ui->readDryingTime),
-                            static_cast<QWidget *>(ui->readDryingProfile)})
+    for (QWidget* editor :
+         {static_cast<QWidget*>(ui->readTemp), static_cast<QWidget*>(ui->readWorkMode),
+          static_cast<QWidget*>(ui->readHumidityFormula), static_cast<QWidget*>(ui->readSamplesQty),
+          static_cast<QWidget*>(ui->readSamplesTime), static_cast<QWidget*>(ui->readDryingTime),
+          static_cast<QWidget*>(ui->readDryingProfile)})
         editor->setEnabled(false);
     ui->fastProfile->setReadOnly();
     ui->slowProfile->setReadOnly();
     ui->stepProfile->setReadOnly();
 }
 
-void CurrentSettingsPanel::setSettings(const DryingSettings &s)
+void CurrentSettingsPanel::setSettings(const DryingSettings& s)
 {
     // The drying temperature and the profile come first, so that the profile
     // values meet the limits of this set.
@@ -56,16 +52,12 @@ void CurrentSettingsPanel::setSettings(const DryingSettings &s)
 
     switch (s.dryingProfile()) {
     case DryingProfile::Step:
-        ui->stepProfile->setValues(s.stepTime1(), s.stepTemperature1(), s.stepTime2(), s.stepTemperature2());
+        ui->stepProfile->setValues(s.stepTime1(), s.stepTemperature1(), s.stepTime2(),
+                                   s.stepTemperature2());
         break;
-    case DryingProfile::Fast:
-        ui->fastProfile->setValues(s.fastTime(), s.fastTemperature());
-        break;
-    case DryingProfile::Slow:
-        ui->slowProfile->setTime(s.slowTime());
-        break;
-    default:
-        break;
+    case DryingProfile::Fast: ui->fastProfile->setValues(s.fastTime(), s.fastTemperature()); break;
+    case DryingProfile::Slow: ui->slowProfile->setTime(s.slowTime()); break;
+    default: break;
     }
 }
 
@@ -92,11 +84,8 @@ DryingSettings CurrentSettingsPanel::settings() const
         s.setFastTemperature(ui->fastProfile->temperature());
         s.setFastTime(ui->fastProfile->time());
         break;
-    case DryingProfile::Slow:
-        s.setSlowTime(ui->slowProfile->time());
-        break;
-    default:
-        break;
+    case DryingProfile::Slow: s.setSlowTime(ui->slowProfile->time()); break;
+    default: break;
     }
     return s;
 }
@@ -114,14 +103,9 @@ DryingProfile::Type CurrentSettingsPanel::currentProfile() const
 void CurrentSettingsPanel::passTemperatureToProfile(int temperature)
 {
     switch (currentProfile()) {
-    case DryingProfile::Fast:
-        ui->fastProfile->setMinimumTemperature(temperature);
-        break;
-    case DryingProfile::Step:
-        ui->stepProfile->setMaximumTemperature(temperature);
-        break;
-    default:
-        break;
+    case DryingProfile::Fast: ui->fastProfile->setMinimumTemperature(temperature); break;
+    case DryingProfile::Step: ui->stepProfile->setMaximumTemperature(temperature); break;
+    default: break;
     }
 }
 
@@ -147,9 +131,7 @@ void CurrentSettingsPanel::onProfileIndexChanged(int index)
         ui->slowProfile->show();
         minimumHeight = 400;
         break;
-    default:
-        ui->standardProfile->show();
-        break;
+    default: ui->standardProfile->show(); break;
     }
     setMinimumHeight(minimumHeight);
     passTemperatureToProfile(ui->readTemp->value());
@@ -163,12 +145,9 @@ void CurrentSettingsPanel::onWorkModeIndexChanged(int index)
     ui->labelSamplesQty->setVisible(countsSamples);
 }
 
-void CurrentSettingsPanel::onTempChange(int temp)
-{
-    passTemperatureToProfile(temp);
-}
+void CurrentSettingsPanel::onTempChange(int temp) { passTemperatureToProfile(temp); }
 
-void CurrentSettingsPanel::changeEvent(QEvent *event)
+void CurrentSettingsPanel::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)

@@ -17,12 +17,12 @@ class CurrentSettingsPanel : public QWidget
     Q_OBJECT
 
 public:
-    explicit CurrentSettingsPanel(QWidget *parent = nullptr);
+    explicit CurrentSettingsPanel(QWidget* parent = nullptr);
     ~CurrentSettingsPanel() override;
 
     // Disables every editor for good.
     void setReadOnly();
-    void setSettings(const DryingSettings &settings);
+    void setSettings(const DryingSettings& settings);
     DryingSettings settings() const;
     void applyProfileIndex();
     DryingProfile::Type currentProfile() const;
@@ -34,8 +34,8 @@ private slots:
     void onTempChange(int temp);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    Ui::CurrentSettingsPanel *ui;
+    Ui::CurrentSettingsPanel* ui;
 };

@@ -4,12 +4,9 @@
 
 namespace KD {
 
-QStringList DbImplementation::names() const
-{
-    return DryerDB::settingNames();
-}
+QStringList DbImplementation::names() const { return DryerDB::settingNames(); }
 
-std::optional<DryingSettings> DbImplementation::setting(const QString &name) const
+std::optional<DryingSettings> DbImplementation::setting(const QString& name) const
 {
     return DryerDB::loadSetting(name);
 }

@@ -9,7 +9,7 @@ class DbImplementation : public IDbDryer
 {
 public:
     QStringList names() const override;
-    std::optional<DryingSettings> setting(const QString &name) const override;
+    std::optional<DryingSettings> setting(const QString& name) const override;
 };
 
 } // namespace KD

@@ -12,11 +12,11 @@
 
 #include <limits>
 
-const char *const DryerDB::connectionName = "mainConnection";
+const char* const DryerDB::connectionName = "mainConnection";
 
 namespace {
 
-const char *const createStatements[] = {
+const char* const createStatements[] = {
     "CREATE TABLE IF NOT EXISTS PARAMETERS (Name             VARCHAR PRIMARY KEY, Temperature      INT, "
     "WorkMode         INT, Formula          INT, SamplesQnt       INT, SamplingTime     INT, "
     "DryingTime       INT, DryingProfile    INT, LastModification DATETIME)",
@@ -30,12 +30,12 @@ const char *const createStatements[] = {
 };
 
 // A null QString would be bound as SQL NULL; a name is always text.
-QVariant boundName(const QString &name)
+QVariant boundName(const QString& name)
 {
     return name.isNull() ? QVariant(QStringLiteral("")) : QVariant(name);
 }
 
-bool run(QSqlQuery &query)
+bool run(QSqlQuery& query)
 {
     if (query.exec())
         return true;
@@ -43,7 +43,7 @@ bool run(QSqlQuery &query)
     return false;
 }
 
-bool run(QSqlQuery &query, const QString &statement)
+bool run(QSqlQuery& query, const QString& statement)
 {
     if (query.exec(statement))
         return true;
@@ -51,7 +51,7 @@ bool run(QSqlQuery &query, const QString &statement)
     return false;
 }
 
-bool commitOrRollBack(QSqlDatabase &db)
+bool commitOrRollBack(QSqlDatabase& db)
 {
     if (db.commit())
         return true;
@@ -62,9 +62,10 @@ bool commitOrRollBack(QSqlDatabase &db)
 
 // A column of the stored format: an SQLite integer that fits 32 bits.
 // NULL, text and real numbers do not count.
-struct BadColumn {};
+struct BadColumn
+{ };
 
-int intColumn(const QSqlQuery &query, int column)
+int intColumn(const QSqlQuery& query, int column)
 {
     const QVariant v = query.value(column);
     if (v.isNull() || v.userType() != QMetaType::LongLong)
@@ -75,12 +76,12 @@ int intColumn(const QSqlQuery &query, int column)
     return static_cast<int>(n);
 }
 
-QTime timeColumn(const QSqlQuery &query, int column)
+QTime timeColumn(const QSqlQuery& query, int column)
 {
     return secondsToTime(intColumn(query, column));
 }
 
-const char *profileTable(DryingProfile::Type profile)
+const char* profileTable(DryingProfile::Type profile)
 {
     switch (profile) {
     case DryingProfile::Slow: return "SLOW_PROFILES";
@@ -90,9 +91,9 @@ const char *profileTable(DryingProfile::Type profile)
     }
 }
 
-bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings &named)
+bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings& named)
 {
-    const DryingSettings &s = named.settings;
+    const DryingSettings& s = named.settings;
     QSqlQuery query(db);
     switch (s.dryingProfile()) {
     case DryingProfile::Slow:
@@ -101,8 +102,9 @@ bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings &named)
         query.addBindValue(timeToSeconds(s.slowTime()));
         break;
     case DryingProfile::Step:
-        query.prepare("INSERT INTO STEP_PROFILES (SettingID, Temperature1, Time1, Temperature2, Time2) "
-                      "VALUES(?,?,?,?,?)");
+        query.prepare(
+            "INSERT INTO STEP_PROFILES (SettingID, Temperature1, Time1, Temperature2, Time2) "
+            "VALUES(?,?,?,?,?)");
         query.addBindValue(boundName(named.name));
         query.addBindValue(s.stepTemperature1());
         query.addBindValue(timeToSeconds(s.stepTime1()));
@@ -115,25 +117,26 @@ bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings &named)
         query.addBindValue(s.fastTemperature());
         query.addBindValue(timeToSeconds(s.fastTime()));
         break;
-    default:
-        return true;
+    default: return true;
     }
     return run(query);
 }
 
 } // namespace
 
-bool DryerDB::CreateDBsIfNeeded(const QString &directory, int busyTimeoutMs)
+bool DryerDB::CreateDBsIfNeeded(const QString& directory, int busyTimeoutMs)
 {
     QDir dir(directory);
     if (!dir.exists())
         dir.mkpath(QStringLiteral("."));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(connectionName));
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(connectionName));
     db.setDatabaseName(dir.filePath(QStringLiteral("mainDB.db")));
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open()) {
-        qDebug() << "bool DryerDB::CreateDBsIfNeeded(QString)" << "Cannot open main database file!";
+        qDebug() << "bool DryerDB::CreateDBsIfNeeded(QString)"
+                 << "Cannot open main database file!";
         return false;
     }
     return createTables();
@@ -169,7 +172,7 @@ bool DryerDB::createTables()
     // A file that is not a database (or is damaged) fails here; that must not
     // pass for a ready store.
     bool ok = true;
-    for (const char *statement : createStatements) {
+    for (const char* statement : createStatements) {
         QSqlQuery query(db);
         ok = run(query, QLatin1String(statement)) && ok;
     }
@@ -180,7 +183,7 @@ bool DryerDB::createTables()
     return commitOrRollBack(db);
 }
 
-bool DryerDB::insertSetting(QSqlDatabase db, const NamedDryingSettings &named)
+bool DryerDB::insertSetting(QSqlDatabase db, const NamedDryingSettings& named)
 {
     // A savepoint keeps the set whole inside any surrounding transaction: a
     // failed profile row takes its PARAMETERS row with it.
@@ -188,10 +191,11 @@ bool DryerDB::insertSetting(QSqlDatabase db, const NamedDryingSettings &named)
     if (!run(savepoint, QStringLiteral("SAVEPOINT insertSetting")))
         return false;
 
-    const DryingSettings &s = named.settings;
+    const DryingSettings& s = named.settings;
     QSqlQuery query(db);
-    query.prepare("INSERT INTO PARAMETERS (Name, Temperature, WorkMode, Formula, SamplesQnt, SamplingTime, "
-                  "DryingTime, DryingProfile, LastModification)VALUES (?,?,?,?,?,?,?,?,?)");
+    query.prepare(
+        "INSERT INTO PARAMETERS (Name, Temperature, WorkMode, Formula, SamplesQnt, SamplingTime, "
+        "DryingTime, DryingProfile, LastModification)VALUES (?,?,?,?,?,?,?,?,?)");
     query.addBindValue(boundName(named.name));
     query.addBindValue(s.mainTemperature());
     query.addBindValue(WorkMode::toDeviceValue(s.workMode()));
@@ -210,7 +214,7 @@ bool DryerDB::insertSetting(QSqlDatabase db, const NamedDryingSettings &named)
     return ok;
 }
 
-bool DryerDB::saveSetting(const QString &name, const DryingSettings &settings)
+bool DryerDB::saveSetting(const QString& name, const DryingSettings& settings)
 {
     QSqlDatabase db = database();
     if (!db.transaction())
@@ -221,7 +225,7 @@ bool DryerDB::saveSetting(const QString &name, const DryingSettings &settings)
     return inserted;
 }
 
-bool DryerDB::settingExists(const QString &name, bool *queryOk)
+bool DryerDB::settingExists(const QString& name, bool* queryOk)
 {
     QSqlQuery query(database());
     query.prepare("SELECT * FROM PARAMETERS WHERE Name = ?");
@@ -232,7 +236,7 @@ bool DryerDB::settingExists(const QString &name, bool *queryOk)
     return ran && query.next();
 }
 
-bool DryerDB::removeSetting(const QString &name)
+bool DryerDB::removeSetting(const QString& name)
 {
     QSqlQuery query(database());
     query.prepare("DELETE FROM PARAMETERS WHERE Name = ?");
@@ -240,7 +244,7 @@ bool DryerDB::removeSetting(const QString &name)
     return run(query);
 }
 
-std::optional<DryingSettings> DryerDB::loadSetting(const QString &name)
+std::optional<DryingSettings> DryerDB::loadSetting(const QString& name)
 {
     QSqlDatabase db = database();
     QSqlQuery query(db);
@@ -254,12 +258,12 @@ std::optional<DryingSettings> DryerDB::loadSetting(const QString &name)
     return named->settings;
 }
 
-std::optional<NamedDryingSettings> DryerDB::readSetting(QSqlDatabase db, const QSqlQuery &query)
+std::optional<NamedDryingSettings> DryerDB::readSetting(QSqlDatabase db, const QSqlQuery& query)
 {
     try {
         NamedDryingSettings named;
         named.name = query.value(0).toString();
-        DryingSettings &s = named.settings;
+        DryingSettings& s = named.settings;
         s.setMainTemperature(intColumn(query, 1));
         s.setWorkMode(WorkMode::fromDeviceValue(intColumn(query, 2)));
         s.setCalcFormula(CalcFormula::fromIndex(intColumn(query, 3)));
@@ -268,12 +272,13 @@ std::optional<NamedDryingSettings> DryerDB::readSetting(QSqlDatabase db, const Q
         s.setDryingTime(timeColumn(query, 6));
         s.setDryingProfile(DryingProfile::fromDeviceValue(intColumn(query, 7)));
 
-        const char *table = profileTable(s.dryingProfile());
+        const char* table = profileTable(s.dryingProfile());
         if (!table)
             return named;
 
         QSqlQuery profile(db);
-        profile.prepare(QStringLiteral("SELECT * FROM %1 WHERE SettingID = ?").arg(QLatin1String(table)));
+        profile.prepare(
+            QStringLiteral("SELECT * FROM %1 WHERE SettingID = ?").arg(QLatin1String(table)));
         profile.addBindValue(boundName(named.name));
         if (!run(profile) || !profile.next())
             return std::nullopt;
@@ -288,12 +293,10 @@ std::optional<NamedDryingSettings> DryerDB::readSetting(QSqlDatabase db, const Q
             s.setFastTemperature(intColumn(profile, 1));
             s.setFastTime(timeColumn(profile, 2));
             break;
-        default:
-            s.setSlowTime(timeColumn(profile, 1));
-            break;
+        default: s.setSlowTime(timeColumn(profile, 1)); break;
         }
         return named;
-    } catch (const BadColumn &) {
+    } catch (const BadColumn&) {
         return std::nullopt;
     }
 }
@@ -315,7 +318,7 @@ QStringList DryerDB::settingNames()
     return names;
 }
 
-QList<NamedDryingSettings> DryerDB::allSettings(bool *ok)
+QList<NamedDryingSettings> DryerDB::allSettings(bool* ok)
 {
     QList<NamedDryingSettings> list;
     QSqlDatabase db = database();
@@ -341,7 +344,7 @@ QList<NamedDryingSettings> DryerDB::allSettings(bool *ok)
     return list;
 }
 
-bool DryerDB::importSettings(const QList<NamedDryingSettings> &list)
+bool DryerDB::importSettings(const QList<NamedDryingSettings>& list)
 {
     QSqlDatabase db = database();
     if (!db.transaction())
@@ -352,7 +355,7 @@ bool DryerDB::importSettings(const QList<NamedDryingSettings> &list)
     const QStringList stored = settingNames();
     QSet<QString> taken(stored.cbegin(), stored.cend());
     bool allStored = true;
-    for (const NamedDryingSettings &element : list) {
+    for (const NamedDryingSettings& element : list) {
         QString candidate = element.name;
         for (int n = 1; taken.contains(candidate); ++n)
             candidate = QStringLiteral("%1 (%2)").arg(element.name).arg(n);

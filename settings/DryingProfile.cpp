@@ -3,7 +3,7 @@
 namespace DryingProfile {
 
 namespace {
-const char *const names[] = {"Standard", "Slow", "Step", "Fast", "Spec"};
+const char* const names[] = {"Standard", "Slow", "Step", "Fast", "Spec"};
 }
 
 QString name(int profile)
@@ -13,7 +13,7 @@ QString name(int profile)
     return QLatin1String(names[profile]);
 }
 
-Type fromName(const QString &text)
+Type fromName(const QString& text)
 {
     for (int p = Standard; p <= Spec; ++p) {
         if (text == QLatin1String(names[p]))
@@ -22,10 +22,7 @@ Type fromName(const QString &text)
     return Unknown;
 }
 
-int toDeviceValue(int profile)
-{
-    return fromDeviceValue(profile);
-}
+int toDeviceValue(int profile) { return fromDeviceValue(profile); }
 
 Type fromDeviceValue(int value)
 {

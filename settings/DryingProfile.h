@@ -10,7 +10,7 @@ namespace DryingProfile {
 enum Type { Standard = 0, Slow = 1, Step = 2, Fast = 3, Spec = 4, Unknown = 5 };
 
 QString name(int profile);
-Type fromName(const QString &text);
+Type fromName(const QString& text);
 int toDeviceValue(int profile);
 Type fromDeviceValue(int value);
 

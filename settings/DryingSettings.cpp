@@ -1,6 +1,6 @@
 #include "settings/DryingSettings.h"
 
-bool DryingSettings::operator==(const DryingSettings &other) const
+bool DryingSettings::operator==(const DryingSettings& other) const
 {
     if (m_dryingProfile != other.m_dryingProfile)
         return false;
@@ -17,10 +17,7 @@ bool DryingSettings::operator==(const DryingSettings &other) const
             return false;
     }
 
-    return m_mainTemperature == other.m_mainTemperature
-        && m_workMode == other.m_workMode
-        && m_calcFormula == other.m_calcFormula
-        && m_samplesQuantity == other.m_samplesQuantity
-        && m_samplingTime == other.m_samplingTime
-        && m_dryingTime == other.m_dryingTime;
+    return m_mainTemperature == other.m_mainTemperature && m_workMode == other.m_workMode
+           && m_calcFormula == other.m_calcFormula && m_samplesQuantity == other.m_samplesQuantity
+           && m_samplingTime == other.m_samplingTime && m_dryingTime == other.m_dryingTime;
 }

@@ -30,33 +30,36 @@ public:
     int samplingTime() const { return m_samplingTime; }
     void setSamplingTime(int seconds) { m_samplingTime = seconds; }
     QTime dryingTime() const { return toTime(m_dryingTime); }
-    void setDryingTime(const QTime &time) { m_dryingTime = fromTime(time); }
+    void setDryingTime(const QTime& time) { m_dryingTime = fromTime(time); }
 
     QTime slowTime() const { return toTime(m_tail[0]); }
-    void setSlowTime(const QTime &time) { m_tail[0] = fromTime(time); }
+    void setSlowTime(const QTime& time) { m_tail[0] = fromTime(time); }
 
     QTime stepTime1() const { return toTime(m_tail[0]); }
-    void setStepTime1(const QTime &time) { m_tail[0] = fromTime(time); }
+    void setStepTime1(const QTime& time) { m_tail[0] = fromTime(time); }
     QTime stepTime2() const { return toTime(m_tail[1]); }
-    void setStepTime2(const QTime &time) { m_tail[1] = fromTime(time); }
+    void setStepTime2(const QTime& time) { m_tail[1] = fromTime(time); }
     int stepTemperature1() const { return m_tail[2]; }
     void setStepTemperature1(int temperature) { m_tail[2] = temperature; }
     int stepTemperature2() const { return m_tail[3]; }
     void setStepTemperature2(int temperature) { m_tail[3] = temperature; }
 
     QTime fastTime() const { return toTime(m_tail[0]); }
-    void setFastTime(const QTime &time) { m_tail[0] = fromTime(time); }
+    void setFastTime(const QTime& time) { m_tail[0] = fromTime(time); }
     int fastTemperature() const { return m_tail[1]; }
     void setFastTemperature(int temperature) { m_tail[1] = temperature; }
 
     // Tail slots the profile does not use are ignored.
-    bool operator==(const DryingSettings &other) const;
-    bool operator!=(const DryingSettings &other) const { return !(*this == other); }
+    bool operator==(const DryingSettings& other) const;
+    bool operator!=(const DryingSettings& other) const { return !(*this == other); }
 
 private:
     // A time is kept as milliseconds since midnight, -1 when invalid.
     static QTime toTime(qint32 msecs) { return QTime::fromMSecsSinceStartOfDay(msecs); }
-    static qint32 fromTime(const QTime &time) { return time.isValid() ? time.msecsSinceStartOfDay() : -1; }
+    static qint32 fromTime(const QTime& time)
+    {
+        return time.isValid() ? time.msecsSinceStartOfDay() : -1;
+    }
 
     WorkMode::Type m_workMode = WorkMode::Time;
     CalcFormula::Type m_calcFormula = CalcFormula::M0MinusMnOverM0;

@@ -2,33 +2,22 @@
 
 #include "ui_FastProfile.h"
 
-FastProfile::FastProfile(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::FastProfile)
+FastProfile::FastProfile(QWidget* parent) : QWidget(parent), ui(new Ui::FastProfile)
 {
     ui->setupUi(this);
 }
 
-FastProfile::~FastProfile()
-{
-    delete ui;
-}
+FastProfile::~FastProfile() { delete ui; }
 
-void FastProfile::setValues(const QTime &time, int temperature)
+void FastProfile::setValues(const QTime& time, int temperature)
 {
     ui->tempSpinBox->setValue(temperature);
     ui->timeTimeEdit->setTime(time);
 }
 
-QTime FastProfile::time() const
-{
-    return ui->timeTimeEdit->time();
-}
+QTime FastProfile::time() const { return ui->timeTimeEdit->time(); }
 
-int FastProfile::temperature() const
-{
-    return ui->tempSpinBox->value();
-}
+int FastProfile::temperature() const { return ui->tempSpinBox->value(); }
 
 void FastProfile::setReadOnly()
 {

@@ -15,15 +15,15 @@ class FastProfile : public QWidget
     Q_OBJECT
 
 public:
-    explicit FastProfile(QWidget *parent = nullptr);
+    explicit FastProfile(QWidget* parent = nullptr);
     ~FastProfile() override;
 
-    void setValues(const QTime &time, int temperature);
+    void setValues(const QTime& time, int temperature);
     QTime time() const;
     int temperature() const;
     void setReadOnly();
     void setMinimumTemperature(int temperature);
 
 private:
-    Ui::FastProfile *ui;
+    Ui::FastProfile* ui;
 };

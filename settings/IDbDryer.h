@@ -7,7 +7,6 @@ namespace KD {
 
 // The stored-parameter-set source of the drying page.
 class IDbDryer : public IDbNamesGetter, public IDbSettingGetter
-{
-};
+{ };
 
 } // namespace KD

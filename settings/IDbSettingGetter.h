@@ -13,7 +13,7 @@ class IDbSettingGetter
 public:
     virtual ~IDbSettingGetter() = default;
     // The stored set of that name; nothing when it is not stored or cannot be read.
-    virtual std::optional<DryingSettings> setting(const QString &name) const = 0;
+    virtual std::optional<DryingSettings> setting(const QString& name) const = 0;
 };
 
 } // namespace KD

@@ -10,7 +10,7 @@ class IParsable
 {
 public:
     virtual ~IParsable() = default;
-    virtual bool parse(const QJsonValue &value) = 0;
+    virtual bool parse(const QJsonValue& value) = 0;
 };
 
 // A parser bound to a field it does not own.
@@ -18,10 +18,10 @@ template <typename T>
 class GenericTypeParser : public IParsable
 {
 public:
-    explicit GenericTypeParser(T *target) : m_target(target) {}
+    explicit GenericTypeParser(T* target) : m_target(target) { }
 
 protected:
-    T *m_target;
+    T* m_target;
 };
 
 } // namespace Json

@@ -15,23 +15,18 @@
 namespace {
 
 // The page's texts, translated in its context.
-const char *const context = "CTabDryingSettings";
+const char* const context = "CTabDryingSettings";
 const QString settingsKey = QStringLiteral("Profiles");
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate(context, text);
-}
+QString translated(const char* text) { return QCoreApplication::translate(context, text); }
 
 } // namespace
 
-ProfilesFileExchange::ProfilesFileExchange(MessageBoxContext *messages, QWidget *dialogParent)
-    : m_messages(messages)
-    , m_dialogParent(dialogParent)
-{
-}
+ProfilesFileExchange::ProfilesFileExchange(MessageBoxContext* messages, QWidget* dialogParent)
+    : m_messages(messages), m_dialogParent(dialogParent)
+{ }
 
-void ProfilesFileExchange::warn(const char *text) const
+void ProfilesFileExchange::warn(const char* text) const
 {
     m_messages->showWarning(translated(text));
 }
@@ -41,12 +36,15 @@ bool ProfilesFileExchange::exportDataToFile()
     bool ok = false;
     const QList<NamedDryingSettings> sets = DryerDB::allSettings(&ok);
     if (!ok) {
-        warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "There was an error while reading settings from database!"));
+        warn(QT_TRANSLATE_NOOP("CTabDryingSettings",
+                               "There was an error while reading settings from database!"));
         return false;
     }
-    const QByteArray text = QJsonDocument(ProfilesJsonWriter::writeProfilesJson(sets)).toJson(QJsonDocument::Indented);
+    const QByteArray text =
+        QJsonDocument(ProfilesJsonWriter::writeProfilesJson(sets)).toJson(QJsonDocument::Indented);
 
-    const QString path = VornFileDialog(settingsKey, m_dialogParent).getSavePath(VornFileDialog::nameFilter(VornFileDialog::JsonFile));
+    const QString path = VornFileDialog(settingsKey, m_dialogParent)
+                             .getSavePath(VornFileDialog::nameFilter(VornFileDialog::JsonFile));
     if (path.isEmpty())
         return false;
 
@@ -62,7 +60,8 @@ bool ProfilesFileExchange::exportDataToFile()
 
 bool ProfilesFileExchange::importDataFromFile()
 {
-    const QString path = VornFileDialog(settingsKey, m_dialogParent).getOpenPath(VornFileDialog::nameFilter(VornFileDialog::JsonFile));
+    const QString path = VornFileDialog(settingsKey, m_dialogParent)
+                             .getOpenPath(VornFileDialog::nameFilter(VornFileDialog::JsonFile));
     if (path.isEmpty())
         return false;
 
@@ -100,16 +99,17 @@ bool ProfilesFileExchange::importDataFromFile()
         // Names come from the file: escaped, so they show as written.
         QString items;
         const QList<QPair<QString, int>> failed = import.failed();
-        for (const auto &entry : failed)
+        for (const auto& entry : failed)
             items += htmlLi(htmlTt(entry.first.toHtmlEscaped()));
-        m_messages->showWarning(translated(QT_TRANSLATE_NOOP("CTabDryingSettings", "Not all settings were parsed!"))
-                                + htmlBreaks(2)
-                                + translated(QT_TRANSLATE_NOOP("CTabDryingSettings", "Settings that could not be parsed:"))
-                                + htmlUl(items));
+        m_messages->showWarning(
+            translated(QT_TRANSLATE_NOOP("CTabDryingSettings", "Not all settings were parsed!"))
+            + htmlBreaks(2)
+            + translated(
+                QT_TRANSLATE_NOOP("CTabDryingSettings", "Settings that could not be parsed:"))
+            + htmlUl(items));
         break;
     }
-    default:
-        break;
+    default: break;
     }
 
     if (!DryerDB::importSettings(import.parsed()))

@@ -10,7 +10,7 @@ struct MessageBoxContext;
 class ProfilesFileExchange
 {
 public:
-    ProfilesFileExchange(MessageBoxContext *messages, QWidget *dialogParent = nullptr);
+    ProfilesFileExchange(MessageBoxContext* messages, QWidget* dialogParent = nullptr);
 
     // True when a file was written.
     bool exportDataToFile();
@@ -18,8 +18,8 @@ public:
     bool importDataFromFile();
 
 private:
-    void warn(const char *text) const;
+    void warn(const char* text) const;
 
-    MessageBoxContext *m_messages;
-    QWidget *m_dialogParent;
+    MessageBoxContext* m_messages;
+    QWidget* m_dialogParent;
 };

@@ -37,9 +37,10 @@ int ProfilesImport::readProfilesJson()
     return m_parsed.isEmpty() ? NoneParsed : SomeFailed;
 }
 
-bool ProfilesImport::readSettingsJson(const QJsonObject &object, DryingSettings &out)
+bool ProfilesImport::readSettingsJson(const QJsonObject& object, DryingSettings& out)
 {
-    DryingProfile::Type profile = DryingProfile::fromName(object.value(QLatin1String("DryingProfile")).toString());
+    DryingProfile::Type profile =
+        DryingProfile::fromName(object.value(QLatin1String("DryingProfile")).toString());
 
     // The parsers write into these fields of a working set.
     const DryingSettings defaults;
@@ -60,7 +61,8 @@ bool ProfilesImport::readSettingsJson(const QJsonObject &object, DryingSettings 
     std::map<QString, std::unique_ptr<Common::Json::IParsable>> parsers;
     parsers[QStringLiteral("WorkMode")].reset(new KD::Json::WorkModeTypeParser(&workMode));
     parsers[QStringLiteral("CalcFormula")].reset(new KD::Json::CalcFormulaTypeParser(&calcFormula));
-    parsers[QStringLiteral("DryingProfile")].reset(new KD::Json::DryingProfileTypeParser(&dryingProfile));
+    parsers[QStringLiteral("DryingProfile")].reset(
+        new KD::Json::DryingProfileTypeParser(&dryingProfile));
     parsers[QStringLiteral("MainTemperature")].reset(new IntTypeParser(&mainTemperature));
     parsers[QStringLiteral("SamplesQunatity")].reset(new IntTypeParser(&samplesQuantity));
     parsers[QStringLiteral("SamplingTime")].reset(new IntTypeParser(&samplingTime));
@@ -81,12 +83,11 @@ bool ProfilesImport::readSettingsJson(const QJsonObject &object, DryingSettings 
         // A Slow set's "DryingTime" is its slow time; the drying time keeps its default.
         parsers[QStringLiteral("DryingTime")].reset(new QTimeTypeParser(&time1));
         break;
-    default:
-        break;
+    default: break;
     }
 
     bool ok = true;
-    for (const auto &entry : parsers) {
+    for (const auto& entry : parsers) {
         const auto member = object.constFind(entry.first);
         if (member == object.constEnd())
             return false;
@@ -114,11 +115,8 @@ bool ProfilesImport::readSettingsJson(const QJsonObject &object, DryingSettings 
         set.setFastTime(time1);
         set.setFastTemperature(temperature1);
         break;
-    case DryingProfile::Slow:
-        set.setSlowTime(time1);
-        break;
-    default:
-        break;
+    case DryingProfile::Slow: set.setSlowTime(time1); break;
+    default: break;
     }
     out = set;
     return true;

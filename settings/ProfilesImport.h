@@ -22,16 +22,16 @@ public:
     enum FailReason { NotAnObject = 0, NotParsed = 1 };
 
     // The root is not owned and must outlive readProfilesJson.
-    void setRoot(const QJsonObject *root) { m_root = root; }
+    void setRoot(const QJsonObject* root) { m_root = root; }
     int readProfilesJson();
     // Writes out only on success.
-    static bool readSettingsJson(const QJsonObject &object, DryingSettings &out);
+    static bool readSettingsJson(const QJsonObject& object, DryingSettings& out);
 
     QList<NamedDryingSettings> parsed() const { return m_parsed; }
     QList<QPair<QString, int>> failed() const { return m_failed; }
 
 private:
-    const QJsonObject *m_root = nullptr;
+    const QJsonObject* m_root = nullptr;
     QList<NamedDryingSettings> m_parsed;
     QList<QPair<QString, int>> m_failed;
 };

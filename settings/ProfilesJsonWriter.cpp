@@ -2,23 +2,23 @@
 
 #include "communication/TimeConversions.h"
 
-QJsonObject makeJsonObject(const QVector<QPair<QString, QJsonValue>> &pairs)
+QJsonObject makeJsonObject(const QVector<QPair<QString, QJsonValue>>& pairs)
 {
     QJsonObject object;
-    for (const auto &pair : pairs)
+    for (const auto& pair : pairs)
         object.insert(pair.first, pair.second);
     return object;
 }
 
-QJsonObject ProfilesJsonWriter::writeProfilesJson(const QList<NamedDryingSettings> &list)
+QJsonObject ProfilesJsonWriter::writeProfilesJson(const QList<NamedDryingSettings>& list)
 {
     QJsonObject settings;
-    for (const NamedDryingSettings &named : list)
+    for (const NamedDryingSettings& named : list)
         settings.insert(named.name, writeSettingsJson(named.settings));
     return QJsonObject{{QStringLiteral("Settings"), settings}};
 }
 
-QJsonObject ProfilesJsonWriter::writeSettingsJson(const DryingSettings &s)
+QJsonObject ProfilesJsonWriter::writeSettingsJson(const DryingSettings& s)
 {
     QVector<QPair<QString, QJsonValue>> pairs = {
         {QStringLiteral("WorkMode"), WorkMode::name(s.workMode())},
@@ -43,8 +43,7 @@ QJsonObject ProfilesJsonWriter::writeSettingsJson(const DryingSettings &s)
         pairs.append({QStringLiteral("StepTemp1"), s.stepTemperature1()});
         pairs.append({QStringLiteral("StepTemp2"), s.stepTemperature2()});
         break;
-    default:
-        break;
+    default: break;
     }
     return makeJsonObject(pairs);
 }

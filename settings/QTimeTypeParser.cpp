@@ -6,7 +6,7 @@
 namespace KD {
 namespace Json {
 
-bool QTimeTypeParser::parse(const QJsonValue &value)
+bool QTimeTypeParser::parse(const QJsonValue& value)
 {
     int seconds = 0;
     if (!Common::Json::wholeNumber(value, &seconds))

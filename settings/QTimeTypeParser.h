@@ -13,7 +13,7 @@ class QTimeTypeParser : public Common::Json::GenericTypeParser<QTime>
 {
 public:
     using GenericTypeParser<QTime>::GenericTypeParser;
-    bool parse(const QJsonValue &value) override;
+    bool parse(const QJsonValue& value) override;
 };
 
 } // namespace Json

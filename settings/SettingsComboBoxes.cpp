@@ -9,29 +9,23 @@ namespace {
 const int slotCount = 20;
 }
 
-QString comboPlaceholderText()
-{
-    return QStringLiteral(" --- ");
-}
+QString comboPlaceholderText() { return QStringLiteral(" --- "); }
 
-void fillSlotComboBox(QComboBox *combo, const QString &firstText)
+void fillSlotComboBox(QComboBox* combo, const QString& firstText)
 {
     combo->addItem(firstText);
     for (int slot = 1; slot <= slotCount; ++slot)
         combo->addItem(QString::number(slot));
 }
 
-void fillSlotComboBoxWithPlaceholder(QComboBox *combo)
+void fillSlotComboBoxWithPlaceholder(QComboBox* combo)
 {
     fillSlotComboBox(combo, comboPlaceholderText());
 }
 
-int slotIndexToNumber(int index)
-{
-    return index - 1;
-}
+int slotIndexToNumber(int index) { return index - 1; }
 
-void fillWorkModeComboBox(QComboBox *combo)
+void fillWorkModeComboBox(QComboBox* combo)
 {
     const SettingsTrProvider texts;
     combo->clear();
@@ -39,14 +33,14 @@ void fillWorkModeComboBox(QComboBox *combo)
         combo->addItem(texts.workModeText(WorkMode::fromDeviceValue(index)));
 }
 
-void fillFormulaComboBox(QComboBox *combo)
+void fillFormulaComboBox(QComboBox* combo)
 {
     combo->clear();
     for (int index = 0; index < 3; ++index)
         combo->addItem(CalcFormula::name(CalcFormula::fromIndex(index)));
 }
 
-void fillProfileComboBox(QComboBox *combo)
+void fillProfileComboBox(QComboBox* combo)
 {
     const SettingsTrProvider texts;
     combo->clear();
@@ -59,7 +53,4 @@ DryingProfile::Type profileFromComboIndex(int index)
     return DryingProfile::fromDeviceValue(index);
 }
 
-WorkMode::Type workModeFromComboIndex(int index)
-{
-    return WorkMode::fromDeviceValue(index);
-}
+WorkMode::Type workModeFromComboIndex(int index) { return WorkMode::fromDeviceValue(index); }

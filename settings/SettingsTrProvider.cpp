@@ -3,10 +3,7 @@
 #include "settings/DryingProfile.h"
 #include "settings/WorkMode.h"
 
-SettingsTrProvider::SettingsTrProvider(QObject *parent)
-    : QObject(parent)
-{
-}
+SettingsTrProvider::SettingsTrProvider(QObject* parent) : QObject(parent) { }
 
 QString SettingsTrProvider::text(int id) const
 {

@@ -13,7 +13,7 @@ class SettingsTrProvider : public QObject, public ITranslationProvider
 public:
     enum Id { Short = 0, Time = 1, Standard = 2, Slow = 3, Step = 4, Fast = 5, Spec = 6 };
 
-    explicit SettingsTrProvider(QObject *parent = nullptr);
+    explicit SettingsTrProvider(QObject* parent = nullptr);
     QString text(int id) const override;
     QString workModeText(int mode) const;
     QString dryingProfileText(int profile) const;

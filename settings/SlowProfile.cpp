@@ -2,29 +2,15 @@
 
 #include "ui_SlowProfile.h"
 
-SlowProfile::SlowProfile(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::SlowProfile)
+SlowProfile::SlowProfile(QWidget* parent) : QWidget(parent), ui(new Ui::SlowProfile)
 {
     ui->setupUi(this);
 }
 
-SlowProfile::~SlowProfile()
-{
-    delete ui;
-}
+SlowProfile::~SlowProfile() { delete ui; }
 
-void SlowProfile::setTime(const QTime &time)
-{
-    ui->timeEdit->setTime(time);
-}
+void SlowProfile::setTime(const QTime& time) { ui->timeEdit->setTime(time); }
 
-QTime SlowProfile::time() const
-{
-    return ui->timeEdit->time();
-}
+QTime SlowProfile::time() const { return ui->timeEdit->time(); }
 
-void SlowProfile::setReadOnly()
-{
-    ui->timeEdit->setEnabled(false);
-}
+void SlowProfile::setReadOnly() { ui->timeEdit->setEnabled(false); }

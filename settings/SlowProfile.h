@@ -14,13 +14,13 @@ class SlowProfile : public QWidget
     Q_OBJECT
 
 public:
-    explicit SlowProfile(QWidget *parent = nullptr);
+    explicit SlowProfile(QWidget* parent = nullptr);
     ~SlowProfile() override;
 
-    void setTime(const QTime &time);
+    void setTime(const QTime& time);
     QTime time() const;
     void setReadOnly();
 
 private:
-    Ui::SlowProfile *ui;
+    Ui::SlowProfile* ui;
 };

@@ -2,15 +2,9 @@
 
 #include "ui_StandardProfile.h"
 
-StandardProfile::StandardProfile(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::StandardProfile)
+StandardProfile::StandardProfile(QWidget* parent) : QWidget(parent), ui(new Ui::StandardProfile)
 {
     ui->setupUi(this);
 }
 
-StandardProfile::~StandardProfile()
-{
-    delete ui;
-}
-
+StandardProfile::~StandardProfile() { delete ui; }

@@ -12,9 +12,9 @@ class StandardProfile : public QWidget
     Q_OBJECT
 
 public:
-    explicit StandardProfile(QWidget *parent = nullptr);
+    explicit StandardProfile(QWidget* parent = nullptr);
     ~StandardProfile() override;
 
 private:
-    Ui::StandardProfile *ui;
+    Ui::StandardProfile* ui;
 };

@@ -2,19 +2,15 @@
 
 #include "ui_StepProfile.h"
 
-StepProfile::StepProfile(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::StepProfile)
+StepProfile::StepProfile(QWidget* parent) : QWidget(parent), ui(new Ui::StepProfile)
 {
     ui->setupUi(this);
 }
 
-StepProfile::~StepProfile()
-{
-    delete ui;
-}
+StepProfile::~StepProfile() { delete ui; }
 
-void StepProfile::setValues(const QTime &time1, int temperature1, const QTime &time2, int temperature2)
+void StepProfile::setValues(const QTime& time1, int temperature1, const QTime& time2,
+                            int temperature2)
 {
     ui->timeT1TimeEdit->setTime(time1);
     ui->tempT1Spinbox->setValue(temperature1);
@@ -22,25 +18,13 @@ void StepProfile::setValues(const QTime &time1, int temperature1, const QTime &t
     ui->tempT2Spinbox->setValue(temperature2);
 }
 
-QTime StepProfile::time1() const
-{
-    return ui->timeT1TimeEdit->time();
-}
+QTime StepProfile::time1() const { return ui->timeT1TimeEdit->time(); }
 
-QTime StepProfile::time2() const
-{
-    return ui->timeT2TimeEdit->time();
-}
+QTime StepProfile::time2() const { return ui->timeT2TimeEdit->time(); }
 
-int StepProfile::temperature1() const
-{
-    return ui->tempT1Spinbox->value();
-}
+int StepProfile::temperature1() const { return ui->tempT1Spinbox->value(); }
 
-int StepProfile::temperature2() const
-{
-    return ui->tempT2Spinbox->value();
-}
+int StepProfile::temperature2() const { return ui->tempT2Spinbox->value(); }
 
 void StepProfile::setReadOnly()
 {

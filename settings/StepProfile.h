@@ -15,10 +15,10 @@ class StepProfile : public QWidget
     Q_OBJECT
 
 public:
-    explicit StepProfile(QWidget *parent = nullptr);
+    explicit StepProfile(QWidget* parent = nullptr);
     ~StepProfile() override;
 
-    void setValues(const QTime &time1, int temperature1, const QTime &time2, int temperature2);
+    void setValues(const QTime& time1, int temperature1, const QTime& time2, int temperature2);
     QTime time1() const;
     QTime time2() const;
     int temperature1() const;
@@ -27,5 +27,5 @@ public:
     void setMaximumTemperature(int temperature);
 
 private:
-    Ui::StepProfile *ui;
+    Ui::StepProfile* ui;
 };

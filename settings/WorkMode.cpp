@@ -11,7 +11,7 @@ QString name(int mode)
     }
 }
 
-Type fromName(const QString &text)
+Type fromName(const QString& text)
 {
     if (text == QLatin1String("Short"))
         return Short;
@@ -20,14 +20,8 @@ Type fromName(const QString &text)
     return Unknown;
 }
 
-int toDeviceValue(int mode)
-{
-    return mode == Time ? 1 : 0;
-}
+int toDeviceValue(int mode) { return mode == Time ? 1 : 0; }
 
-Type fromDeviceValue(int value)
-{
-    return value == 1 ? Time : Short;
-}
+Type fromDeviceValue(int value) { return value == 1 ? Time : Short; }
 
 } // namespace WorkMode

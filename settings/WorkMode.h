@@ -10,7 +10,7 @@ enum Type { Short = 0, Time = 1, Unknown = 2 };
 
 QString name(int mode);
 // Exact, case-sensitive match; anything else gives Unknown.
-Type fromName(const QString &text);
+Type fromName(const QString& text);
 int toDeviceValue(int mode);
 Type fromDeviceValue(int value);
 

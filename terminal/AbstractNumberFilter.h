@@ -13,10 +13,9 @@ class AbstractNumberFilter : public IFilter
 public:
     explicit AbstractNumberFilter(qint32 mode = Equal, T from = T(), T to = T())
         : m_mode(mode), m_from(from), m_to(to)
-    {
-    }
+    { }
 
-    bool test(const QVariant &value) const override
+    bool test(const QVariant& value) const override
     {
         if (!value.isValid())
             return false;
@@ -25,7 +24,7 @@ public:
         return ok && compareByMode(m_mode, v, m_from, m_to);
     }
 
-    virtual T convert(const QVariant &value, bool *ok) const = 0;
+    virtual T convert(const QVariant& value, bool* ok) const = 0;
 
     void setMode(qint32 mode) { m_mode = mode; }
     void setFrom(T from) { m_from = from; }

@@ -3,7 +3,7 @@
 namespace Common {
 namespace Filters {
 
-bool BoolFilter::test(const QVariant &value) const
+bool BoolFilter::test(const QVariant& value) const
 {
     return value.isValid() && value.toBool() == m_value;
 }

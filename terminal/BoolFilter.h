@@ -9,7 +9,7 @@ namespace Filters {
 class BoolFilter : public IFilter
 {
 public:
-    bool test(const QVariant &value) const override;
+    bool test(const QVariant& value) const override;
 
     void setValue(bool value) { m_value = value; }
     bool value() const { return m_value; }

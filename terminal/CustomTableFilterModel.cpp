@@ -4,13 +4,10 @@
 
 namespace Common {
 
-CustomTableFilterModel::CustomTableFilterModel(int columnCount, QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_header(columnCount)
-    , m_filters(qMax(columnCount, 0), nullptr)
-    , m_columnCount(qMax(columnCount, 0))
-{
-}
+CustomTableFilterModel::CustomTableFilterModel(int columnCount, QObject* parent)
+    : QAbstractTableModel(parent), m_header(columnCount), m_filters(qMax(columnCount, 0), nullptr),
+      m_columnCount(qMax(columnCount, 0))
+{ }
 
 CustomTableFilterModel::~CustomTableFilterModel()
 {
@@ -18,17 +15,17 @@ CustomTableFilterModel::~CustomTableFilterModel()
     qDeleteAll(m_filters);
 }
 
-int CustomTableFilterModel::rowCount(const QModelIndex &parent) const
+int CustomTableFilterModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_shown.size());
 }
 
-int CustomTableFilterModel::columnCount(const QModelIndex &parent) const
+int CustomTableFilterModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_columnCount;
 }
 
-QVariant CustomTableFilterModel::data(const QModelIndex &index, int role) const
+QVariant CustomTableFilterModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= m_columnCount)
         return QVariant();
@@ -36,7 +33,7 @@ QVariant CustomTableFilterModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
-    const CustomTableRecord *rec = record(index.row());
+    const CustomTableRecord* rec = record(index.row());
     if (index.column() >= rec->columnCount())
         return QVariant();
     const QVariant value = rec->value(index.column());
@@ -45,7 +42,7 @@ QVariant CustomTableFilterModel::data(const QModelIndex &index, int role) const
     return value;
 }
 
-bool CustomTableFilterModel::setData(const QModelIndex &index, const QVariant &value, int role)
+bool CustomTableFilterModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()
         || index.column() >= m_columnCount)
@@ -63,7 +60,7 @@ QVariant CustomTableFilterModel::headerData(int section, Qt::Orientation orienta
 }
 
 bool CustomTableFilterModel::setHeaderData(int section, Qt::Orientation orientation,
-                                           const QVariant &value, int role)
+                                           const QVariant& value, int role)
 {
     const TableHeader::Change change = m_header.setData(section, orientation, value, role);
     if (change == TableHeader::Change::LabelChanged)
@@ -71,7 +68,7 @@ bool CustomTableFilterModel::setHeaderData(int section, Qt::Orientation orientat
     return change != TableHeader::Change::Refused;
 }
 
-Qt::ItemFlags CustomTableFilterModel::flags(const QModelIndex &index) const
+Qt::ItemFlags CustomTableFilterModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     // The root is not a cell: views must not try to edit it.
@@ -80,7 +77,7 @@ Qt::ItemFlags CustomTableFilterModel::flags(const QModelIndex &index) const
     return f;
 }
 
-void CustomTableFilterModel::addRecord(CustomTableRecord *record)
+void CustomTableFilterModel::addRecord(CustomTableRecord* record)
 {
     if (!record)
         return;
@@ -105,12 +102,9 @@ void CustomTableFilterModel::clear()
         endRemoveRows();
 }
 
-void CustomTableFilterModel::setEditable(bool editable)
-{
-    m_editable = editable;
-}
+void CustomTableFilterModel::setEditable(bool editable) { m_editable = editable; }
 
-void CustomTableFilterModel::setFilter(int column, Filters::IFilter *filter)
+void CustomTableFilterModel::setFilter(int column, Filters::IFilter* filter)
 {
     if (column < 0 || column >= m_columnCount) {
         // Refused predicates are owned here too; don't leak them.
@@ -129,9 +123,9 @@ void CustomTableFilterModel::refilter()
         m_shown.clear();
         endRemoveRows();
     }
-    std::deque<CustomTableRecord *> shown;
+    std::deque<CustomTableRecord*> shown;
     std::copy_if(m_all.begin(), m_all.end(), std::back_inserter(shown),
-                 [this](const CustomTableRecord *r) { return accepts(r); });
+                 [this](const CustomTableRecord* r) { return accepts(r); });
     if (shown.empty())
         return;
     beginInsertRows(QModelIndex(), 0, int(shown.size()) - 1);
@@ -139,10 +133,10 @@ void CustomTableFilterModel::refilter()
     endInsertRows();
 }
 
-bool CustomTableFilterModel::accepts(const CustomTableRecord *record) const
+bool CustomTableFilterModel::accepts(const CustomTableRecord* record) const
 {
     for (int c = 0; c < m_filters.size(); ++c) {
-        const Filters::IFilter *filter = m_filters.at(c);
+        const Filters::IFilter* filter = m_filters.at(c);
         if (!filter)
             continue;
         const QVariant value = c < record->columnCount() ? record->value(c) : QVariant();
@@ -156,7 +150,7 @@ void CustomTableFilterModel::removeFirst()
 {
     if (m_all.empty())
         return;
-    CustomTableRecord *oldest = m_all.front();
+    CustomTableRecord* oldest = m_all.front();
     m_all.pop_front();
     if (!m_shown.empty() && m_shown.front() == oldest) {
         beginRemoveRows(QModelIndex(), 0, 0);
@@ -170,7 +164,7 @@ void CustomTableFilterModel::removeLast()
 {
     if (m_all.empty())
         return;
-    CustomTableRecord *newest = m_all.back();
+    CustomTableRecord* newest = m_all.back();
     m_all.pop_back();
     if (!m_shown.empty() && m_shown.back() == newest) {
         const int row = rowCount() - 1;
@@ -185,7 +179,7 @@ void CustomTableFilterModel::removeRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    CustomTableRecord *rec = record(row);
+    CustomTableRecord* rec = record(row);
     beginRemoveRows(QModelIndex(), row, row);
     m_shown.erase(m_shown.begin() + row);
     m_all.erase(std::find(m_all.begin(), m_all.end(), rec));

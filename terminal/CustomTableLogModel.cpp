@@ -5,12 +5,11 @@
 
 namespace Common {
 
-CustomTableLogModel::CustomTableLogModel(int columnCount, QObject *parent)
+CustomTableLogModel::CustomTableLogModel(int columnCount, QObject* parent)
     : CustomTableFilterModel(columnCount, parent)
-{
-}
+{ }
 
-QVariant CustomTableLogModel::data(const QModelIndex &index, int role) const
+QVariant CustomTableLogModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return CustomTableFilterModel::data(index, role);
@@ -33,7 +32,7 @@ QVariant CustomTableLogModel::data(const QModelIndex &index, int role) const
     return value;
 }
 
-void CustomTableLogModel::addRecord(CustomTableRecord *record)
+void CustomTableLogModel::addRecord(CustomTableRecord* record)
 {
     if (!record)
         return;

@@ -14,10 +14,10 @@ class CustomTableLogModel : public CustomTableFilterModel
 public:
     static constexpr int defaultRowLimit = 3000;
 
-    explicit CustomTableLogModel(int columnCount, QObject *parent = nullptr);
+    explicit CustomTableLogModel(int columnCount, QObject* parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    void addRecord(CustomTableRecord *record) override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    void addRecord(CustomTableRecord* record) override;
 
     int rowLimit() const { return m_rowLimit; }
 

@@ -2,29 +2,23 @@
 
 namespace Common {
 
-CustomTableModel::CustomTableModel(int columnCount, QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_header(columnCount)
-    , m_columnCount(qMax(columnCount, 0))
-{
-}
+CustomTableModel::CustomTableModel(int columnCount, QObject* parent)
+    : QAbstractTableModel(parent), m_header(columnCount), m_columnCount(qMax(columnCount, 0))
+{ }
 
-CustomTableModel::~CustomTableModel()
-{
-    qDeleteAll(m_records);
-}
+CustomTableModel::~CustomTableModel() { qDeleteAll(m_records); }
 
-int CustomTableModel::rowCount(const QModelIndex &parent) const
+int CustomTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_records.size();
 }
 
-int CustomTableModel::columnCount(const QModelIndex &parent) const
+int CustomTableModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_columnCount;
 }
 
-QVariant CustomTableModel::data(const QModelIndex &index, int role) const
+QVariant CustomTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_records.size() || index.column() >= m_columnCount)
         return QVariant();
@@ -41,7 +35,7 @@ QVariant CustomTableModel::headerData(int section, Qt::Orientation orientation, 
 }
 
 bool CustomTableModel::setHeaderData(int section, Qt::Orientation orientation,
-                                     const QVariant &value, int role)
+                                     const QVariant& value, int role)
 {
     const TableHeader::Change change = m_header.setData(section, orientation, value, role);
     if (change == TableHeader::Change::LabelChanged)
@@ -59,7 +53,7 @@ void CustomTableModel::clear()
     endRemoveRows();
 }
 
-void CustomTableModel::appendRecord(CustomTableRecord *record)
+void CustomTableModel::appendRecord(CustomTableRecord* record)
 {
     if (!record)
         return;
@@ -69,7 +63,7 @@ void CustomTableModel::appendRecord(CustomTableRecord *record)
     endInsertRows();
 }
 
-bool CustomTableModel::insertRecord(int row, CustomTableRecord *record)
+bool CustomTableModel::insertRecord(int row, CustomTableRecord* record)
 {
     if (!record)
         return false;

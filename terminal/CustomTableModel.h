@@ -14,34 +14,34 @@ class CustomTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit CustomTableModel(int columnCount, QObject *parent = nullptr);
+    explicit CustomTableModel(int columnCount, QObject* parent = nullptr);
     ~CustomTableModel() override;
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role = Qt::EditRole) override;
 
     // Removes and deletes every record.
     virtual void clear();
 
     // Takes ownership and appends the record as the last row.
-    void appendRecord(CustomTableRecord *record);
+    void appendRecord(CustomTableRecord* record);
     // Takes ownership; a row outside 0..rowCount is refused and the record
     // deleted, so nothing handed over leaks.
-    bool insertRecord(int row, CustomTableRecord *record);
+    bool insertRecord(int row, CustomTableRecord* record);
     // The caller keeps row within 0..rowCount-1.
-    CustomTableRecord *record(int row) const { return m_records.at(row); }
+    CustomTableRecord* record(int row) const { return m_records.at(row); }
 
     void refresh();
     QStringList headerLabels() const { return m_header.labels(); }
     QStringList headerUserValues() const { return m_header.userValues(); }
 
 private:
-    QVector<CustomTableRecord *> m_records;
+    QVector<CustomTableRecord*> m_records;
     TableHeader m_header;
     int m_columnCount;
 };

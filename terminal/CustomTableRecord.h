@@ -17,7 +17,7 @@ public:
         return QVariant();
     }
     // Read-only unless a record says otherwise.
-    virtual bool setValue(int column, const QVariant &value)
+    virtual bool setValue(int column, const QVariant& value)
     {
         Q_UNUSED(column)
         Q_UNUSED(value)

@@ -3,12 +3,9 @@
 namespace Common {
 namespace Filters {
 
-DateFilter::DateFilter(qint32 mode)
-    : m_mode(mode)
-{
-}
+DateFilter::DateFilter(qint32 mode) : m_mode(mode) { }
 
-bool DateFilter::test(const QVariant &value) const
+bool DateFilter::test(const QVariant& value) const
 {
     if (!value.isValid())
         return false;

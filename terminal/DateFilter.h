@@ -13,11 +13,11 @@ class DateFilter : public IFilter
 public:
     explicit DateFilter(qint32 mode = Equal);
 
-    bool test(const QVariant &value) const override;
+    bool test(const QVariant& value) const override;
 
     void setMode(qint32 mode) { m_mode = mode; }
-    void setFrom(const QDate &from) { m_from = from; }
-    void setTo(const QDate &to) { m_to = to; }
+    void setFrom(const QDate& from) { m_from = from; }
+    void setTo(const QDate& to) { m_to = to; }
     qint32 mode() const { return m_mode; }
     QDate from() const { return m_from; }
     QDate to() const { return m_to; }

@@ -10,7 +10,7 @@ class DoubleFilter : public AbstractNumberFilter<double>
 public:
     using AbstractNumberFilter::AbstractNumberFilter;
 
-    double convert(const QVariant &value, bool *ok) const override { return value.toDouble(ok); }
+    double convert(const QVariant& value, bool* ok) const override { return value.toDouble(ok); }
 };
 
 } // namespace Filters

@@ -3,7 +3,7 @@
 namespace Common {
 namespace Filters {
 
-bool EnumFilter::test(const QVariant &value) const
+bool EnumFilter::test(const QVariant& value) const
 {
     if (!value.isValid())
         return false;

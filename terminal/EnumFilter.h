@@ -11,9 +11,9 @@ namespace Filters {
 class EnumFilter : public IFilter
 {
 public:
-    bool test(const QVariant &value) const override;
+    bool test(const QVariant& value) const override;
 
-    void setText(const QString &text) { m_text = text; }
+    void setText(const QString& text) { m_text = text; }
     void setEquals(bool equals) { m_equals = equals; }
     QString text() const { return m_text; }
     bool equals() const { return m_equals; }

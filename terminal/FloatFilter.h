@@ -10,7 +10,7 @@ class FloatFilter : public AbstractNumberFilter<float>
 public:
     using AbstractNumberFilter::AbstractNumberFilter;
 
-    float convert(const QVariant &value, bool *ok) const override { return value.toFloat(ok); }
+    float convert(const QVariant& value, bool* ok) const override { return value.toFloat(ok); }
 };
 
 } // namespace Filters

@@ -4,12 +4,9 @@
 
 namespace Common {
 
-HorizontalHeaderSetter::HorizontalHeaderSetter(QAbstractItemModel *model)
-    : m_model(model)
-{
-}
+HorizontalHeaderSetter::HorizontalHeaderSetter(QAbstractItemModel* model) : m_model(model) { }
 
-void HorizontalHeaderSetter::setHeader(int section, const QString &text)
+void HorizontalHeaderSetter::setHeader(int section, const QString& text)
 {
     if (m_model)
         m_model->setHeaderData(section, Qt::Horizontal, text, Qt::DisplayRole);

@@ -10,12 +10,12 @@ namespace Common {
 class HorizontalHeaderSetter : public IModelHeaderSetter
 {
 public:
-    explicit HorizontalHeaderSetter(QAbstractItemModel *model);
+    explicit HorizontalHeaderSetter(QAbstractItemModel* model);
 
-    void setHeader(int section, const QString &text) override;
+    void setHeader(int section, const QString& text) override;
 
 private:
-    QAbstractItemModel *m_model;
+    QAbstractItemModel* m_model;
 };
 
 } // namespace Common

@@ -21,24 +21,19 @@ class IFilter
 public:
     virtual ~IFilter() = default;
     // An invalid value fails every predicate.
-    virtual bool test(const QVariant &value) const = 0;
+    virtual bool test(const QVariant& value) const = 0;
 };
 
 // Ordered comparison by mode; modes other than 0..3 accept nothing.
 template <typename T>
-bool compareByMode(qint32 mode, const T &v, const T &from, const T &to)
+bool compareByMode(qint32 mode, const T& v, const T& from, const T& to)
 {
     switch (mode) {
-    case Between:
-        return from <= v && v <= to;
-    case LowerThan:
-        return v < from;
-    case GreaterThan:
-        return v > from;
-    case Equal:
-        return v == from;
-    default:
-        return false;
+    case Between: return from <= v && v <= to;
+    case LowerThan: return v < from;
+    case GreaterThan: return v > from;
+    case Equal: return v == from;
+    default: return false;
     }
 }
 

@@ -9,7 +9,7 @@ class IModelHeaderSetter
 {
 public:
     virtual ~IModelHeaderSetter() = default;
-    virtual void setHeader(int section, const QString &text) = 0;
+    virtual void setHeader(int section, const QString& text) = 0;
 };
 
 } // namespace Common

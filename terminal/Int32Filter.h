@@ -10,7 +10,7 @@ class Int32Filter : public AbstractNumberFilter<int>
 public:
     using AbstractNumberFilter::AbstractNumberFilter;
 
-    int convert(const QVariant &value, bool *ok) const override { return value.toInt(ok); }
+    int convert(const QVariant& value, bool* ok) const override { return value.toInt(ok); }
 };
 
 } // namespace Filters

@@ -16,9 +16,9 @@ struct LogEntry;
 class LogTableRecord : public CustomTableRecord
 {
 public:
-    LogTableRecord(bool isIn, const QString &interface, const QDate &date, const QTime &time,
-                   const QString &message);
-    explicit LogTableRecord(const Communication::LogEntry &entry);
+    LogTableRecord(bool isIn, const QString& interface, const QDate& date, const QTime& time,
+                   const QString& message);
+    explicit LogTableRecord(const Communication::LogEntry& entry);
 
     int columnCount() const override { return 5; }
     // Column 0 is "IN" or "OUT".

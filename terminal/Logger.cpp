@@ -3,10 +3,7 @@
 namespace Common {
 namespace Communication {
 
-Logger::Logger(QObject *parent)
-    : QObject(parent)
-{
-}
+Logger::Logger(QObject* parent) : QObject(parent) { }
 
 void Logger::received(QString interfaceDescription, QDateTime when, QString text)
 {
@@ -31,7 +28,7 @@ LogEntry Logger::takeFirst()
     return m_entries.isEmpty() ? LogEntry() : m_entries.takeFirst();
 }
 
-void Logger::append(bool isIn, QString interfaceDescription, const QDateTime &when, QString text)
+void Logger::append(bool isIn, QString interfaceDescription, const QDateTime& when, QString text)
 {
     LogEntry entry{isIn, VornLogRecord(std::move(interfaceDescription), when, std::move(text))};
     std::lock_guard<std::mutex> lock(m_lock);

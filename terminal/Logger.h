@@ -1,7 +1,7 @@
 #pragma once
 
-#include "terminal/ILogFetcher.h"
 #include "communication/ILogger.h"
+#include "terminal/ILogFetcher.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +16,7 @@ namespace Communication {
 class Logger : public QObject, public ILogger, public ILogFetcher
 {
 public:
-    explicit Logger(QObject *parent = nullptr);
+    explicit Logger(QObject* parent = nullptr);
 
     void received(QString interfaceDescription, QDateTime when, QString text) override;
     void sent(QString interfaceDescription, QDateTime when, QString text) override;
@@ -25,7 +25,7 @@ public:
     LogEntry takeFirst() override;
 
 private:
-    void append(bool isIn, QString interfaceDescription, const QDateTime &when, QString text);
+    void append(bool isIn, QString interfaceDescription, const QDateTime& when, QString text);
 
     QList<LogEntry> m_entries;
     std::mutex m_lock;

@@ -13,7 +13,7 @@ class NFiltersTrProvider : public QObject, public ITranslationProvider
     Q_OBJECT
 
 public:
-    explicit NFiltersTrProvider(QObject *parent = nullptr);
+    explicit NFiltersTrProvider(QObject* parent = nullptr);
 
     QString text(int id) const override;
 };

@@ -3,12 +3,9 @@
 namespace Common {
 namespace Filters {
 
-StringFilter::StringFilter(qint32 mode)
-    : m_mode(mode)
-{
-}
+StringFilter::StringFilter(qint32 mode) : m_mode(mode) { }
 
-bool StringFilter::test(const QVariant &value) const
+bool StringFilter::test(const QVariant& value) const
 {
     if (!value.isValid())
         return false;
@@ -17,16 +14,11 @@ bool StringFilter::test(const QVariant &value) const
     if (text.isEmpty() && m_pattern.isEmpty())
         return true;
     switch (m_mode) {
-    case 0:
-        return text.startsWith(m_pattern, Qt::CaseSensitive);
-    case 1:
-        return text.endsWith(m_pattern, Qt::CaseSensitive);
-    case 2:
-        return text.contains(m_pattern, Qt::CaseSensitive);
-    case 3:
-        return text == m_pattern;
-    default:
-        return false;
+    case 0: return text.startsWith(m_pattern, Qt::CaseSensitive);
+    case 1: return text.endsWith(m_pattern, Qt::CaseSensitive);
+    case 2: return text.contains(m_pattern, Qt::CaseSensitive);
+    case 3: return text == m_pattern;
+    default: return false;
     }
 }
 

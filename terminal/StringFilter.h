@@ -13,10 +13,10 @@ class StringFilter : public IFilter
 public:
     explicit StringFilter(qint32 mode = Equal);
 
-    bool test(const QVariant &value) const override;
+    bool test(const QVariant& value) const override;
 
     void setMode(qint32 mode) { m_mode = mode; }
-    void setPattern(const QString &pattern) { m_pattern = pattern; }
+    void setPattern(const QString& pattern) { m_pattern = pattern; }
     qint32 mode() const { return m_mode; }
     QString pattern() const { return m_pattern; }
 

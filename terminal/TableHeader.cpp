@@ -2,8 +2,7 @@
 
 namespace Common {
 
-TableHeader::TableHeader(int columnCount)
-    : m_userValues(qMax(columnCount, 0))
+TableHeader::TableHeader(int columnCount) : m_userValues(qMax(columnCount, 0))
 {
     for (int i = 1; i <= columnCount; ++i)
         m_labels << QString::number(i);
@@ -26,7 +25,7 @@ QVariant TableHeader::data(int section, Qt::Orientation orientation, int role, i
 }
 
 TableHeader::Change TableHeader::setData(int section, Qt::Orientation orientation,
-                                         const QVariant &value, int role)
+                                         const QVariant& value, int role)
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_labels.size())
         return Change::Refused;
@@ -45,7 +44,7 @@ QStringList TableHeader::userValues() const
 {
     QStringList texts;
     texts.reserve(m_userValues.size());
-    for (const QVariant &v : m_userValues)
+    for (const QVariant& v : m_userValues)
         texts << v.toString();
     return texts;
 }

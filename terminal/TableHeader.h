@@ -17,7 +17,7 @@ public:
 
     QVariant data(int section, Qt::Orientation orientation, int role, int rowCount) const;
     // The caller emits headerDataChanged on LabelChanged.
-    Change setData(int section, Qt::Orientation orientation, const QVariant &value, int role);
+    Change setData(int section, Qt::Orientation orientation, const QVariant& value, int role);
 
     QStringList labels() const { return m_labels; }
     QStringList userValues() const;

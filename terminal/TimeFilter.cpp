@@ -3,12 +3,9 @@
 namespace Common {
 namespace Filters {
 
-TimeFilter::TimeFilter(qint32 mode)
-    : m_mode(mode)
-{
-}
+TimeFilter::TimeFilter(qint32 mode) : m_mode(mode) { }
 
-bool TimeFilter::test(const QVariant &value) const
+bool TimeFilter::test(const QVariant& value) const
 {
     if (!value.isValid())
         return false;

@@ -10,7 +10,10 @@ class Uint32Filter : public AbstractNumberFilter<unsigned int>
 public:
     using AbstractNumberFilter::AbstractNumberFilter;
 
-    unsigned int convert(const QVariant &value, bool *ok) const override { return value.toUInt(ok); }
+    unsigned int convert(const QVariant& value, bool* ok) const override
+    {
+        return value.toUInt(ok);
+    }
 };
 
 } // namespace Filters

@@ -2,9 +2,8 @@
 
 namespace Common {
 
-AbstractFilePathGetter::AbstractFilePathGetter(const QString &context, int fileType)
+AbstractFilePathGetter::AbstractFilePathGetter(const QString& context, int fileType)
     : m_context(context), m_fileType(fileType)
-{
-}
+{ }
 
 } // namespace Common

@@ -7,7 +7,7 @@ namespace Common {
 class AbstractFilePathGetter : public IFilePathGetter
 {
 public:
-    AbstractFilePathGetter(const QString &context, int fileType);
+    AbstractFilePathGetter(const QString& context, int fileType);
 
 protected:
     QString m_context;

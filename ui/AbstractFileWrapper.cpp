@@ -14,9 +14,6 @@ bool AbstractFileWrapper::close()
     return ok;
 }
 
-QIODevice *AbstractFileWrapper::device()
-{
-    return &m_file;
-}
+QIODevice* AbstractFileWrapper::device() { return &m_file; }
 
 } // namespace Common

@@ -10,7 +10,7 @@ class AbstractFileWrapper : public IFileWrapper
 {
 public:
     bool close() override;
-    QIODevice *device() override;
+    QIODevice* device() override;
 
 protected:
     QFile m_file;

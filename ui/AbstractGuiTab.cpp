@@ -9,13 +9,9 @@
 #include <QMenu>
 #include <QToolButton>
 
-AbstractGuiTab::AbstractGuiTab(const TranslationHandle &title, QWidget *parent)
-    : QWidget(parent)
-    , m_toolBar(new QWidget(this))
-    , m_toolBarLayout(new QHBoxLayout(m_toolBar))
-    , m_menu(new QMenu(tr("Current"), this))
-    , m_title(title)
-    , m_menuAction(new QAction(this))
+AbstractGuiTab::AbstractGuiTab(const TranslationHandle& title, QWidget* parent)
+    : QWidget(parent), m_toolBar(new QWidget(this)), m_toolBarLayout(new QHBoxLayout(m_toolBar)),
+      m_menu(new QMenu(tr("Current"), this)), m_title(title), m_menuAction(new QAction(this))
 {
     m_toolBarLayout->setContentsMargins(0, 0, 0, 0);
     m_toolBarLayout->setSpacing(0);
@@ -26,17 +22,11 @@ AbstractGuiTab::AbstractGuiTab(const TranslationHandle &title, QWidget *parent)
 
 // The icon actions are plain objects without parent; their buttons and menu
 // actions go with the widget tree.
-AbstractGuiTab::~AbstractGuiTab()
-{
-    qDeleteAll(m_iconActions);
-}
+AbstractGuiTab::~AbstractGuiTab() { qDeleteAll(m_iconActions); }
 
-QString AbstractGuiTab::title() const
-{
-    return m_title.text();
-}
+QString AbstractGuiTab::title() const { return m_title.text(); }
 
-void AbstractGuiTab::createSelectorButton(const QString &iconPath)
+void AbstractGuiTab::createSelectorButton(const QString& iconPath)
 {
     m_selector = new QToolButton(this);
     m_selector->setCheckable(true);
@@ -47,10 +37,10 @@ void AbstractGuiTab::createSelectorButton(const QString &iconPath)
     m_selector->setToolTip(title());
 }
 
-GuiIconAction *AbstractGuiTab::addIconAction(const QString &iconPath, const TranslationHandle &text)
+GuiIconAction* AbstractGuiTab::addIconAction(const QString& iconPath, const TranslationHandle& text)
 {
-    auto *iconAction = new GuiIconAction(iconPath, text);
-    QFrame *cell = iconAction->placeInCell();
+    auto* iconAction = new GuiIconAction(iconPath, text);
+    QFrame* cell = iconAction->placeInCell();
     m_toolBarLayout->addWidget(cell);
     iconAction->action()->setParent(m_menu);
     m_menu->addAction(iconAction->action());
@@ -60,7 +50,7 @@ GuiIconAction *AbstractGuiTab::addIconAction(const QString &iconPath, const Tran
 
 void AbstractGuiTab::addSpacer()
 {
-    auto *spacer = new QWidget;
+    auto* spacer = new QWidget;
     spacer->setMinimumSize(16, 16);
     m_toolBarLayout->addWidget(spacer);
 }
@@ -70,10 +60,10 @@ void AbstractGuiTab::retranslateMenuAction()
     m_menuAction->setText(tr("Show ") + QLatin1Char('"') + title() + QLatin1Char('"'));
 }
 
-void AbstractGuiTab::changeEvent(QEvent *event)
+void AbstractGuiTab::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        for (GuiIconAction *iconAction : qAsConst(m_iconActions))
+        for (GuiIconAction* iconAction : qAsConst(m_iconActions))
             iconAction->updateTranslation();
         retranslateMenuAction();
         // The menu title is set once in the constructor; without this it

@@ -19,34 +19,34 @@ class AbstractGuiTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit AbstractGuiTab(const TranslationHandle &title, QWidget *parent = nullptr);
+    explicit AbstractGuiTab(const TranslationHandle& title, QWidget* parent = nullptr);
     ~AbstractGuiTab() override;
 
     virtual QString title() const;
 
     // Hidden until the main window places and shows it.
-    QWidget *toolBarWidget() const { return m_toolBar; }
-    QMenu *menu() const { return m_menu; }
+    QWidget* toolBarWidget() const { return m_toolBar; }
+    QMenu* menu() const { return m_menu; }
     // Null until the page has called createSelectorButton.
-    QToolButton *selectorButton() const { return m_selector; }
-    QAction *menuAction() const { return m_menuAction; }
+    QToolButton* selectorButton() const { return m_selector; }
+    QAction* menuAction() const { return m_menuAction; }
     TranslationHandle titleHandle() const { return m_title; }
 
 protected:
-    void createSelectorButton(const QString &iconPath);
-    GuiIconAction *addIconAction(const QString &iconPath, const TranslationHandle &text);
+    void createSelectorButton(const QString& iconPath);
+    GuiIconAction* addIconAction(const QString& iconPath, const TranslationHandle& text);
     void addSpacer();
     void retranslateMenuAction();
 
     // Pages that override this call it first.
-    void changeEvent(QEvent *event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QWidget *m_toolBar;
-    QHBoxLayout *m_toolBarLayout;
-    QMenu *m_menu;
+    QWidget* m_toolBar;
+    QHBoxLayout* m_toolBarLayout;
+    QMenu* m_menu;
     TranslationHandle m_title;
-    QToolButton *m_selector = nullptr;
-    QAction *m_menuAction;
-    QVector<GuiIconAction *> m_iconActions;
+    QToolButton* m_selector = nullptr;
+    QAction* m_menuAction;
+    QVector<GuiIconAction*> m_iconActions;
 };

@@ -6,10 +6,9 @@
 
 namespace Common {
 
-AskCleaner::AskCleaner(IEmpty *empty, IClearable *clearable, IClearDataMessageBox *question)
+AskCleaner::AskCleaner(IEmpty* empty, IClearable* clearable, IClearDataMessageBox* question)
     : m_empty(empty), m_clearable(clearable), m_question(question)
-{
-}
+{ }
 
 bool AskCleaner::check()
 {

@@ -13,13 +13,13 @@ class IEmpty;
 class AskCleaner : public IDataCleaner
 {
 public:
-    AskCleaner(IEmpty *empty, IClearable *clearable, IClearDataMessageBox *question);
+    AskCleaner(IEmpty* empty, IClearable* clearable, IClearDataMessageBox* question);
     bool check() override;
 
 private:
-    IEmpty *m_empty;
-    IClearable *m_clearable;
-    IClearDataMessageBox *m_question;
+    IEmpty* m_empty;
+    IClearable* m_clearable;
+    IClearDataMessageBox* m_question;
 };
 
 } // namespace Common

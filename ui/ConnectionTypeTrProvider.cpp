@@ -2,24 +2,16 @@
 
 namespace Common {
 
-ConnectionTypeTrProvider::ConnectionTypeTrProvider(QObject *parent)
-    : QObject(parent)
-{
-}
+ConnectionTypeTrProvider::ConnectionTypeTrProvider(QObject* parent) : QObject(parent) { }
 
 QString ConnectionTypeTrProvider::text(int id) const
 {
     switch (id) {
-    case Disconnected:
-        return tr("DISCONNECTED");
-    case Connected:
-        return tr("CONNECTED");
-    case Listening:
-        return tr("LISTENNING");
-    case Connecting:
-        return tr("CONNECTING");
-    default:
-        return QString();
+    case Disconnected: return tr("DISCONNECTED");
+    case Connected: return tr("CONNECTED");
+    case Listening: return tr("LISTENNING");
+    case Connecting: return tr("CONNECTING");
+    default: return QString();
     }
 }
 

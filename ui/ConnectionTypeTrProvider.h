@@ -14,7 +14,7 @@ class ConnectionTypeTrProvider : public QObject, public ITranslationProvider
 public:
     enum TextId { Disconnected = 0, Connected = 1, Listening = 2, Connecting = 3 };
 
-    explicit ConnectionTypeTrProvider(QObject *parent = nullptr);
+    explicit ConnectionTypeTrProvider(QObject* parent = nullptr);
 
     QString text(int id) const override;
 };

@@ -8,29 +8,21 @@ namespace {
 const QString dateFormat = QStringLiteral("dd-MM-yyyy");
 }
 
-DateDialog::DateDialog(QWidget* parent)
-    : VornAbstractDialog(parent)
-    , m_ui(new Ui::DateDialog)
+DateDialog::DateDialog(QWidget* parent) : VornAbstractDialog(parent), m_ui(new Ui::DateDialog)
 {
     m_ui->setupUi(this);
     bindButtons(m_ui->cancelButton, m_ui->confirmButton);
     connect(m_ui->buttonToday, &QPushButton::clicked, this, &DateDialog::todayClicked);
 }
 
-DateDialog::~DateDialog()
-{
-    delete m_ui;
-}
+DateDialog::~DateDialog() { delete m_ui; }
 
 QString DateDialog::text() const
 {
     return m_ui->calendarWidget->selectedDate().toString(dateFormat);
 }
 
-bool DateDialog::isConfirmed() const
-{
-    return m_confirmed;
-}
+bool DateDialog::isConfirmed() const { return m_confirmed; }
 
 void DateDialog::setText(const QString& text)
 {
@@ -39,10 +31,7 @@ void DateDialog::setText(const QString& text)
         m_ui->calendarWidget->setSelectedDate(date);
 }
 
-QVariant DateDialog::value() const
-{
-    return QVariant(m_ui->calendarWidget->selectedDate());
-}
+QVariant DateDialog::value() const { return QVariant(m_ui->calendarWidget->selectedDate()); }
 
 void DateDialog::setValue(const QVariant& value)
 {
@@ -50,10 +39,7 @@ void DateDialog::setValue(const QVariant& value)
         m_ui->calendarWidget->setSelectedDate(value.toDate());
 }
 
-void DateDialog::todayClicked()
-{
-    setValue(QDate::currentDate());
-}
+void DateDialog::todayClicked() { setValue(QDate::currentDate()); }
 
 void DateDialog::changeEvent(QEvent* event)
 {

@@ -8,11 +8,10 @@
 
 namespace Common {
 
-FileUtil::FileUtil(IMessageBoxesFileOperation *messages, std::shared_ptr<IFileWrapper> wrapper,
+FileUtil::FileUtil(IMessageBoxesFileOperation* messages, std::shared_ptr<IFileWrapper> wrapper,
                    std::shared_ptr<IFilePathGetter> pathGetter)
     : m_messages(messages), m_wrapper(std::move(wrapper)), m_pathGetter(std::move(pathGetter))
-{
-}
+{ }
 
 bool FileUtil::prepare()
 {
@@ -25,14 +24,8 @@ bool FileUtil::prepare()
     return false;
 }
 
-QIODevice *FileUtil::device()
-{
-    return m_wrapper->device();
-}
+QIODevice* FileUtil::device() { return m_wrapper->device(); }
 
-bool FileUtil::close()
-{
-    return m_wrapper->close();
-}
+bool FileUtil::close() { return m_wrapper->close(); }
 
 } // namespace Common

@@ -9,13 +9,13 @@ class IMessageBoxesFileOperation;
 class FileUtilFactory : public IFileUtilFactory
 {
 public:
-    explicit FileUtilFactory(IMessageBoxesFileOperation *messages);
+    explicit FileUtilFactory(IMessageBoxesFileOperation* messages);
 
-    std::unique_ptr<IFileUtil> createSaveUtil(const QString &context, int fileType) override;
-    std::unique_ptr<IFileUtil> createLoadUtil(const QString &context, int fileType) override;
+    std::unique_ptr<IFileUtil> createSaveUtil(const QString& context, int fileType) override;
+    std::unique_ptr<IFileUtil> createLoadUtil(const QString& context, int fileType) override;
 
 private:
-    IMessageBoxesFileOperation *m_messages;
+    IMessageBoxesFileOperation* m_messages;
 };
 
 } // namespace Common

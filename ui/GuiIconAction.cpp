@@ -10,15 +10,13 @@
 namespace {
 const QRgb checkedColour = 0xFF9944;
 const QRgb uncheckedColour = 0x000000;
-const char *const checkedStyle = "QToolButton { background-color: black;border:none; }";
-}
+const char* const checkedStyle = "QToolButton { background-color: black;border:none; }";
+} // namespace
 
-GuiIconAction::GuiIconAction(const QString &iconPath, const TranslationHandle &text,
-                             QObject *parent)
-    : QObject(nullptr)
-    , m_button(new QToolButton(qobject_cast<QWidget *>(parent)))
-    , m_action(new QAction(parent))
-    , m_text(text)
+GuiIconAction::GuiIconAction(const QString& iconPath, const TranslationHandle& text,
+                             QObject* parent)
+    : QObject(nullptr), m_button(new QToolButton(qobject_cast<QWidget*>(parent))),
+      m_action(new QAction(parent)), m_text(text)
 {
     m_button->setIcon(QIcon(iconPath));
     m_button->setText(QString());
@@ -27,15 +25,15 @@ GuiIconAction::GuiIconAction(const QString &iconPath, const TranslationHandle &t
     connect(m_action, &QAction::triggered, this, &GuiIconAction::clicked);
 }
 
-QFrame *GuiIconAction::placeInCell()
+QFrame* GuiIconAction::placeInCell()
 {
-    auto *cell = new QFrame;
+    auto* cell = new QFrame;
     cell->setFrameShape(QFrame::StyledPanel);
     cell->setFrameShadow(QFrame::Plain);
     cell->setLineWidth(2);
     cell->setFixedSize(32, 32);
     cell->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto *layout = new QGridLayout(cell);
+    auto* layout = new QGridLayout(cell);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_button);

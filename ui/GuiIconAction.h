@@ -15,17 +15,17 @@ class GuiIconAction : public QObject
     Q_OBJECT
 
 public:
-    GuiIconAction(const QString &iconPath, const TranslationHandle &text,
-                  QObject *parent = nullptr);
+    GuiIconAction(const QString& iconPath, const TranslationHandle& text,
+                  QObject* parent = nullptr);
 
-    QToolButton *button() const { return m_button; }
-    QAction *action() const { return m_action; }
+    QToolButton* button() const { return m_button; }
+    QAction* action() const { return m_action; }
     TranslationHandle textHandle() const { return m_text; }
 
     // Moves the button into a new framed 32 x 32 cell (a widget without
     // parent, for the caller's layout) and returns the cell. setVisible hides
     // and shows the cell together with the button.
-    QFrame *placeInCell();
+    QFrame* placeInCell();
 
 signals:
     void toggled(bool checked);
@@ -42,10 +42,10 @@ public slots:
 private:
     void applyCheckedLook(bool checked);
 
-    QToolButton *m_button;
-    QAction *m_action;
+    QToolButton* m_button;
+    QAction* m_action;
     TranslationHandle m_text;
-    QFrame *m_cell = nullptr;
+    QFrame* m_cell = nullptr;
     QMetaObject::Connection m_buttonToggled;
     QMetaObject::Connection m_actionTriggered;
 };

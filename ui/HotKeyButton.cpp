@@ -10,7 +10,7 @@ namespace {
 bool ignoredWhileCapturing(int key)
 {
     return key == 0 || key == Qt::Key_unknown || (key >= 0x101 && key <= 0x1FF)
-        || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
+           || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
 }
 
 // Windows virtual-key code of a Qt key, 0 when there is no such code.
@@ -22,9 +22,11 @@ quint32 virtualKeyOf(int key)
         return 0x70 + quint32(key - Qt::Key_F1);
     switch (key) {
     case Qt::Key_Backspace: return 0x08;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 0x09;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0x09;
     case Qt::Key_Clear: return 0x0C;
-    case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 0x0D;
     case Qt::Key_Pause: return 0x13;
     case Qt::Key_CapsLock: return 0x14;
     case Qt::Key_Escape: return 0x1B;
@@ -63,9 +65,8 @@ quint32 virtualKeyOf(int key)
 } // namespace
 
 HotKeyButton::HotKeyButton(QWidget* parent)
-    : QWidget(parent)
-    , m_label(new QLabel(this))
-    , m_unbindButton(new QPushButton(tr("Unbind"), this))
+    : QWidget(parent), m_label(new QLabel(this)),
+      m_unbindButton(new QPushButton(tr("Unbind"), this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->setSpacing(0);
@@ -81,10 +82,7 @@ HotKeyButton::HotKeyButton(QWidget* parent)
     connect(m_unbindButton, &QPushButton::clicked, this, &HotKeyButton::onUnbindClicked);
 }
 
-void HotKeyButton::setText(const QString& text)
-{
-    m_label->setText(text);
-}
+void HotKeyButton::setText(const QString& text) { m_label->setText(text); }
 
 QString HotKeyButton::code(int key, Qt::KeyboardModifiers modifiers, quint32 nativeVirtualKey)
 {

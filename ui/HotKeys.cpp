@@ -8,41 +8,32 @@
 
 namespace Common {
 
-HotKeys::HotKeys(QObject *parent)
-    : QObject(parent)
-{
-}
+HotKeys::HotKeys(QObject* parent) : QObject(parent) { }
 
-void HotKeys::registerAction(AbstractGuiTab *page, int pageIndex)
+void HotKeys::registerAction(AbstractGuiTab* page, int pageIndex)
 {
     const int id = addEntry(QStringLiteral("ShowTab_%1").arg(pageIndex), page->titleHandle());
     m_pageActions.append(page->menuAction());
     m_pageIds.append(id);
 }
 
-int HotKeys::registerNamed(const QString &name, const TranslationHandle &title, int actionKey)
+int HotKeys::registerNamed(const QString& name, const TranslationHandle& title, int actionKey)
 {
     const int id = addEntry(name, title);
     m_actionKeys.insert(id, actionKey);
     return id;
 }
 
-void HotKeys::bindAction(int actionKey, QAction *action)
+void HotKeys::bindAction(int actionKey, QAction* action)
 {
     m_boundActions.insert(actionKey, action);
 }
 
-QString HotKeys::nameOf(int id) const
-{
-    return m_names.value(id);
-}
+QString HotKeys::nameOf(int id) const { return m_names.value(id); }
 
-TranslationHandle HotKeys::titleOf(int id) const
-{
-    return m_titles.value(id);
-}
+TranslationHandle HotKeys::titleOf(int id) const { return m_titles.value(id); }
 
-VornModel::NVornHotkeyItem *HotKeys::createEditorItem(int id) const
+VornModel::NVornHotkeyItem* HotKeys::createEditorItem(int id) const
 {
     return new VornModel::NVornHotkeyItem(id);
 }
@@ -53,7 +44,7 @@ void HotKeys::setHotKey(int id, QString shortcut)
     const int actionKey = m_actionKeys.value(id, -1);
     if (actionKey >= 0) {
         // A named entry never falls back to the page actions.
-        if (QAction *action = m_boundActions.value(actionKey))
+        if (QAction* action = m_boundActions.value(actionKey))
             action->setShortcut(sequence);
         return;
     }
@@ -62,7 +53,7 @@ void HotKeys::setHotKey(int id, QString shortcut)
         m_pageActions.at(position)->setShortcut(sequence);
 }
 
-int HotKeys::addEntry(const QString &name, const TranslationHandle &title)
+int HotKeys::addEntry(const QString& name, const TranslationHandle& title)
 {
     m_names.append(name);
     m_titles.append(title);

@@ -25,19 +25,19 @@ class HotKeys : public QObject
     Q_OBJECT
 
 public:
-    explicit HotKeys(QObject *parent = nullptr);
+    explicit HotKeys(QObject* parent = nullptr);
 
     // Registers the page's menu action as "ShowTab_<pageIndex>".
-    void registerAction(AbstractGuiTab *page, int pageIndex);
-    int registerNamed(const QString &name, const TranslationHandle &title, int actionKey);
-    void bindAction(int actionKey, QAction *action);
+    void registerAction(AbstractGuiTab* page, int pageIndex);
+    int registerNamed(const QString& name, const TranslationHandle& title, int actionKey);
+    void bindAction(int actionKey, QAction* action);
 
     QString nameOf(int id) const;
     TranslationHandle titleOf(int id) const;
 
     // A new key-combination item whose parameter name is the id, for a
     // key-binding table; the caller owns it.
-    VornModel::NVornHotkeyItem *createEditorItem(int id) const;
+    VornModel::NVornHotkeyItem* createEditorItem(int id) const;
 
 public slots:
     // The shortcut text is "Shift", "Ctrl", "Alt" and the key joined by "+";
@@ -45,7 +45,7 @@ public slots:
     void setHotKey(int id, QString shortcut);
 
 private:
-    int addEntry(const QString &name, const TranslationHandle &title);
+    int addEntry(const QString& name, const TranslationHandle& title);
 
     QStringList m_names;
     QVector<TranslationHandle> m_titles;

@@ -10,5 +10,5 @@ class IFileDialogPresenter
 {
 public:
     virtual ~IFileDialogPresenter() = default;
-    virtual QString choose(QFileDialog &dialog) = 0;
+    virtual QString choose(QFileDialog& dialog) = 0;
 };

@@ -12,7 +12,7 @@ public:
     // False when the user cancelled (no message) or the file did not open
     // (the user was told).
     virtual bool prepare() = 0;
-    virtual QIODevice *device() = 0;
+    virtual QIODevice* device() = 0;
     // False when pending data could not be written.
     virtual bool close() = 0;
 };

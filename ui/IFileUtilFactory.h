@@ -12,8 +12,8 @@ class IFileUtilFactory
 {
 public:
     virtual ~IFileUtilFactory() = default;
-    virtual std::unique_ptr<IFileUtil> createSaveUtil(const QString &context, int fileType) = 0;
-    virtual std::unique_ptr<IFileUtil> createLoadUtil(const QString &context, int fileType) = 0;
+    virtual std::unique_ptr<IFileUtil> createSaveUtil(const QString& context, int fileType) = 0;
+    virtual std::unique_ptr<IFileUtil> createLoadUtil(const QString& context, int fileType) = 0;
 };
 
 } // namespace Common

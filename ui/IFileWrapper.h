@@ -9,10 +9,10 @@ class IFileWrapper
 {
 public:
     virtual ~IFileWrapper() = default;
-    virtual bool open(const QString &path) = 0;
+    virtual bool open(const QString& path) = 0;
     // False when pending data could not be written.
     virtual bool close() = 0;
-    virtual QIODevice *device() = 0;
+    virtual QIODevice* device() = 0;
 };
 
 } // namespace Common

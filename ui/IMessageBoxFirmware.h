@@ -10,7 +10,7 @@ public:
     virtual ~IMessageBoxFirmware() = default;
     virtual void showUpdateSucceeded() = 0;
     virtual void showUpdateFailed() = 0;
-    virtual bool askUploadConfirmation(const QString &fileName) = 0;
+    virtual bool askUploadConfirmation(const QString& fileName) = 0;
     virtual void showInvalidFile() = 0;
 };
 

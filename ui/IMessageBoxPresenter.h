@@ -13,7 +13,7 @@ struct MessageBoxRequest
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QWidget *parent = nullptr;
+    QWidget* parent = nullptr;
     QString yesText;
     QString noText;
 };
@@ -24,5 +24,5 @@ class IMessageBoxPresenter
 {
 public:
     virtual ~IMessageBoxPresenter() = default;
-    virtual QMessageBox::StandardButton present(const MessageBoxRequest &request) = 0;
+    virtual QMessageBox::StandardButton present(const MessageBoxRequest& request) = 0;
 };

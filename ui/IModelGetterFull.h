@@ -11,8 +11,8 @@ class IModelGetterFull
 {
 public:
     virtual ~IModelGetterFull() = default;
-    virtual QAbstractItemModel *model() = 0;
-    virtual T *modelFull() = 0;
+    virtual QAbstractItemModel* model() = 0;
+    virtual T* modelFull() = 0;
 };
 
 } // namespace Common

@@ -7,7 +7,6 @@ namespace Common {
 
 // A plot as the data feeders see it: redraw, and show everything again.
 class IPlot : public IReplottable, public IResetZoom
-{
-};
+{ };
 
 } // namespace Common

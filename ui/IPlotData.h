@@ -21,8 +21,8 @@ public:
     virtual void append(double x, double y) = 0;
     // Appends when i is not below size().
     virtual void insert(int i, double x, double y) = 0;
-    virtual const QVector<double> &xs() const = 0;
-    virtual const QVector<double> &ys() const = 0;
+    virtual const QVector<double>& xs() const = 0;
+    virtual const QVector<double>& ys() const = 0;
     // Grows by one on every change other than an append, so a view that
     // keeps derived state of the points knows when appending is not enough.
     virtual quint64 revision() const = 0;

@@ -8,7 +8,6 @@ namespace Common {
 
 // Everything the program does with a plot besides placing its widget.
 class IPlotFull : public IPlot, public IPlotLabelSetter, public IPixmapGettable
-{
-};
+{ };
 
 } // namespace Common

@@ -9,8 +9,8 @@ class IPlotLabelSetter
 {
 public:
     virtual ~IPlotLabelSetter() = default;
-    virtual void setXLabel(const QString &label) = 0;
-    virtual void setYLabel(const QString &label) = 0;
+    virtual void setXLabel(const QString& label) = 0;
+    virtual void setYLabel(const QString& label) = 0;
 };
 
 } // namespace Common

@@ -9,7 +9,7 @@ class IRetranslator
 public:
     virtual ~IRetranslator() = default;
     // The object is not owned and must outlive the retranslator's use.
-    virtual void add(IRetranslatable *object) = 0;
+    virtual void add(IRetranslatable* object) = 0;
 };
 
 } // namespace Common

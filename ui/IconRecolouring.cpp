@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-QIcon recolourIcon(const QIcon &icon, QRgb rgb, const QSize &size)
+QIcon recolourIcon(const QIcon& icon, QRgb rgb, const QSize& size)
 {
     QPixmap pixmap = icon.pixmap(size, QIcon::Normal, QIcon::Off);
     if (pixmap.isNull())
@@ -16,17 +16,11 @@ QIcon recolourIcon(const QIcon &icon, QRgb rgb, const QSize &size)
     return QIcon(pixmap);
 }
 
-void paintButtonIcon(QAbstractButton *button, QRgb rgb)
+void paintButtonIcon(QAbstractButton* button, QRgb rgb)
 {
     button->setIcon(recolourIcon(button->icon(), rgb, button->iconSize()));
 }
 
-void paintButtonIconBlack(QAbstractButton *button)
-{
-    paintButtonIcon(button, 0x000000);
-}
+void paintButtonIconBlack(QAbstractButton* button) { paintButtonIcon(button, 0x000000); }
 
-void paintButtonIconWhite(QAbstractButton *button)
-{
-    paintButtonIcon(button, 0xFFFFFF);
-}
+void paintButtonIconWhite(QAbstractButton* button) { paintButtonIcon(button, 0xFFFFFF); }

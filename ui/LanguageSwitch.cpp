@@ -9,7 +9,7 @@
 
 namespace {
 
-const char *const translationKey = "Translation";
+const char* const translationKey = "Translation";
 const QString polish = QStringLiteral("polish");
 const QString english = QStringLiteral("english");
 
@@ -19,12 +19,12 @@ QString nameOfLanguage(QLocale::Language language)
 }
 
 // Only the exact, case-sensitive names count.
-QString knownName(const QString &text)
+QString knownName(const QString& text)
 {
     return text == polish || text == english ? text : QString();
 }
 
-QString languageFromInstallFile(const QString &installDir)
+QString languageFromInstallFile(const QString& installDir)
 {
     QFile file(QDir(installDir).filePath(QStringLiteral("InstallLang.txt")));
     if (!file.open(QIODevice::ReadOnly))
@@ -35,23 +35,23 @@ QString languageFromInstallFile(const QString &installDir)
     return knownName(line.trimmed());
 }
 
-void installCatalogue(const QString &name)
+void installCatalogue(const QString& name)
 {
     // Owned by the application so it lives until the process ends; a catalogue
     // that fails to load is installed anyway and simply translates nothing.
-    auto *translator = new QTranslator(QCoreApplication::instance());
+    auto* translator = new QTranslator(QCoreApplication::instance());
     translator->load(QStringLiteral(":/i18n/") + name + QStringLiteral(".qm"));
     QCoreApplication::installTranslator(translator);
 }
 
 } // namespace
 
-QString selectStartupLanguage(const QString &installDir)
+QString selectStartupLanguage(const QString& installDir)
 {
     QString name = knownName(QSettings().value(translationKey).toString());
     if (name.isEmpty())
         name = languageFromInstallFile(installDir);
-    const QLocale::Language language = name.isEmpty() ? QLocale().language()
+    const QLocale::Language language = name.isEmpty()   ? QLocale().language()
                                        : name == polish ? QLocale::Polish
                                                         : QLocale::English;
     return installStartupTranslator(language);
@@ -76,7 +76,7 @@ void reloadTranslation()
     if (!settings.contains(translationKey))
         settings.setValue(translationKey, nameOfLanguage(QLocale().language()));
     const QString name = settings.value(translationKey).toString();
-    QLocale::setDefault(QLocale(name == polish ? QLocale::Polish : QLocale::English,
-                                QLocale::AnyCountry));
+    QLocale::setDefault(
+        QLocale(name == polish ? QLocale::Polish : QLocale::English, QLocale::AnyCountry));
     installCatalogue(name);
 }

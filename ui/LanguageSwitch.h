@@ -9,7 +9,7 @@
 // Chooses the language at start (settings, then "InstallLang.txt" in
 // installDir, then the system locale), stores it and installs its catalogue.
 // Returns the chosen name. Call once, before any widget exists.
-QString selectStartupLanguage(const QString &installDir);
+QString selectStartupLanguage(const QString& installDir);
 // The same with the executable's own folder.
 QString selectStartupLanguage();
 // Stores the name of the language ("polish" for Polish, "english" for any

@@ -5,9 +5,9 @@
 
 namespace {
 
-IMessageBoxPresenter *replacedPresenter = nullptr;
+IMessageBoxPresenter* replacedPresenter = nullptr;
 
-MessageBoxRequest request(const MessageBoxContext &context, const QString &text,
+MessageBoxRequest request(const MessageBoxContext& context, const QString& text,
                           QMessageBox::Icon icon, Qt::TextFormat format,
                           QMessageBox::StandardButtons buttons)
 {
@@ -23,18 +23,18 @@ MessageBoxRequest request(const MessageBoxContext &context, const QString &text,
 
 } // namespace
 
-void MessageBoxContext::setPresenter(IMessageBoxPresenter *presenter)
+void MessageBoxContext::setPresenter(IMessageBoxPresenter* presenter)
 {
     replacedPresenter = presenter;
 }
 
-IMessageBoxPresenter *MessageBoxContext::presenter()
+IMessageBoxPresenter* MessageBoxContext::presenter()
 {
     static QtMessageBoxPresenter real;
     return replacedPresenter ? replacedPresenter : &real;
 }
 
-bool MessageBoxContext::askYesNo(const QString &text, QMessageBox::Icon icon,
+bool MessageBoxContext::askYesNo(const QString& text, QMessageBox::Icon icon,
                                  Qt::TextFormat format) const
 {
     MessageBoxRequest r = request(*this, text, icon, format, QMessageBox::Yes | QMessageBox::No);
@@ -44,33 +44,33 @@ bool MessageBoxContext::askYesNo(const QString &text, QMessageBox::Icon icon,
     return presenter()->present(r) == QMessageBox::Yes;
 }
 
-void MessageBoxContext::showBox(const QString &text, QMessageBox::Icon icon,
+void MessageBoxContext::showBox(const QString& text, QMessageBox::Icon icon,
                                 Qt::TextFormat format) const
 {
     presenter()->present(request(*this, text, icon, format, QMessageBox::Ok));
 }
 
-bool MessageBoxContext::askWarning(const QString &text, Qt::TextFormat format) const
+bool MessageBoxContext::askWarning(const QString& text, Qt::TextFormat format) const
 {
     return askYesNo(text, QMessageBox::Warning, format);
 }
 
-bool MessageBoxContext::askQuestion(const QString &text, Qt::TextFormat format) const
+bool MessageBoxContext::askQuestion(const QString& text, Qt::TextFormat format) const
 {
     return askYesNo(text, QMessageBox::Question, format);
 }
 
-void MessageBoxContext::showWarning(const QString &text, Qt::TextFormat format) const
+void MessageBoxContext::showWarning(const QString& text, Qt::TextFormat format) const
 {
     showBox(text, QMessageBox::Warning, format);
 }
 
-void MessageBoxContext::showCritical(const QString &text, Qt::TextFormat format) const
+void MessageBoxContext::showCritical(const QString& text, Qt::TextFormat format) const
 {
     showBox(text, QMessageBox::Critical, format);
 }
 
-void MessageBoxContext::showInformation(const QString &text, Qt::TextFormat format) const
+void MessageBoxContext::showInformation(const QString& text, Qt::TextFormat format) const
 {
     showBox(text, QMessageBox::Information, format);
 }

@@ -28,7 +28,7 @@ public:
         FileOpenError = 12,
     };
 
-    explicit MessageBoxTrProvider(QObject *parent = nullptr);
+    explicit MessageBoxTrProvider(QObject* parent = nullptr);
     QString text(int id) const override;
 };
 

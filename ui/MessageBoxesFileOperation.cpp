@@ -5,10 +5,9 @@
 
 namespace Common {
 
-MessageBoxesFileOperation::MessageBoxesFileOperation(MessageBoxContext *context)
+MessageBoxesFileOperation::MessageBoxesFileOperation(MessageBoxContext* context)
     : m_context(context)
-{
-}
+{ }
 
 void MessageBoxesFileOperation::showFileOpenError()
 {

@@ -9,11 +9,11 @@ namespace Common {
 class MessageBoxesFileOperation : public IMessageBoxesFileOperation
 {
 public:
-    explicit MessageBoxesFileOperation(MessageBoxContext *context);
+    explicit MessageBoxesFileOperation(MessageBoxContext* context);
     void showFileOpenError() override;
 
 private:
-    MessageBoxContext *m_context;
+    MessageBoxContext* m_context;
 };
 
 } // namespace Common

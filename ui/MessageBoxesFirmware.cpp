@@ -6,10 +6,7 @@
 
 namespace Common {
 
-MessageBoxesFirmware::MessageBoxesFirmware(MessageBoxContext *context)
-    : m_context(context)
-{
-}
+MessageBoxesFirmware::MessageBoxesFirmware(MessageBoxContext* context) : m_context(context) { }
 
 void MessageBoxesFirmware::showUpdateSucceeded()
 {
@@ -22,7 +19,7 @@ void MessageBoxesFirmware::showUpdateFailed()
         MessageBoxTrProvider().text(MessageBoxTrProvider::FirmwareUpdateFailed));
 }
 
-bool MessageBoxesFirmware::askUploadConfirmation(const QString &fileName)
+bool MessageBoxesFirmware::askUploadConfirmation(const QString& fileName)
 {
     // The name is escaped: '&' or '<' in a path must show as typed in rich text.
     const QString text = MessageBoxTrProvider().text(MessageBoxTrProvider::UploadFirmwareQuestion)

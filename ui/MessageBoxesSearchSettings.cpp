@@ -5,10 +5,9 @@
 
 namespace Common {
 
-MessageBoxesSearchSettings::MessageBoxesSearchSettings(MessageBoxContext *context)
+MessageBoxesSearchSettings::MessageBoxesSearchSettings(MessageBoxContext* context)
     : m_context(context)
-{
-}
+{ }
 
 void MessageBoxesSearchSettings::showNoBaudRate()
 {

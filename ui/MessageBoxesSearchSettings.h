@@ -9,12 +9,12 @@ namespace Common {
 class MessageBoxesSearchSettings : public IMessageBoxesSearchSettings
 {
 public:
-    explicit MessageBoxesSearchSettings(MessageBoxContext *context);
+    explicit MessageBoxesSearchSettings(MessageBoxContext* context);
     void showNoBaudRate() override;
     void showNoSearchMode() override;
 
 private:
-    MessageBoxContext *m_context;
+    MessageBoxContext* m_context;
 };
 
 } // namespace Common

@@ -5,10 +5,7 @@
 
 namespace Common {
 
-MessageBoxesTerminal::MessageBoxesTerminal(MessageBoxContext *context)
-    : m_context(context)
-{
-}
+MessageBoxesTerminal::MessageBoxesTerminal(MessageBoxContext* context) : m_context(context) { }
 
 bool MessageBoxesTerminal::askClearLogs()
 {

@@ -9,12 +9,12 @@ namespace Common {
 class MessageBoxesTerminal : public IMessageBoxesTerminal
 {
 public:
-    explicit MessageBoxesTerminal(MessageBoxContext *context);
+    explicit MessageBoxesTerminal(MessageBoxContext* context);
     bool askClearLogs() override;
     bool askResetCommands() override;
 
 private:
-    MessageBoxContext *m_context;
+    MessageBoxContext* m_context;
 };
 
 } // namespace Common

@@ -8,15 +8,13 @@ namespace VornModel {
 
 NVornAbstractComboBoxItem::NVornAbstractComboBoxItem(int name, const QStringList& options,
                                                      int index)
-    : NVornAbstractItem(name)
-    , m_options(options)
+    : NVornAbstractItem(name), m_options(options)
 {
     setEditable(true);
     setValue(index >= 0 && index < m_options.size() ? index : 0);
 }
 
-NVornAbstractComboBoxItem::NVornAbstractComboBoxItem(int name,
-                                                     const TranslationListGetter& getter,
+NVornAbstractComboBoxItem::NVornAbstractComboBoxItem(int name, const TranslationListGetter& getter,
                                                      int index)
     : NVornAbstractComboBoxItem(name, getter.getList(), index)
 {

@@ -5,20 +5,14 @@
 namespace Common {
 namespace VornModel {
 
-NVornAbstractItem::NVornAbstractItem(int name)
-    : m_name(name)
-{
-}
+NVornAbstractItem::NVornAbstractItem(int name) : m_name(name) { }
 
 QWidget* NVornAbstractItem::createEditor(QWidget*, const QModelIndex&, QAbstractItemDelegate*)
 {
     return nullptr;
 }
 
-bool NVornAbstractItem::setEditorData(QWidget*)
-{
-    return false;
-}
+bool NVornAbstractItem::setEditorData(QWidget*) { return false; }
 
 void NVornAbstractItem::destroyEditor(QWidget* editor)
 {
@@ -26,23 +20,13 @@ void NVornAbstractItem::destroyEditor(QWidget* editor)
         editor->deleteLater();
 }
 
-QVariant NVornAbstractItem::value() const
-{
-    return QStandardItem::data(Qt::UserRole);
-}
+QVariant NVornAbstractItem::value() const { return QStandardItem::data(Qt::UserRole); }
 
-void NVornAbstractItem::setModelData(QWidget*)
-{
-}
+void NVornAbstractItem::setModelData(QWidget*) { }
 
-QString NVornAbstractItem::displayText() const
-{
-    return value().toString();
-}
+QString NVornAbstractItem::displayText() const { return value().toString(); }
 
-void NVornAbstractItem::retranslate()
-{
-}
+void NVornAbstractItem::retranslate() { }
 
 void NVornAbstractItem::setValue(const QVariant& value)
 {

@@ -8,11 +8,7 @@
 namespace Common {
 namespace VornModel {
 
-NVornHotkeyItem::NVornHotkeyItem(int name)
-    : NVornAbstractItem(name)
-{
-    setEditable(true);
-}
+NVornHotkeyItem::NVornHotkeyItem(int name) : NVornAbstractItem(name) { setEditable(true); }
 
 QWidget* NVornHotkeyItem::createEditor(QWidget* parent, const QModelIndex&,
                                        QAbstractItemDelegate* delegate)

@@ -14,11 +14,9 @@ const QString ipv4Pattern = QStringLiteral(
 }
 
 NVornIPLineItem::NVornIPLineItem(int name, const QString& text, bool netmask)
-    : NVornLineItem(name, text)
-    , m_netmask(netmask)
-    , m_validator(new QRegularExpressionValidator(QRegularExpression(ipv4Pattern), this))
-{
-}
+    : NVornLineItem(name, text), m_netmask(netmask),
+      m_validator(new QRegularExpressionValidator(QRegularExpression(ipv4Pattern), this))
+{ }
 
 QWidget* NVornIPLineItem::createEditor(QWidget* parent, const QModelIndex& index,
                                        QAbstractItemDelegate* delegate)
@@ -42,10 +40,7 @@ void NVornIPLineItem::setModelData(QWidget* editor)
         setValue(edit->text());
 }
 
-void NVornIPLineItem::setAddress(quint32 address)
-{
-    setValue(QHostAddress(address).toString());
-}
+void NVornIPLineItem::setAddress(quint32 address) { setValue(QHostAddress(address).toString()); }
 
 QString NVornIPLineItem::contiguousMask(const QString& text)
 {

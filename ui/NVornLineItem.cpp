@@ -5,8 +5,7 @@
 namespace Common {
 namespace VornModel {
 
-NVornLineItem::NVornLineItem(int name, const QString& text)
-    : NVornAbstractItem(name)
+NVornLineItem::NVornLineItem(int name, const QString& text) : NVornAbstractItem(name)
 {
     setEditable(true);
     setValue(text);

@@ -12,16 +12,12 @@ namespace VornModel {
 namespace {
 // Owner of the model and the delegate: the view's parent as the forms expect,
 // or the view itself when it has none, so that nothing is left behind.
-QObject* ownerFor(QTableView* view)
-{
-    return view->parent() ? view->parent() : view;
-}
+QObject* ownerFor(QTableView* view) { return view->parent() ? view->parent() : view; }
 } // namespace
 
 NVornModelView::NVornModelView(QWidget* parent)
-    : QTableView(parent)
-    , m_model(new QStandardItemModel(ownerFor(this)))
-    , m_delegate(new NVornPropertiesDelegate(ownerFor(this)))
+    : QTableView(parent), m_model(new QStandardItemModel(ownerFor(this))),
+      m_delegate(new NVornPropertiesDelegate(ownerFor(this)))
 {
     m_model->setColumnCount(2);
     setModel(m_model);
@@ -46,10 +42,7 @@ NVornModelView::NVornModelView(QWidget* parent)
     connect(this, SIGNAL(activated(QModelIndex)), this, SLOT(edit(QModelIndex)));
 }
 
-void NVornModelView::addTitle(const QString& text)
-{
-    appendTitleRow(new NVornTitleItem(text));
-}
+void NVornModelView::addTitle(const QString& text) { appendTitleRow(new NVornTitleItem(text)); }
 
 void NVornModelView::addTitle(const TranslationHandle& handle)
 {
@@ -84,10 +77,7 @@ void NVornModelView::appendItemRow(NVornTitleItem* title, NVornAbstractItem* ite
     updateGeometry();
 }
 
-bool NVornModelView::isEditing() const
-{
-    return state() == QAbstractItemView::EditingState;
-}
+bool NVornModelView::isEditing() const { return state() == QAbstractItemView::EditingState; }
 
 NVornAbstractItem* NVornModelView::item(int name) const
 {
@@ -117,15 +107,9 @@ bool NVornModelView::setValue(int name, const QVariant& value)
     return row >= 0 && m_model->setData(m_model->index(row, 1), value, Qt::EditRole);
 }
 
-void NVornModelView::enableItem(int name)
-{
-    setRowEnabled(name, true);
-}
+void NVornModelView::enableItem(int name) { setRowEnabled(name, true); }
 
-void NVornModelView::disableItem(int name)
-{
-    setRowEnabled(name, false);
-}
+void NVornModelView::disableItem(int name) { setRowEnabled(name, false); }
 
 void NVornModelView::setRowEnabled(int name, bool enabled)
 {
@@ -150,10 +134,7 @@ QSize NVornModelView::sizeHint() const
     return QSize(100, m_model->rowCount() * verticalHeader()->defaultSectionSize() + 2);
 }
 
-QSize NVornModelView::minimumSizeHint() const
-{
-    return sizeHint();
-}
+QSize NVornModelView::minimumSizeHint() const { return sizeHint(); }
 
 void NVornModelView::onParameterChanged(QStandardItem* item)
 {

@@ -7,10 +7,7 @@
 namespace Common {
 namespace VornModel {
 
-NVornPropertiesDelegate::NVornPropertiesDelegate(QObject* parent)
-    : QStyledItemDelegate(parent)
-{
-}
+NVornPropertiesDelegate::NVornPropertiesDelegate(QObject* parent) : QStyledItemDelegate(parent) { }
 
 NVornAbstractItem* NVornPropertiesDelegate::itemOf(const QModelIndex& index)
 {

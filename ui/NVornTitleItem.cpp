@@ -7,8 +7,7 @@ namespace VornModel {
 
 NVornTitleItem::NVornTitleItem()
     : NVornTitleItem(QCoreApplication::translate("QObject", "Not specified"))
-{
-}
+{ }
 
 NVornTitleItem::NVornTitleItem(const QString& text)
 {
@@ -17,17 +16,13 @@ NVornTitleItem::NVornTitleItem(const QString& text)
 }
 
 NVornTitleItem::NVornTitleItem(const TranslationHandle& handle)
-    : m_handle(handle)
-    , m_translated(true)
+    : m_handle(handle), m_translated(true)
 {
     setEditable(false);
     setValue(handle.text());
 }
 
-bool NVornTitleItem::setEditorData(QWidget*)
-{
-    return true;
-}
+bool NVornTitleItem::setEditorData(QWidget*) { return true; }
 
 void NVornTitleItem::retranslate()
 {

@@ -9,15 +9,9 @@ void PlotData::clear()
     ++m_revision;
 }
 
-double PlotData::x(int i) const
-{
-    return valid(i) ? m_x.at(i) : 0.0;
-}
+double PlotData::x(int i) const { return valid(i) ? m_x.at(i) : 0.0; }
 
-double PlotData::y(int i) const
-{
-    return valid(i) ? m_y.at(i) : 0.0;
-}
+double PlotData::y(int i) const { return valid(i) ? m_y.at(i) : 0.0; }
 
 void PlotData::setX(int i, double value)
 {

@@ -17,8 +17,8 @@ public:
     void setY(int i, double value) override;
     void append(double x, double y) override;
     void insert(int i, double x, double y) override;
-    const QVector<double> &xs() const override { return m_x; }
-    const QVector<double> &ys() const override { return m_y; }
+    const QVector<double>& xs() const override { return m_x; }
+    const QVector<double>& ys() const override { return m_y; }
     quint64 revision() const override { return m_revision; }
 
 private:

@@ -7,11 +7,7 @@
 namespace Common {
 namespace Widgets {
 
-PlotDataSeries::PlotDataSeries(const IPlotData *data)
-    : m_data(data)
-{
-    rebuild();
-}
+PlotDataSeries::PlotDataSeries(const IPlotData* data) : m_data(data) { rebuild(); }
 
 void PlotDataSeries::sync()
 {
@@ -37,8 +33,8 @@ void PlotDataSeries::rebuild()
 void PlotDataSeries::extend(int from)
 {
     const int count = m_data->size();
-    const QVector<double> &xs = m_data->xs();
-    const QVector<double> &ys = m_data->ys();
+    const QVector<double>& xs = m_data->xs();
+    const QVector<double>& ys = m_data->ys();
     for (int i = from; i < count; ++i) {
         const double x = xs.at(i);
         const double y = ys.at(i);
@@ -57,10 +53,7 @@ void PlotDataSeries::extend(int from)
     m_seen = count;
 }
 
-size_t PlotDataSeries::size() const
-{
-    return size_t(m_drawn.size());
-}
+size_t PlotDataSeries::size() const { return size_t(m_drawn.size()); }
 
 QPointF PlotDataSeries::sample(size_t i) const
 {
@@ -73,7 +66,7 @@ QPointF PlotDataSeries::sample(size_t i) const
 QRectF PlotDataSeries::boundingRect() const
 {
     if (m_drawn.isEmpty())
-        return QRectF(1.0, 1.0, -2.0, -2.0);  // Qwt's "no bounds"
+        return QRectF(1.0, 1.0, -2.0, -2.0); // Qwt's "no bounds"
     return m_bounds;
 }
 

@@ -16,7 +16,7 @@ namespace Widgets {
 class PlotDataSeries : public QwtSeriesData<QPointF>
 {
 public:
-    explicit PlotDataSeries(const IPlotData *data);
+    explicit PlotDataSeries(const IPlotData* data);
 
     void sync();
 
@@ -28,11 +28,11 @@ private:
     void rebuild();
     void extend(int from);
 
-    const IPlotData *m_data;
-    QVector<int> m_drawn;  // indices of the finite points
-    int m_seen = 0;        // points of the store looked at so far
+    const IPlotData* m_data;
+    QVector<int> m_drawn; // indices of the finite points
+    int m_seen = 0; // points of the store looked at so far
     quint64 m_revision = 0;
-    QRectF m_bounds;       // of the drawn points; invalid when none
+    QRectF m_bounds; // of the drawn points; invalid when none
 };
 
 } // namespace Widgets

@@ -7,7 +7,7 @@
 namespace Common {
 namespace Widgets {
 
-QString formatPlotTime(double ms, const QString &format, bool withHours)
+QString formatPlotTime(double ms, const QString& format, bool withHours)
 {
     // Far beyond any run; keeps the conversion defined for garbage values.
     constexpr double limit = 1e15;

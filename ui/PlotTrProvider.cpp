@@ -3,10 +3,7 @@
 namespace Common {
 namespace Widgets {
 
-PlotTrProvider::PlotTrProvider(QObject *parent)
-    : QObject(parent)
-{
-}
+PlotTrProvider::PlotTrProvider(QObject* parent) : QObject(parent) { }
 
 QString PlotTrProvider::text(int id) const
 {

@@ -15,7 +15,7 @@ class PlotTrProvider : public QObject, public ITranslationProvider
 public:
     enum TextId { HelpText = 0 };
 
-    explicit PlotTrProvider(QObject *parent = nullptr);
+    explicit PlotTrProvider(QObject* parent = nullptr);
 
     QString text(int id) const override;
 };

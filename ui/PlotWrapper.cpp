@@ -5,10 +5,9 @@
 
 namespace Common {
 
-PlotWrapper::PlotWrapper(IPlotData *data, bool timeScale, QObject *parent)
-    : QObject(parent)
-    , m_data(data)
-    , m_plot(timeScale ? new Widgets::TimeScatterPlot(data, QStringLiteral("mm:ss.zzz"))
+PlotWrapper::PlotWrapper(IPlotData* data, bool timeScale, QObject* parent)
+    : QObject(parent), m_data(data),
+      m_plot(timeScale ? new Widgets::TimeScatterPlot(data, QStringLiteral("mm:ss.zzz"))
                        : new Widgets::ScatterPlot(data))
 {
     m_replotTimer.setSingleShot(true);
@@ -39,13 +38,13 @@ QPixmap PlotWrapper::getPixmap()
     return m_plot->grab(m_plot->rect());
 }
 
-void PlotWrapper::setXLabel(const QString &label)
+void PlotWrapper::setXLabel(const QString& label)
 {
     if (m_plot)
         m_plot->setXLabel(label);
 }
 
-void PlotWrapper::setYLabel(const QString &label)
+void PlotWrapper::setYLabel(const QString& label)
 {
     if (m_plot)
         m_plot->setYLabel(label);

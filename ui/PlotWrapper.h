@@ -21,15 +21,15 @@ class PlotWrapper : public QObject, public IPlotFull
     Q_OBJECT
 
 public:
-    PlotWrapper(IPlotData *data, bool timeScale, QObject *parent = nullptr);
+    PlotWrapper(IPlotData* data, bool timeScale, QObject* parent = nullptr);
 
     void replot() override;
     void resetZoom() override;
     QPixmap getPixmap() override;
-    void setXLabel(const QString &label) override;
-    void setYLabel(const QString &label) override;
+    void setXLabel(const QString& label) override;
+    void setYLabel(const QString& label) override;
 
-    Widgets::ScatterPlot *widget() const { return m_plot; }
+    Widgets::ScatterPlot* widget() const { return m_plot; }
 
     void setAutoReplot(bool on) { m_autoReplot = on; }
     bool autoReplot() const { return m_autoReplot; }
@@ -44,7 +44,7 @@ public slots:
     void onDataChanged();
 
 private:
-    IPlotData *m_data;
+    IPlotData* m_data;
     QPointer<Widgets::ScatterPlot> m_plot;
     bool m_autoReplot = true;
     int m_minReplotInterval = 100;

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-QString QtFileDialogPresenter::choose(QFileDialog &dialog)
+QString QtFileDialogPresenter::choose(QFileDialog& dialog)
 {
     if (dialog.exec() == 0)
         return QString();

@@ -5,5 +5,5 @@
 class QtFileDialogPresenter : public IFileDialogPresenter
 {
 public:
-    QString choose(QFileDialog &dialog) override;
+    QString choose(QFileDialog& dialog) override;
 };

@@ -7,5 +7,5 @@
 class QtMessageBoxPresenter : public IMessageBoxPresenter
 {
 public:
-    QMessageBox::StandardButton present(const MessageBoxRequest &request) override;
+    QMessageBox::StandardButton present(const MessageBoxRequest& request) override;
 };

@@ -2,7 +2,7 @@
 
 namespace Common {
 
-bool ReadFileWrapper::open(const QString &path)
+bool ReadFileWrapper::open(const QString& path)
 {
     m_file.setFileName(path);
     return m_file.open(QIODevice::ReadOnly | QIODevice::Text);

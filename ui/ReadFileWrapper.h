@@ -7,7 +7,7 @@ namespace Common {
 class ReadFileWrapper : public AbstractFileWrapper
 {
 public:
-    bool open(const QString &path) override;
+    bool open(const QString& path) override;
 };
 
 } // namespace Common

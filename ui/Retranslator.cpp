@@ -4,11 +4,11 @@ namespace Common {
 
 void Retranslator::retranslate()
 {
-    for (IRetranslatable *object : qAsConst(m_objects))
+    for (IRetranslatable* object : qAsConst(m_objects))
         object->retranslate();
 }
 
-void Retranslator::add(IRetranslatable *object)
+void Retranslator::add(IRetranslatable* object)
 {
     if (object)
         m_objects.append(object);

@@ -13,10 +13,10 @@ class Retranslator : public IRetranslatable, public IRetranslator
 {
 public:
     void retranslate() override;
-    void add(IRetranslatable *object) override;
+    void add(IRetranslatable* object) override;
 
 private:
-    QVector<IRetranslatable *> m_objects;
+    QVector<IRetranslatable*> m_objects;
 };
 
 } // namespace Common

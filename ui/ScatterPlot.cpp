@@ -27,13 +27,10 @@ constexpr int unusedHomeKey = Qt::Key_F30;
 class MyScaleDraw : public QwtScaleDraw
 {
 public:
-    QwtText label(double value) const override
-    {
-        return QwtText(QString::number(value, 'g', 9));
-    }
+    QwtText label(double value) const override { return QwtText(QString::number(value, 'g', 9)); }
 };
 
-void configureZoomer(QwtPlotZoomer *zoomer)
+void configureZoomer(QwtPlotZoomer* zoomer)
 {
     zoomer->initMousePattern(1);
     zoomer->setMousePattern(QwtEventPattern::MouseSelect1, Qt::RightButton, Qt::NoModifier);
@@ -42,7 +39,7 @@ void configureZoomer(QwtPlotZoomer *zoomer)
     zoomer->setTrackerPen(QPen(Qt::red));
 }
 
-QPalette scalePalette(const QPalette &base, const QColor &colour)
+QPalette scalePalette(const QPalette& base, const QColor& colour)
 {
     QPalette palette = base;
     palette.setColor(QPalette::All, QPalette::WindowText, colour);
@@ -52,22 +49,21 @@ QPalette scalePalette(const QPalette &base, const QColor &colour)
 
 } // namespace
 
-ScatterPlot::ScatterPlot(const IPlotData *data)
-    : QwtPlot(nullptr)
-    , m_texts(new PlotTrProvider(this))
-    , m_series(new PlotDataSeries(data))
-    , m_curve(new QwtPlotCurve(QString()))
+ScatterPlot::ScatterPlot(const IPlotData* data)
+    : QwtPlot(nullptr), m_texts(new PlotTrProvider(this)), m_series(new PlotDataSeries(data)),
+      m_curve(new QwtPlotCurve(QString()))
 {
     retranslate();
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setMinimumSize(0, 0);
 
-    auto *symbol = new QwtSymbol(QwtSymbol::Ellipse);
+    auto* symbol = new QwtSymbol(QwtSymbol::Ellipse);
     symbol->setSize(5, 5);
     symbol->setBrush(QColor(0, 0, 0, 100));
     symbol->setPen(QColor(255, 255, 255, 0), 0, Qt::SolidLine);
     m_curve->setSymbol(symbol);
-    m_curve->setPen(QPen(QBrush(QColor(50, 50, 50)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    m_curve->setPen(
+        QPen(QBrush(QColor(50, 50, 50)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     // Long runs: skip points that land on the same pixel.
     m_curve->setPaintAttribute(QwtPlotCurve::FilterPoints, true);
     m_curve->setData(m_series);
@@ -90,7 +86,7 @@ ScatterPlot::ScatterPlot(const IPlotData *data)
     m_zoomer = new QwtPlotZoomer(canvas(), true);
     configureZoomer(m_zoomer);
 
-    auto *grid = new QwtPlotGrid;
+    auto* grid = new QwtPlotGrid;
     grid->enableX(true);
     grid->enableY(true);
     grid->enableXMin(true);
@@ -108,30 +104,15 @@ void ScatterPlot::replot()
     QwtPlot::replot();
 }
 
-void ScatterPlot::syncData()
-{
-    m_series->sync();
-}
+void ScatterPlot::syncData() { m_series->sync(); }
 
-QRectF ScatterPlot::dataBounds() const
-{
-    return m_series->boundingRect();
-}
+QRectF ScatterPlot::dataBounds() const { return m_series->boundingRect(); }
 
-void ScatterPlot::retranslate()
-{
-    setToolTip(m_texts->text(PlotTrProvider::HelpText));
-}
+void ScatterPlot::retranslate() { setToolTip(m_texts->text(PlotTrProvider::HelpText)); }
 
-void ScatterPlot::setXLabel(const QString &label)
-{
-    setAxisTitle(xBottom, label);
-}
+void ScatterPlot::setXLabel(const QString& label) { setAxisTitle(xBottom, label); }
 
-void ScatterPlot::setYLabel(const QString &label)
-{
-    setAxisTitle(yLeft, label);
-}
+void ScatterPlot::setYLabel(const QString& label) { setAxisTitle(yLeft, label); }
 
 void ScatterPlot::resetZoom()
 {
@@ -152,30 +133,30 @@ void ScatterPlot::applyZoomMode(int mode)
     const bool yZooms = mode != ZoomXOnly;
     m_magnifier->setAxisEnabled(xBottom, xZooms);
     m_magnifier->setAxisEnabled(yLeft, yZooms);
-    QwtScaleWidget *x = axisWidget(xBottom);
-    QwtScaleWidget *y = axisWidget(yLeft);
+    QwtScaleWidget* x = axisWidget(xBottom);
+    QwtScaleWidget* y = axisWidget(yLeft);
     x->setPalette(scalePalette(x->palette(), xZooms ? Qt::black : Qt::gray));
     y->setPalette(scalePalette(y->palette(), yZooms ? Qt::black : Qt::gray));
 }
 
-void ScatterPlot::replaceZoomer(QwtPlotZoomer *zoomer)
+void ScatterPlot::replaceZoomer(QwtPlotZoomer* zoomer)
 {
     m_zoomer->deleteLater();
     m_zoomer = zoomer;
     configureZoomer(m_zoomer);
 }
 
-void ScatterPlot::mousePressEvent(QMouseEvent *event)
+void ScatterPlot::mousePressEvent(QMouseEvent* event)
 {
     QwtPlot::mousePressEvent(event);
     if (event->button() == Qt::MiddleButton)
         nextZoomMode();
 }
 
-bool ScatterPlot::eventFilter(QObject *watched, QEvent *event)
+bool ScatterPlot::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
             resetZoom();
             return true;

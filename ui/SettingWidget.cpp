@@ -11,9 +11,7 @@ namespace Common {
 namespace Widgets {
 
 SettingWidget::SettingWidget(QWidget* parent)
-    : QWidget(parent)
-    , m_layout(new QHBoxLayout(this))
-    , m_editButton(new QToolButton(this))
+    : QWidget(parent), m_layout(new QHBoxLayout(this)), m_editButton(new QToolButton(this))
 {
     m_layout->setSpacing(0);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -57,10 +55,7 @@ void SettingWidget::setValue(const QVariant& value)
         m_wrapper->setValue(value);
 }
 
-QVariant SettingWidget::value() const
-{
-    return m_wrapper ? m_wrapper->value() : QVariant();
-}
+QVariant SettingWidget::value() const { return m_wrapper ? m_wrapper->value() : QVariant(); }
 
 void SettingWidget::onEditButtonClick()
 {
@@ -79,10 +74,7 @@ void SettingWidget::changeEvent(QEvent* event)
         updateEditButton();
 }
 
-void SettingWidget::updateEditButton()
-{
-    m_editButton->setVisible(m_dialog && isEnabled());
-}
+void SettingWidget::updateEditButton() { m_editButton->setVisible(m_dialog && isEnabled()); }
 
 } // namespace Widgets
 } // namespace Common

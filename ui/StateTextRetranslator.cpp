@@ -4,10 +4,7 @@
 
 namespace Common {
 
-StateTextRetranslator::StateTextRetranslator(IStateTextRequestable *source)
-    : m_source(source)
-{
-}
+StateTextRetranslator::StateTextRetranslator(IStateTextRequestable* source) : m_source(source) { }
 
 void StateTextRetranslator::retranslate()
 {

@@ -10,11 +10,11 @@ class IStateTextRequestable;
 class StateTextRetranslator : public IRetranslatable
 {
 public:
-    explicit StateTextRetranslator(IStateTextRequestable *source);
+    explicit StateTextRetranslator(IStateTextRequestable* source);
     void retranslate() override;
 
 private:
-    IStateTextRequestable *m_source;
+    IStateTextRequestable* m_source;
 };
 
 } // namespace Common

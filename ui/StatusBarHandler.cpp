@@ -12,12 +12,9 @@ namespace {
 int stateTextId(int event)
 {
     switch (event) {
-    case StatusBarHandler::EventConnected:
-        return ConnectionTypeTrProvider::Connected;
-    case StatusBarHandler::EventConnecting:
-        return ConnectionTypeTrProvider::Connecting;
-    case StatusBarHandler::EventListening:
-        return ConnectionTypeTrProvider::Listening;
+    case StatusBarHandler::EventConnected: return ConnectionTypeTrProvider::Connected;
+    case StatusBarHandler::EventConnecting: return ConnectionTypeTrProvider::Connecting;
+    case StatusBarHandler::EventListening: return ConnectionTypeTrProvider::Listening;
     default: // disconnected, and a connection attempt that failed
         return ConnectionTypeTrProvider::Disconnected;
     }
@@ -25,14 +22,14 @@ int stateTextId(int event)
 
 } // namespace
 
-void StatusBarHandler::install(QStatusBar *statusBar)
+void StatusBarHandler::install(QStatusBar* statusBar)
 {
     m_labels.clear();
     for (int i = 0; i < LabelCount; ++i)
         m_labels.append(new QLabel);
     QFont font = m_labels.first()->font();
     font.setPointSize(9);
-    for (const QPointer<QLabel> &label : qAsConst(m_labels)) {
+    for (const QPointer<QLabel>& label : qAsConst(m_labels)) {
         label->setAlignment(Qt::AlignLeft);
         label->setFont(font);
         statusBar->addWidget(label, 0);
@@ -40,22 +37,17 @@ void StatusBarHandler::install(QStatusBar *statusBar)
     setLabel(StateLabel, ConnectionTypeTrProvider().text(ConnectionTypeTrProvider::Disconnected));
 }
 
-void StatusBarHandler::onConnectionStateChanged(int event, const Communication::DeviceConnectionInfo &info)
+void StatusBarHandler::onConnectionStateChanged(int event,
+                                                const Communication::DeviceConnectionInfo& info)
 {
     m_event = event;
     m_info = info;
     refresh();
 }
 
-void StatusBarHandler::setStateText(const QString &text)
-{
-    setLabel(StateTextLabel, text);
-}
+void StatusBarHandler::setStateText(const QString& text) { setLabel(StateTextLabel, text); }
 
-void StatusBarHandler::retranslate()
-{
-    refresh();
-}
+void StatusBarHandler::retranslate() { refresh(); }
 
 void StatusBarHandler::refresh()
 {
@@ -66,7 +58,7 @@ void StatusBarHandler::refresh()
     setLabel(ConnectionLabel, connected ? m_info.connectionInfo.toDisplayString() : QString());
 }
 
-void StatusBarHandler::setLabel(int label, const QString &text)
+void StatusBarHandler::setLabel(int label, const QString& text)
 {
     if (label < m_labels.size() && m_labels.at(label))
         m_labels.at(label)->setText(text);

@@ -19,16 +19,21 @@ public:
     enum Label { StateLabel, ModelLabel, SerialLabel, ConnectionLabel, StateTextLabel, LabelCount };
 
     // Connection events as the connection-state dispatcher delivers them.
-    enum Event { EventConnected = 0, EventConnecting = 1, EventDisconnected = 2, EventListening = 3 };
+    enum Event {
+        EventConnected = 0,
+        EventConnecting = 1,
+        EventDisconnected = 2,
+        EventListening = 3
+    };
 
-    void install(QStatusBar *statusBar);
-    void onConnectionStateChanged(int event, const Communication::DeviceConnectionInfo &info);
-    void setStateText(const QString &text);
+    void install(QStatusBar* statusBar);
+    void onConnectionStateChanged(int event, const Communication::DeviceConnectionInfo& info);
+    void setStateText(const QString& text);
     void retranslate() override;
 
 private:
     void refresh();
-    void setLabel(int label, const QString &text);
+    void setLabel(int label, const QString& text);
 
     // The status bar owns the labels; the pointers clear themselves should
     // the window go first.

@@ -1,11 +1,8 @@
 #include "ui/TextFileWriter.h"
 
-TextFileWriter::~TextFileWriter()
-{
-    close();
-}
+TextFileWriter::~TextFileWriter() { close(); }
 
-bool TextFileWriter::open(const QString &path)
+bool TextFileWriter::open(const QString& path)
 {
     m_file.setFileName(path);
     m_stream.setDevice(&m_file);
@@ -20,28 +17,19 @@ bool TextFileWriter::open(const QString &path)
     return true;
 }
 
-void TextFileWriter::write(const QString &text)
-{
-    m_stream << text;
-}
+void TextFileWriter::write(const QString& text) { m_stream << text; }
 
-void TextFileWriter::writeLine(const QString &text)
-{
-    m_stream << text << '\n';
-}
+void TextFileWriter::writeLine(const QString& text) { m_stream << text << '\n'; }
 
-bool TextFileWriter::close()
-{
-    return closeWrittenTextFile(m_stream, m_file);
-}
+bool TextFileWriter::close() { return closeWrittenTextFile(m_stream, m_file); }
 
-bool closeWrittenTextFile(QTextStream &stream, QFile &file)
+bool closeWrittenTextFile(QTextStream& stream, QFile& file)
 {
     if (!file.isOpen())
         return true;
     stream.flush();
-    const bool written = stream.status() == QTextStream::Ok && file.flush()
-                         && file.error() == QFileDevice::NoError;
+    const bool written =
+        stream.status() == QTextStream::Ok && file.flush() && file.error() == QFileDevice::NoError;
     file.close();
     return written;
 }

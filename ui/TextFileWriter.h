@@ -10,9 +10,9 @@ public:
     ~TextFileWriter();
 
     // Opens the file empty; false when it cannot be opened or emptied.
-    bool open(const QString &path);
-    void write(const QString &text);
-    void writeLine(const QString &text);
+    bool open(const QString& path);
+    void write(const QString& text);
+    void writeLine(const QString& text);
     // False when some text could not be written.
     bool close();
 
@@ -23,4 +23,4 @@ private:
 
 // Flushes the stream and the file, then closes it; false when any text did not
 // reach the file (a full disk shows only at the flush). A closed file is true.
-bool closeWrittenTextFile(QTextStream &stream, QFile &file);
+bool closeWrittenTextFile(QTextStream& stream, QFile& file);

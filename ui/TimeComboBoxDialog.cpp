@@ -13,16 +13,11 @@ void fillTwoDigits(QComboBox* box)
         box->addItem(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
 }
 
-int indexOf(const QComboBox* box)
-{
-    return qBound(0, box->currentIndex(), 59);
-}
+int indexOf(const QComboBox* box) { return qBound(0, box->currentIndex(), 59); }
 } // namespace
 
 TimeComboBoxDialog::TimeComboBoxDialog(bool twelveHourMode, QWidget* parent)
-    : VornAbstractDialog(parent)
-    , m_ui(new Ui::TimeComboBoxDialog)
-    , m_twelveHourMode(twelveHourMode)
+    : VornAbstractDialog(parent), m_ui(new Ui::TimeComboBoxDialog), m_twelveHourMode(twelveHourMode)
 {
     m_ui->setupUi(this);
 
@@ -43,30 +38,18 @@ TimeComboBoxDialog::TimeComboBoxDialog(bool twelveHourMode, QWidget* parent)
     connect(m_ui->buttonNow, &QPushButton::clicked, this, &TimeComboBoxDialog::setNow);
 }
 
-TimeComboBoxDialog::~TimeComboBoxDialog()
-{
-    delete m_ui;
-}
+TimeComboBoxDialog::~TimeComboBoxDialog() { delete m_ui; }
 
-QString TimeComboBoxDialog::text() const
-{
-    return time().toString(timeFormat);
-}
+QString TimeComboBoxDialog::text() const { return time().toString(timeFormat); }
 
-bool TimeComboBoxDialog::isConfirmed() const
-{
-    return m_confirmed;
-}
+bool TimeComboBoxDialog::isConfirmed() const { return m_confirmed; }
 
 void TimeComboBoxDialog::setText(const QString& text)
 {
     setTime(QTime::fromString(text, timeFormat));
 }
 
-QVariant TimeComboBoxDialog::value() const
-{
-    return QVariant(time());
-}
+QVariant TimeComboBoxDialog::value() const { return QVariant(time()); }
 
 void TimeComboBoxDialog::setValue(const QVariant& value)
 {
@@ -101,20 +84,11 @@ int TimeComboBoxDialog::hour() const
     return index + (m_pm ? 12 : 0);
 }
 
-int TimeComboBoxDialog::minute() const
-{
-    return indexOf(m_ui->comboBoxMinutes);
-}
+int TimeComboBoxDialog::minute() const { return indexOf(m_ui->comboBoxMinutes); }
 
-int TimeComboBoxDialog::second() const
-{
-    return indexOf(m_ui->comboBoxSeconds);
-}
+int TimeComboBoxDialog::second() const { return indexOf(m_ui->comboBoxSeconds); }
 
-QTime TimeComboBoxDialog::time() const
-{
-    return QTime(hour(), minute(), second(), 0);
-}
+QTime TimeComboBoxDialog::time() const { return QTime(hour(), minute(), second(), 0); }
 
 void TimeComboBoxDialog::setTime(const QTime& time)
 {
@@ -131,20 +105,11 @@ void TimeComboBoxDialog::setPm(bool pm)
     showPm();
 }
 
-void TimeComboBoxDialog::togglePm()
-{
-    setPm(!m_pm);
-}
+void TimeComboBoxDialog::togglePm() { setPm(!m_pm); }
 
-void TimeComboBoxDialog::setNow()
-{
-    setTime(QTime::currentTime());
-}
+void TimeComboBoxDialog::setNow() { setTime(QTime::currentTime()); }
 
-void TimeComboBoxDialog::showPm()
-{
-    m_ui->buttonAmPm->setText(m_pm ? tr("PM") : tr("AM"));
-}
+void TimeComboBoxDialog::showPm() { m_ui->buttonAmPm->setText(m_pm ? tr("PM") : tr("AM")); }
 
 void TimeComboBoxDialog::changeEvent(QEvent* event)
 {

@@ -4,14 +4,11 @@
 
 #include <qwt_text.h>
 
-TimePlotZoomer::TimePlotZoomer(QWidget *canvas)
-    : QwtPlotZoomer(canvas, true)
-{
-}
+TimePlotZoomer::TimePlotZoomer(QWidget* canvas) : QwtPlotZoomer(canvas, true) { }
 
-QwtText TimePlotZoomer::trackerTextF(const QPointF &position) const
+QwtText TimePlotZoomer::trackerTextF(const QPointF& position) const
 {
-    return QwtText(Common::Widgets::formatPlotTime(position.x(), QStringLiteral("mm:ss.zzz"),
-                                                   m_showHours)
-                   + QStringLiteral(", ") + QString::number(position.y(), 'g', 6));
+    return QwtText(
+        Common::Widgets::formatPlotTime(position.x(), QStringLiteral("mm:ss.zzz"), m_showHours)
+        + QStringLiteral(", ") + QString::number(position.y(), 'g', 6));
 }

@@ -6,9 +6,9 @@
 class TimePlotZoomer : public QwtPlotZoomer
 {
 public:
-    explicit TimePlotZoomer(QWidget *canvas);
+    explicit TimePlotZoomer(QWidget* canvas);
 
-    QwtText trackerTextF(const QPointF &position) const override;
+    QwtText trackerTextF(const QPointF& position) const override;
 
     void setShowHours(bool show) { m_showHours = show; }
 

@@ -7,11 +7,9 @@
 namespace Common {
 namespace Widgets {
 
-TimeScaleDraw::TimeScaleDraw(const QTime &base, const QString &format)
-    : m_base(base)
-    , m_format(format)
-{
-}
+TimeScaleDraw::TimeScaleDraw(const QTime& base, const QString& format)
+    : m_base(base), m_format(format)
+{ }
 
 QwtText TimeScaleDraw::label(double value) const
 {

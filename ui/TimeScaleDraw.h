@@ -11,7 +11,7 @@ namespace Widgets {
 class TimeScaleDraw : public QwtScaleDraw
 {
 public:
-    TimeScaleDraw(const QTime &base, const QString &format);
+    TimeScaleDraw(const QTime& base, const QString& format);
 
     QwtText label(double value) const override;
 

@@ -11,18 +11,16 @@
 namespace Common {
 namespace Widgets {
 
-TimeScatterPlot::TimeScatterPlot(const IPlotData *data, const QString &format)
-    : ScatterPlot(data)
-    , m_format(format)
-    , m_xLabel(axisTitle(xBottom).text())
-    , m_scaleDraw(new TimeScaleDraw(QTime(0, 0), format))
+TimeScatterPlot::TimeScatterPlot(const IPlotData* data, const QString& format)
+    : ScatterPlot(data), m_format(format), m_xLabel(axisTitle(xBottom).text()),
+      m_scaleDraw(new TimeScaleDraw(QTime(0, 0), format))
 {
     updateXTitle();
     setAxisScaleDraw(xBottom, m_scaleDraw);
     setAxisLabelRotation(xBottom, -50.0);
     setAxisLabelAlignment(xBottom, Qt::AlignLeft | Qt::AlignBottom);
     // The zoomer replots while it is built, so replot() must already work.
-    auto *zoomer = new TimePlotZoomer(canvas());
+    auto* zoomer = new TimePlotZoomer(canvas());
     zoomer->setShowHours(m_showHours);
     m_timeZoomer = zoomer;
     replaceZoomer(zoomer);
@@ -40,12 +38,12 @@ void TimeScatterPlot::replot()
         if (m_timeZoomer)
             m_timeZoomer->setShowHours(hours);
         updateXTitle();
-        updateLayout();  // the labels change width
+        updateLayout(); // the labels change width
     }
     QwtPlot::replot();
 }
 
-void TimeScatterPlot::setXLabel(const QString &label)
+void TimeScatterPlot::setXLabel(const QString& label)
 {
     m_xLabel = label;
     updateXTitle();

@@ -15,11 +15,11 @@ class TimeScatterPlot : public ScatterPlot
     Q_OBJECT
 
 public:
-    TimeScatterPlot(const IPlotData *data, const QString &format);
+    TimeScatterPlot(const IPlotData* data, const QString& format);
 
     void replot() override;
     // The title always ends with the time unit, given once.
-    void setXLabel(const QString &label) override;
+    void setXLabel(const QString& label) override;
 
     bool showsHours() const { return m_showHours; }
 
@@ -29,8 +29,8 @@ private:
     QString m_format;
     QString m_xLabel;
     bool m_showHours = false;
-    TimeScaleDraw *m_scaleDraw;  // owned by the scale widget
-    TimePlotZoomer *m_timeZoomer = nullptr;
+    TimeScaleDraw* m_scaleDraw; // owned by the scale widget
+    TimePlotZoomer* m_timeZoomer = nullptr;
 };
 
 } // namespace Widgets

@@ -10,15 +10,15 @@ class TranslationHandle
 {
 public:
     TranslationHandle() = default;
-    TranslationHandle(const ITranslationProvider *provider, int id);
+    TranslationHandle(const ITranslationProvider* provider, int id);
 
-    void set(const ITranslationProvider *provider, int id);
+    void set(const ITranslationProvider* provider, int id);
     QString text() const;
 
-    const ITranslationProvider *provider() const { return m_provider; }
+    const ITranslationProvider* provider() const { return m_provider; }
     int id() const { return m_id; }
 
 private:
-    const ITranslationProvider *m_provider = nullptr;
+    const ITranslationProvider* m_provider = nullptr;
     int m_id = 0;
 };

@@ -3,48 +3,26 @@
 #include <QAbstractButton>
 #include <QShowEvent>
 
-VornAbstractDialog::VornAbstractDialog(QWidget* parent)
-    : QDialog(parent)
+VornAbstractDialog::VornAbstractDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-QString VornAbstractDialog::text() const
-{
-    return QString();
-}
+QString VornAbstractDialog::text() const { return QString(); }
 
-bool VornAbstractDialog::isConfirmed() const
-{
-    return false;
-}
+bool VornAbstractDialog::isConfirmed() const { return false; }
 
-void VornAbstractDialog::setText(const QString&)
-{
-}
+void VornAbstractDialog::setText(const QString&) { }
 
-void VornAbstractDialog::setTextValue(const QString& text)
-{
-    setText(text);
-}
+void VornAbstractDialog::setTextValue(const QString& text) { setText(text); }
 
-QString VornAbstractDialog::textValue() const
-{
-    return text();
-}
+QString VornAbstractDialog::textValue() const { return text(); }
 
-QVariant VornAbstractDialog::value() const
-{
-    return QVariant();
-}
+QVariant VornAbstractDialog::value() const { return QVariant(); }
 
-void VornAbstractDialog::setValue(const QVariant&)
-{
-}
+void VornAbstractDialog::setValue(const QVariant&) { }
 
-void VornAbstractDialog::reset()
-{
-}
+void VornAbstractDialog::reset() { }
 
 void VornAbstractDialog::cancel()
 {

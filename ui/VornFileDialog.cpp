@@ -10,26 +10,25 @@
 namespace {
 
 const QString group = QStringLiteral("SavedFilePaths");
-IFileDialogPresenter *replacedPresenter = nullptr;
+IFileDialogPresenter* replacedPresenter = nullptr;
 
 } // namespace
 
-VornFileDialog::VornFileDialog(const QString &settingsKey, QWidget *parent)
+VornFileDialog::VornFileDialog(const QString& settingsKey, QWidget* parent)
     : QFileDialog(parent, QString(), QString(), QString()), m_settingsKey(settingsKey)
-{
-}
+{ }
 
-QString VornFileDialog::getOpenPath(const QString &filter)
+QString VornFileDialog::getOpenPath(const QString& filter)
 {
     return askPath(ExistingFile, AcceptOpen, filter);
 }
 
-QString VornFileDialog::getSavePath(const QString &filter)
+QString VornFileDialog::getSavePath(const QString& filter)
 {
     return askPath(AnyFile, AcceptSave, filter);
 }
 
-QString VornFileDialog::askPath(FileMode mode, AcceptMode acceptMode, const QString &filter)
+QString VornFileDialog::askPath(FileMode mode, AcceptMode acceptMode, const QString& filter)
 {
     setFileMode(mode);
     setAcceptMode(acceptMode);
@@ -55,8 +54,7 @@ QString VornFileDialog::nameFilter(int fileType)
         return QCoreApplication::translate("QObject", "TXT files") + QStringLiteral(" (*.txt)");
     case ImageFile:
         return QCoreApplication::translate("QObject", "Image files") + QStringLiteral(" (*.png)");
-    default:
-        return QString();
+    default: return QString();
     }
 }
 
@@ -82,7 +80,7 @@ QString VornFileDialog::lastFolder() const
     return folder;
 }
 
-void VornFileDialog::storeFolder(const QString &folder)
+void VornFileDialog::storeFolder(const QString& folder)
 {
     // Without a key there is nothing it could be read back under.
     if (m_settingsKey.isEmpty())
@@ -90,18 +88,18 @@ void VornFileDialog::storeFolder(const QString &folder)
     QSettings().setValue(group + QLatin1Char('/') + m_settingsKey, folder);
 }
 
-void VornFileDialog::setPresenter(IFileDialogPresenter *presenter)
+void VornFileDialog::setPresenter(IFileDialogPresenter* presenter)
 {
     replacedPresenter = presenter;
 }
 
-IFileDialogPresenter *VornFileDialog::presenter()
+IFileDialogPresenter* VornFileDialog::presenter()
 {
     static QtFileDialogPresenter real;
     return replacedPresenter ? replacedPresenter : &real;
 }
 
-QString askSaveTextPath(const QString &context, int fileType)
+QString askSaveTextPath(const QString& context, int fileType)
 {
     VornFileDialog dialog(context);
     return dialog.getSavePath(VornFileDialog::nameFilter(fileType));

@@ -2,7 +2,7 @@
 
 namespace Common {
 
-bool WriteFileWrapper::open(const QString &path)
+bool WriteFileWrapper::open(const QString& path)
 {
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadWrite | QIODevice::Text))

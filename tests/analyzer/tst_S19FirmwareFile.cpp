@@ -78,8 +78,13 @@ private slots:
         QTest::newRow("odd length") << good + "S1030010E\r\n";
         QTest::newRow("no S") << good + "X1030010EC\r\n";
         QTest::newRow("blank line") << good + "\r\n" + good;
-        QTest::newRow("binary") << QByteArray("\x7F" "ELF\0\0\x01\n", 8);
-        QTest::newRow("zero byte in record") << good + QByteArray("S1\0" "30010EC\n", 11);
+        QTest::newRow("binary") << QByteArray("\x7F"
+                                              "ELF\0\0\x01\n",
+                                              8);
+        QTest::newRow("zero byte in record") << good
+                                                    + QByteArray("S1\0"
+                                                                 "30010EC\n",
+                                                                 11);
         QTest::newRow("CR only endings") << record(0, "A") + "\r" + record(1, "B") + "\r";
     }
 

@@ -19,16 +19,16 @@ class TestCommands : public QObject
     Q_OBJECT
 
 private:
-    static std::unique_ptr<Command> make(int code, const QVariant &arg = QVariant())
+    static std::unique_ptr<Command> make(int code, const QVariant& arg = QVariant())
     {
         CommandCreator creator;
         return std::unique_ptr<Command>(creator.create(CommandRequest{code, arg}));
     }
 
-    static std::unique_ptr<CommandSx6> block(const QStringList &lines)
+    static std::unique_ptr<CommandSx6> block(const QStringList& lines)
     {
         auto cmd = std::make_unique<CommandSx6>();
-        for (const QString &l : lines)
+        for (const QString& l : lines)
             cmd->handleLine(l);
         return cmd;
     }
@@ -77,12 +77,12 @@ private slots:
 
     void classes()
     {
-        QVERIFY(qobject_cast<CommandGetParam *>(make(110).get())->isDouble());
-        QVERIFY(!qobject_cast<CommandGetParam *>(make(111).get())->isDouble());
-        QVERIFY(qobject_cast<CommandSetInt *>(make(107).get()));
-        QVERIFY(qobject_cast<CommandSx6 *>(make(98).get()));
-        QVERIFY(qobject_cast<CommandSx7 *>(make(99).get()));
-        QVERIFY(qobject_cast<Common::Communication::CommandSW9 *>(make(36).get()));
+        QVERIFY(qobject_cast<CommandGetParam*>(make(110).get())->isDouble());
+        QVERIFY(!qobject_cast<CommandGetParam*>(make(111).get())->isDouble());
+        QVERIFY(qobject_cast<CommandSetInt*>(make(107).get()));
+        QVERIFY(qobject_cast<CommandSx6*>(make(98).get()));
+        QVERIFY(qobject_cast<CommandSx7*>(make(99).get()));
+        QVERIFY(qobject_cast<Common::Communication::CommandSW9*>(make(36).get()));
 
         CommandCreator creator;
         const CommandRequest info = creator.deviceInfoRequest();
@@ -138,7 +138,7 @@ private slots:
         QFETCH(bool, consumed);
         QFETCH(QVariant, value);
         auto cmd = make(code);
-        auto get = qobject_cast<CommandGetParam *>(cmd.get());
+        auto get = qobject_cast<CommandGetParam*>(cmd.get());
         QCOMPARE(get->handleLine(line), consumed);
         QCOMPARE(get->isFinished(), consumed);
         QCOMPARE(get->value(), value);
@@ -151,8 +151,8 @@ private slots:
 
     void setIntReply()
     {
-        for (const QString &wrong : {QStringLiteral("mq"), QStringLiteral("MQ "), QStringLiteral(" MQ"),
-                                     QStringLiteral("12.0 g"), QString()}) {
+        for (const QString& wrong : {QStringLiteral("mq"), QStringLiteral("MQ "),
+                                     QStringLiteral(" MQ"), QStringLiteral("12.0 g"), QString()}) {
             auto cmd = make(104, 30);
             QVERIFY2(!cmd->handleLine(wrong), qPrintable(wrong));
             QVERIFY(!cmd->isFinished());
@@ -251,7 +251,8 @@ private slots:
         KD::CommandsDescProvider provider;
         QCOMPARE(provider.description(35), QStringLiteral("Echo"));
         QCOMPARE(provider.description(113), QStringLiteral("Load qualifying samples count"));
-        QCOMPARE(provider.description(123), QStringLiteral("Set fast profile parameter: temperature"));
+        QCOMPARE(provider.description(123),
+                 QStringLiteral("Set fast profile parameter: temperature"));
         for (int code = 98; code <= 130; ++code)
             QCOMPARE(provider.description(code).isEmpty(), code == 109);
         QVERIFY(provider.description(37).isEmpty());

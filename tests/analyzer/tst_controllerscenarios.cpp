@@ -57,7 +57,7 @@ public:
 
 public slots:
     void onFinish(int result) { finishes << result; }
-    void onProgress(int) {}
+    void onProgress(int) { }
     void onStateChange(int state) { states << state; }
 };
 
@@ -66,7 +66,7 @@ QByteArray firmware(int records)
     return S19Fixtures::join(S19Fixtures::records(records) << "S9030000FC", "\r\n");
 }
 
-Common::Communication::ConnectionInfo serialPort(const QString &name)
+Common::Communication::ConnectionInfo serialPort(const QString& name)
 {
     Common::Communication::SerialConnectionPart part;
     part.portName = name;
@@ -79,9 +79,10 @@ Common::Communication::ConnectionInfo serialPort(const QString &name)
 
 namespace QTest {
 template <>
-char *toString(const OperationError &e)
+char* toString(const OperationError& e)
 {
-    return qstrdup(QString("{%1, %2, %3}").arg(e.operation()).arg(e.step()).arg(e.command()).toLatin1());
+    return qstrdup(
+        QString("{%1, %2, %3}").arg(e.operation()).arg(e.step()).arg(e.command()).toLatin1());
 }
 } // namespace QTest
 
@@ -95,7 +96,7 @@ private:
     std::unique_ptr<SimulatorBootloader> bootloader;
     std::unique_ptr<SimulatorPtyLink> link;
     RunningThread thread;
-    NDryer *dryer = nullptr;
+    NDryer* dryer = nullptr;
     std::unique_ptr<HLDryerController> controller;
     std::unique_ptr<QSignalSpy> texts;
     std::unique_ptr<QSignalSpy> errors;
@@ -107,7 +108,7 @@ private:
     QStringList stateTexts() const
     {
         QStringList list;
-        for (const QList<QVariant> &args : *texts)
+        for (const QList<QVariant>& args : *texts)
             list << args.at(0).toString();
         return list;
     }
@@ -116,7 +117,7 @@ private:
 
     void connectDevice()
     {
-        auto *commandEngine = new Common::Communication::CommnadEngine;
+        auto* commandEngine = new Common::Communication::CommnadEngine;
         commandEngine->setInterface(new CRS232(link->slavePath(), 9600, QString()));
         commandEngine->moveToThread(&thread);
         dryer->engine()->setCommandEngine(commandEngine);
@@ -133,12 +134,13 @@ private:
 
     // Holds the communication thread until the returned gate is released,
     // so that a request stays pending and the engine refuses the next one.
-    void holdCommunicationThread(QSemaphore &gate)
+    void holdCommunicationThread(QSemaphore& gate)
     {
-        QMetaObject::invokeMethod(dryer, [&gate] { gate.acquire(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            dryer, [&gate] { gate.acquire(); }, Qt::QueuedConnection);
     }
 
-    QString writeFirmwareFile(const QString &name, const QByteArray &content)
+    QString writeFirmwareFile(const QString& name, const QByteArray& content)
     {
         const QString path = dir.filePath(name);
         return S19Fixtures::writeFile(path, content) ? path : QString();
@@ -185,7 +187,8 @@ private slots:
         errors.reset();
         texts.reset();
         controller.reset();
-        QMetaObject::invokeMethod(dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
         dryer = nullptr;
         link.reset();
         bootloader.reset();
@@ -215,7 +218,7 @@ private slots:
 
     void runStartedByTheProgram()
     {
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
         QSignalSpy results(controller.get(), SIGNAL(result(Measurement)));
         QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
 
@@ -247,7 +250,7 @@ private slots:
     void tooSmallMassFromTheProgram()
     {
         device->setInitialMass(0.01);
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
         QVERIFY(controller->startDrying());
         QTRY_COMPARE(errors->count(), 1);
         QCOMPARE(controller->state(), 1);
@@ -290,7 +293,7 @@ private slots:
 
     void startFromTheKeyboard()
     {
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
         QSignalSpy results(controller.get(), SIGNAL(result(Measurement)));
         QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
         device->setReadingsPerRun(3);
@@ -344,7 +347,8 @@ private slots:
         QCOMPARE(requester.calls, 1);
         QVERIFY(controller->lastLoadOk());
         QCOMPARE(controller->currentSettings(), stepSettings());
-        QCOMPARE(stateTexts(), (QStringList{"Writing to current", "Ready", "Reading current", "Ready"}));
+        QCOMPARE(stateTexts(),
+                 (QStringList{"Writing to current", "Ready", "Reading current", "Ready"}));
         QCOMPARE(errors->count(), 0);
     }
 
@@ -449,7 +453,7 @@ private slots:
         QTRY_COMPARE(presenter->shown().size(), 1);
         QVERIFY(presenter->last().text.contains("<tt>Drying process start</tt>"));
 
-        sim->setCommand("Sx6", [this](const QByteArray &) { device->startFromKeyboard(); });
+        sim->setCommand("Sx6", [this](const QByteArray&) { device->startFromKeyboard(); });
         QVERIFY(controller->startDrying());
         QTRY_COMPARE(controller->state(), 8);
         QCOMPARE(stateTexts(), (QStringList{"Starting", "Ready", "Starting", "Running"}));
@@ -461,10 +465,10 @@ private slots:
     {
         device->setInitialMass(0.01);
         QSignalSpy destructive(controller.get(), SIGNAL(destructiveStarted(bool)));
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
         QSignalSpy ready(controller.get(), SIGNAL(ready()));
         const auto trigger = connect(controller.get(), &HLDryerController::stateText, this,
-                                     [this](const QString &text) {
+                                     [this](const QString& text) {
                                          if (text == "Reading current")
                                              device->startFromKeyboard();
                                      });
@@ -490,7 +494,7 @@ private slots:
     // was running still delivers its result.
     void stopLineWhileReadingTheSettings()
     {
-        sim->setCommand("Sd0", [this](const QByteArray &) {
+        sim->setCommand("Sd0", [this](const QByteArray&) {
             sim->reply("SK0");
             sim->reply(device->parameter(Sim::Temperature));
         });
@@ -540,8 +544,8 @@ private slots:
     void keyboardStartDuringASlotRead()
     {
         QSignalSpy destructive(controller.get(), SIGNAL(destructiveStarted(bool)));
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool,bool,int)));
-        connect(controller.get(), &HLDryerController::stateText, this, [this](const QString &text) {
+        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
+        connect(controller.get(), &HLDryerController::stateText, this, [this](const QString& text) {
             if (text == "Reading from slot > Reading desired setting")
                 device->startFromKeyboard();
         });
@@ -571,7 +575,8 @@ private slots:
         const QString broken = writeFirmwareFile("broken.s19", "S1130000\r\nnot a record\r\n");
         QVERIFY(!controller->uploadFirmwareOnline(broken, &receiver));
         QCOMPARE(controller->state(), 1);
-        QCOMPARE(stateTexts(), (QStringList{"Uploading firmware", "Ready", "Uploading firmware", "Ready"}));
+        QCOMPARE(stateTexts(),
+                 (QStringList{"Uploading firmware", "Ready", "Uploading firmware", "Ready"}));
 
         const QString path = writeFirmwareFile("fw.s19", firmware(4));
         QVERIFY(controller->uploadFirmwareOnline(path, &receiver));
@@ -588,13 +593,15 @@ private slots:
         const QString path = writeFirmwareFile("fw.s19", firmware(3));
         FirmwareReceiver receiver;
         // Only with no device connected, and only over a serial port.
-        QVERIFY(!controller->uploadFirmwareOffline(path, serialPort(link->slavePath()), true, &receiver));
-        disconnectDevice();
-        QVERIFY(!controller->uploadFirmwareOffline(path, Common::Communication::ConnectionInfo(), true,
+        QVERIFY(!controller->uploadFirmwareOffline(path, serialPort(link->slavePath()), true,
                                                    &receiver));
+        disconnectDevice();
+        QVERIFY(!controller->uploadFirmwareOffline(path, Common::Communication::ConnectionInfo(),
+                                                   true, &receiver));
 
         for (int upload = 1; upload <= 2; ++upload) {
-            QVERIFY(controller->uploadFirmwareOffline(path, serialPort(link->slavePath()), true, &receiver));
+            QVERIFY(controller->uploadFirmwareOffline(path, serialPort(link->slavePath()), true,
+                                                      &receiver));
             QTRY_COMPARE(receiver.finishes.size(), upload);
             QCOMPARE(receiver.finishes.last(), 1);
             QCOMPARE(bootloader->records().size(), 4);
@@ -608,15 +615,27 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         // The English catalogue shows "Starting" as "Running".
         QTest::newRow("english") << QString("english")
-                                 << QStringList{"Running", "Running", "Stopping", "Ready",
-                                                "Writing current settings", "Ready",
-                                                "Reading Current", "Ready",
-                                                "Running (external start)", "Ready"};
+                                 << QStringList{"Running",
+                                                "Running",
+                                                "Stopping",
+                                                "Ready",
+                                                "Writing current settings",
+                                                "Ready",
+                                                "Reading Current",
+                                                "Ready",
+                                                "Running (external start)",
+                                                "Ready"};
         QTest::newRow("polish") << QString("polish")
-                                << QStringList{"Uruchamianie", "Suszenie w toku", "Zatrzymywanie",
-                                               "Gotowy", "Zapis bieżących ustawień", "Gotowy",
-                                               "Odczyt bieżących ustawień", "Gotowy",
-                                               "Suszenie w toku (start z urządzenia)", "Gotowy"};
+                                << QStringList{"Uruchamianie",
+                                               "Suszenie w toku",
+                                               "Zatrzymywanie",
+                                               "Gotowy",
+                                               "Zapis bieżących ustawień",
+                                               "Gotowy",
+                                               "Odczyt bieżących ustawień",
+                                               "Gotowy",
+                                               "Suszenie w toku (start z urządzenia)",
+                                               "Gotowy"};
     }
 
     void stateTextsInEnglishAndPolish()
@@ -650,14 +669,13 @@ private slots:
         QTest::addColumn<QStringList>("states");
         QTest::addColumn<QStringList>("writerSteps");
         QTest::addColumn<QStringList>("readerSteps");
-        QTest::newRow("english")
-            << QString("english")
-            << QStringList{"Writing to slot", "Reading from slot", "Moving from slot", "Uploading firmware",
-                           "Ready"}
-            << QStringList{"Reading Current", "Writing current settings", "Copying current to slot",
-                           "Writing initial"}
-            << QStringList{"Reading Current", "Copying slot to current", "Reading desired setting",
-                           "Writing initial"};
+        QTest::newRow("english") << QString("english")
+                                 << QStringList{"Writing to slot", "Reading from slot",
+                                                "Moving from slot", "Uploading firmware", "Ready"}
+                                 << QStringList{"Reading Current", "Writing current settings",
+                                                "Copying current to slot", "Writing initial"}
+                                 << QStringList{"Reading Current", "Copying slot to current",
+                                                "Reading desired setting", "Writing initial"};
         QTest::newRow("polish")
             << QString("polish")
             << QStringList{"Zapis do komórki pamięci", "Odczyt z komórki pamięci",
@@ -665,7 +683,8 @@ private slots:
             << QStringList{"Odczyt bieżących ustawień", "Zapis bieżących ustawień",
                            "Kopiowanie bieżących ustawień do komórki pamięci",
                            "Przywracanie początkowych ustawień"}
-            << QStringList{"Odczyt bieżących ustawień", "Kopiowanie komórki pamięci do bieżących ustawień",
+            << QStringList{"Odczyt bieżących ustawień",
+                           "Kopiowanie komórki pamięci do bieżących ustawień",
                            "Odczyt żądanych ustawień", "Przywracanie początkowych ustawień"};
     }
 
@@ -686,14 +705,16 @@ private slots:
         QTRY_COMPARE(ready.count(), 2);
         controller->copySlotToCurrent(2);
         QTRY_COMPARE(ready.count(), 3);
-        QVERIFY(!controller->uploadFirmwareOnline(writeFirmwareFile("empty.s19", QByteArray()), nullptr));
+        QVERIFY(!controller->uploadFirmwareOnline(writeFirmwareFile("empty.s19", QByteArray()),
+                                                  nullptr));
         QCoreApplication::removeTranslator(&translator);
 
         const QString readyText = states.at(4);
         QStringList expected;
-        for (const auto &operation : {qMakePair(states.at(0), writerSteps), qMakePair(states.at(1), readerSteps)}) {
+        for (const auto& operation :
+             {qMakePair(states.at(0), writerSteps), qMakePair(states.at(1), readerSteps)}) {
             expected << operation.first;
-            for (const QString &step : operation.second)
+            for (const QString& step : operation.second)
                 expected << operation.first + " > " + step;
             expected << operation.first << readyText;
         }
@@ -719,7 +740,7 @@ private slots:
         retranslator.retranslate();
         QCOMPARE(stateTexts().last(), QString("Gotowy"));
 
-        for (const char *name : {"english", "polish", "english"}) {
+        for (const char* name : {"english", "polish", "english"}) {
             QSettings().setValue("Translation", name);
             reloadTranslation();
             retranslator.retranslate();

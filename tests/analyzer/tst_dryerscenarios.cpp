@@ -35,11 +35,11 @@ private:
     std::unique_ptr<SimulatedDryer> device;
     std::unique_ptr<SimulatorPtyLink> link;
     QThread thread;
-    NDryer *dryer = nullptr;
+    NDryer* dryer = nullptr;
 
     QByteArrayList received() const { return sim->receivedLines(); }
 
-    static bool waitFinished(QSignalSpy &spy, bool expected)
+    static bool waitFinished(QSignalSpy& spy, bool expected)
     {
         return spy.wait(5000) && spy.count() == 1 && spy.at(0).at(0).toBool() == expected;
     }
@@ -71,7 +71,7 @@ private slots:
         auto commandEngine = new Common::Communication::CommnadEngine;
         commandEngine->setInterface(new CRS232(link->slavePath(), 9600, QString()));
         commandEngine->moveToThread(&thread);
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int,int)));
+        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
         dryer->engine()->setCommandEngine(commandEngine);
         dryer->engine()->requestConnect();
         QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 1);
@@ -80,12 +80,13 @@ private slots:
 
     void cleanup()
     {
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int,int)));
+        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
         if (dryer->engine()->connectionState() != 2) {
             dryer->engine()->requestDisconnect();
             QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 2);
         }
-        QMetaObject::invokeMethod(dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
         dryer = nullptr;
         link.reset();
         device.reset();
@@ -94,7 +95,7 @@ private slots:
 
     void secondForwarderRefusedWhilePending()
     {
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int,int,QVariant)));
+        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
         QVERIFY(dryer->loadSamplesQuantity());
         QVERIFY(!dryer->loadSamplingTime());
         QVERIFY(finished.wait());
@@ -116,8 +117,9 @@ private slots:
     {
         QFETCH(int, profile);
         QFETCH(QByteArrayList, tail);
-        const QByteArrayList values{"105.6", "0", "1", "4", "12", "3723", QByteArray::number(profile),
-                                    "600", "60", "120", "95", "115", "90", "170"};
+        const QByteArrayList values{
+            "105.6", "0",  "1",   "4",  "12",  "3723", QByteArray::number(profile),
+            "600",   "60", "120", "95", "115", "90",   "170"};
         for (int i = 0; i < Sim::ParameterCount; ++i)
             device->setParameter(i, values.at(i));
 
@@ -125,7 +127,8 @@ private slots:
         QSignalSpy finished(&loader, &SettingLoader::finished);
         loader.load();
         QVERIFY(waitFinished(finished, true));
-        QCOMPARE(received(), (QByteArrayList{"Sd0", "Sd1", "Sd2", "Sd3", "Sd4", "Sd5", "Sd6"} + tail));
+        QCOMPARE(received(),
+                 (QByteArrayList{"Sd0", "Sd1", "Sd2", "Sd3", "Sd4", "Sd5", "Sd6"} + tail));
 
         const DryingSettings s = loader.settings();
         QCOMPARE(s.mainTemperature(), 106);
@@ -185,7 +188,8 @@ private slots:
         NonDestructiveSlotReader reader(dryer);
         QSignalSpy readerDone(&reader, &NonDestructiveSlotReader::finished);
         QVector<int> steps;
-        connect(&reader, &NonDestructiveSlotReader::stateChanged, this, [&] { steps << reader.step(); });
+        connect(&reader, &NonDestructiveSlotReader::stateChanged, this,
+                [&] { steps << reader.step(); });
         reader.start(4);
         QVERIFY(waitFinished(readerDone, true));
         QCOMPARE(steps, (QVector<int>{1, 2, 3, 4, 0}));
@@ -201,7 +205,7 @@ private slots:
 
     void silentParameterRead()
     {
-        sim->setCommand("Sd3", [](const QByteArray &) {});
+        sim->setCommand("Sd3", [](const QByteArray&) {});
         SettingLoader loader(dryer);
         QSignalSpy finished(&loader, &SettingLoader::finished);
         loader.load();
@@ -237,7 +241,7 @@ private slots:
     void slotWriterWriteBackFails()
     {
         int formulaWrites = 0;
-        sim->setCommand("Su2", [&](const QByteArray &) {
+        sim->setCommand("Su2", [&](const QByteArray&) {
             if (++formulaWrites == 1)
                 sim->reply("MQ");
         });
@@ -253,7 +257,7 @@ private slots:
         device->setParameter(Sim::SamplingTime, "10");
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool,int)));
+        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
         QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
         QSignalSpy stops(dryer, SIGNAL(dryingStop()));
 
@@ -266,8 +270,8 @@ private slots:
         QCOMPARE(records.at(1).at(0).value<Measurement>().unit, QStringLiteral("g"));
 
         // Once decided, the start is not blamed for a later failure.
-        sim->setCommand("Sd0", [](const QByteArray &) {});
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int,int,QVariant)));
+        sim->setCommand("Sd0", [](const QByteArray&) {});
+        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
         QVERIFY(dryer->loadMainTemperature());
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() && finished.last().at(0).toInt() == 3, 5000);
         QCOMPARE(errors.count(), 0);
@@ -286,13 +290,13 @@ private slots:
         device->setInitialMass(0.01);
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool,int)));
+        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
         QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
         QVERIFY(starter.start());
         QVERIFY(starts.wait());
         QCOMPARE(starts.at(0).at(0).toBool(), false);
         // The reply to a following command comes after all the start sent.
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int,int,QVariant)));
+        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
         QVERIFY(dryer->loadMainTemperature());
         QVERIFY(finished.wait(5000));
         QCOMPARE(finished.at(0).at(0).toInt(), 1);
@@ -302,7 +306,7 @@ private slots:
 
     void silentStartIsAnError()
     {
-        sim->setCommand("Sx6", [](const QByteArray &) {});
+        sim->setCommand("Sx6", [](const QByteArray&) {});
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
         QVERIFY(starter.start());
@@ -314,7 +318,7 @@ private slots:
     {
         device->setParameter(Sim::SamplingTime, "5");
         device->setReadingsPerRun(3);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool,int)));
+        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
         QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
         QSignalSpy stops(dryer, SIGNAL(dryingStop()));
         device->startFromKeyboard();
@@ -330,25 +334,28 @@ private slots:
     // connection holds.
     void measurementDuringEcho()
     {
-        sim->setCommand("SJ", [this](const QByteArray &) {
+        sim->setCommand("SJ", [this](const QByteArray&) {
             sim->reply("1.234 g");
             sim->setReplyDelay(50);
             sim->reply("MJ");
             sim->setReplyDelay(0);
         });
         QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int,int)));
+        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
         auto engine = dryer->engine();
-        QMetaObject::invokeMethod(engine, [engine] {
-            engine->setEchoInterval(100);
-            engine->setEchoEnabled(true);
-        }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            engine,
+            [engine] {
+                engine->setEchoInterval(100);
+                engine->setEchoEnabled(true);
+            },
+            Qt::BlockingQueuedConnection);
         QTRY_VERIFY(records.count() >= 2);
         QCOMPARE(records.at(0).at(0).value<Measurement>().value, 1.234f);
         QVERIFY(received().count("SJ") >= 2);
         QCOMPARE(state.count(), 0);
-        QMetaObject::invokeMethod(engine, [engine] { engine->setEchoEnabled(false); },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            engine, [engine] { engine->setEchoEnabled(false); }, Qt::BlockingQueuedConnection);
     }
 };
 

@@ -37,17 +37,20 @@ private slots:
         FakeMessageBoxPresenter presenter;
         MessageBoxContext context;
         KD::DryingMessagesHandler handler(&context);
-        const QString head = "Detected a request to start drying while another operation was in progress!"
-                             "<br><br>Currently run operation was aborted!<br><br>";
+        const QString head =
+            "Detected a request to start drying while another operation was in progress!"
+            "<br><br>Currently run operation was aborted!<br><br>";
 
         handler.onDestructiveStart(true);
         QCOMPARE(presenter.last().icon, QMessageBox::Warning);
         QCOMPARE(presenter.last().text,
-                 head + "Drying process started with settings present on device. "
-                        "Settings present in program may differ from device settings.");
+                 head
+                     + "Drying process started with settings present on device. "
+                       "Settings present in program may differ from device settings.");
 
         handler.onDestructiveStart(false);
-        QCOMPARE(presenter.last().text, head + "Drying process was not started - mass is too small.");
+        QCOMPARE(presenter.last().text,
+                 head + "Drying process was not started - mass is too small.");
     }
 
     void everyEndIsAnnounced()
@@ -69,9 +72,11 @@ private slots:
         QCOMPARE(texts.text(0), QString());
         QCOMPARE(texts.text(10), QString("Uploading firmware"));
         QCOMPARE(texts.text(KD::StatesTrProvider::ReaderStepBase), QString());
-        QCOMPARE(texts.text(KD::StatesTrProvider::ReaderStepBase + 2), QString("Copying slot to current"));
+        QCOMPARE(texts.text(KD::StatesTrProvider::ReaderStepBase + 2),
+                 QString("Copying slot to current"));
         QCOMPARE(texts.text(KD::StatesTrProvider::WriterStepBase), QString());
-        QCOMPARE(texts.text(KD::StatesTrProvider::WriterStepBase + 3), QString("Copying current to slot"));
+        QCOMPARE(texts.text(KD::StatesTrProvider::WriterStepBase + 3),
+                 QString("Copying current to slot"));
         QCOMPARE(texts.text(21), QString());
         QCOMPARE(texts.text(-1), QString());
     }

@@ -10,7 +10,7 @@
 using namespace KD::Communication;
 
 namespace {
-Measurement measured(float value, const QString &unit)
+Measurement measured(float value, const QString& unit)
 {
     Measurement m;
     m.value = value;
@@ -78,12 +78,12 @@ private slots:
         QTest::addColumn<bool>("massOk");
         QTest::addColumn<int>("interval");
         QTest::addColumn<float>("mass");
-        QTest::newRow("ten seconds") << QStringList{"SS0", "abc", "def", "ghi", "10 s", "0.500 g"}
-                                     << true << 10 << 0.5f;
-        QTest::newRow("stop inside") << QStringList{"SS0", "SK0", "1.0 g", "x", "5s", "2 g"}
-                                     << true << 5 << 2.0f;
-        QTest::newRow("mass too small") << QStringList{"SS0", "a", "b", "c", "3 s", "0.02 g"}
-                                        << false << 3 << 0.02f;
+        QTest::newRow("ten seconds")
+            << QStringList{"SS0", "abc", "def", "ghi", "10 s", "0.500 g"} << true << 10 << 0.5f;
+        QTest::newRow("stop inside")
+            << QStringList{"SS0", "SK0", "1.0 g", "x", "5s", "2 g"} << true << 5 << 2.0f;
+        QTest::newRow("mass too small")
+            << QStringList{"SS0", "a", "b", "c", "3 s", "0.02 g"} << false << 3 << 0.02f;
     }
     void startBlock()
     {
@@ -95,7 +95,7 @@ private slots:
         QSignalSpy starts(&parser, &DryerLineParser::dryingStart);
         QSignalSpy records(&parser, &DryerLineParser::recordAppeared);
         QSignalSpy stops(&parser, &DryerLineParser::dryingStop);
-        for (const QString &line : lines)
+        for (const QString& line : lines)
             QVERIFY(parser.handleLine(line));
         QCOMPARE(starts.count(), 1);
         QCOMPARE(starts.at(0).at(0).toBool(), massOk);
@@ -117,9 +117,9 @@ private slots:
     {
         DryerLineParser parser;
         QSignalSpy starts(&parser, &DryerLineParser::dryingStart);
-        for (const char *line : {"SS0", "a", "b"})
+        for (const char* line : {"SS0", "a", "b"})
             QVERIFY(parser.handleLine(QString::fromLatin1(line)));
-        for (const char *line : {"SS0", "7 s", "1 g"})
+        for (const char* line : {"SS0", "7 s", "1 g"})
             QVERIFY(parser.handleLine(QString::fromLatin1(line)));
         QCOMPARE(starts.count(), 1);
         QCOMPARE(starts.at(0).at(2).toInt(), 7);
@@ -142,9 +142,9 @@ private slots:
         handler.onCommandOk(nullptr, 99);
 
         QCOMPARE(finished.count(), 6);
-        const QList<QList<QVariant>> expected = {
-            {1, 100, QVariant()}, {1, 110, QVariant(105.6)}, {3, 113, QVariant()},
-            {2, 98, QVariant()}, {2, 98, QVariant()}, {1, 99, QVariant()}};
+        const QList<QList<QVariant>> expected = {{1, 100, QVariant()}, {1, 110, QVariant(105.6)},
+                                                 {3, 113, QVariant()}, {2, 98, QVariant()},
+                                                 {2, 98, QVariant()},  {1, 99, QVariant()}};
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(finished.at(i), expected.at(i));
         QCOMPARE(finished.at(1).at(2).userType(), int(QMetaType::Double));
@@ -167,7 +167,7 @@ private slots:
         QSignalSpy records(&handler, &KDCommandHandler::recordAppeared);
 
         CommandSx6 cmd;
-        for (const QString &line : {QStringLiteral("SS0"), QStringLiteral("a"), QStringLiteral("b"),
+        for (const QString& line : {QStringLiteral("SS0"), QStringLiteral("a"), QStringLiteral("b"),
                                     QStringLiteral("c"), QStringLiteral("10 s"), massLine})
             QVERIFY(cmd.handleLine(line));
         handler.onCommandOk(&cmd, 98);

@@ -43,8 +43,9 @@ private slots:
 
         QObject receiver;
         Measurement got;
-        connect(&emitter, &Emitter::measured, &receiver,
-                [&got](Measurement m) { got = m; }, Qt::QueuedConnection);
+        connect(
+            &emitter, &Emitter::measured, &receiver, [&got](Measurement m) { got = m; },
+            Qt::QueuedConnection);
         QSignalSpy spy(&emitter, &Emitter::measured);
 
         Measurement sent;

@@ -31,7 +31,7 @@ public slots:
     void onStateChange(int state) { states << state; }
 };
 
-ConnectionInfo serialPort(const QString &name, int baudRate = 9600)
+ConnectionInfo serialPort(const QString& name, int baudRate = 9600)
 {
     SerialConnectionPart part;
     part.portName = name;
@@ -68,7 +68,8 @@ private slots:
         QVERIFY(!uploader.upload(serialPort("/dev/null"), false, path, &receiver)); // no image set
         uploader.setFirmwareFile(&image);
 
-        QVERIFY(!uploader.upload(serialPort("/dev/null"), false, dir.filePath("missing.s19"), &receiver));
+        QVERIFY(!uploader.upload(serialPort("/dev/null"), false, dir.filePath("missing.s19"),
+                                 &receiver));
         const QString empty = dir.filePath("empty.s19");
         QVERIFY(S19Fixtures::writeFile(empty, QByteArray()));
         QVERIFY(!uploader.upload(serialPort("/dev/null"), false, empty, &receiver));
@@ -106,16 +107,16 @@ private slots:
         QByteArrayList records;
         QList<int> baudRates; // while each record arrives
         QList<int> handshakeRates;
-        sim.setCommand("Sfirmwupd", [&](const QByteArray &) {
+        sim.setCommand("Sfirmwupd", [&](const QByteArray&) {
             handshakeRates << link.slaveBaudRate();
             sim.reply("Mfirmwupd");
         });
-        sim.setCommand("S1", [&](const QByteArray &data) {
+        sim.setCommand("S1", [&](const QByteArray& data) {
             records << "S1" + data;
             baudRates << link.slaveBaudRate();
             sim.reply("f1");
         });
-        sim.setCommand("S9", [&](const QByteArray &) { sim.reply("f3"); });
+        sim.setCommand("S9", [&](const QByteArray&) { sim.reply("f3"); });
 
         S19FirmwareFile image;
         Receiver receiver;

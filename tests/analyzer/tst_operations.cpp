@@ -101,9 +101,8 @@ private slots:
         connect(&dryer, &NDryer::dryingStart, this, [&](bool ok, int interval) {
             order << QStringLiteral("start %1 %2").arg(ok).arg(interval);
         });
-        connect(&dryer, &NDryer::recordAppeared, this, [&](Measurement m) {
-            order << QStringLiteral("record %1").arg(double(m.value));
-        });
+        connect(&dryer, &NDryer::recordAppeared, this,
+                [&](Measurement m) { order << QStringLiteral("record %1").arg(double(m.value)); });
         Measurement m;
         m.value = 0.5f;
         dryer.onDryingStart(true, m, 10);

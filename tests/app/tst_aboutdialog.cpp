@@ -20,7 +20,8 @@ private slots:
     void initTestCase()
     {
         initSorvanaResources();
-        m_provider.setText(0, "Sorvana is a program created to cooperate with Brenko Moisture Analyzers.");
+        m_provider.setText(
+            0, "Sorvana is a program created to cooperate with Brenko Moisture Analyzers.");
     }
 
     void linkBuilders()
@@ -48,7 +49,7 @@ private slots:
             "<br><hr>",
         };
         int from = 0;
-        for (const QString &part : parts) {
+        for (const QString& part : parts) {
             const int at = text.indexOf(part, from);
             QVERIFY2(at >= from, qPrintable(part));
             from = at + part.size();
@@ -73,11 +74,11 @@ private slots:
         QCOMPARE(dialog.palette().color(QPalette::Inactive, QPalette::Window), QColor(Qt::white));
         QVERIFY(dialog.autoFillBackground());
 
-        auto *info = dialog.findChild<QLabel *>("labelInfo");
+        auto* info = dialog.findChild<QLabel*>("labelInfo");
         QVERIFY(info->openExternalLinks());
         QCOMPARE(info->font().pointSize(), 9);
-        QVERIFY(dialog.findChild<QWidget *>("sideColumn")->isHidden());
-        auto *logo = dialog.findChild<QLabel *>("labelLogoBottom");
+        QVERIFY(dialog.findChild<QWidget*>("sideColumn")->isHidden());
+        auto* logo = dialog.findChild<QLabel*>("labelLogoBottom");
         const QPixmap pixmap = logo->pixmap(Qt::ReturnByValue);
         QVERIFY(!pixmap.isNull());
         const QSize logoSize = pixmap.size() / pixmap.devicePixelRatio();
@@ -85,7 +86,7 @@ private slots:
         QVERIFY(logoSize.width() == 100 || logoSize.height() == 100);
 
         QSignalSpy accepted(&dialog, &QDialog::accepted);
-        dialog.findChild<QPushButton *>("okButton")->click();
+        dialog.findChild<QPushButton*>("okButton")->click();
         QCOMPARE(accepted.count(), 1);
     }
 
@@ -98,7 +99,7 @@ private slots:
         Common::AboutDialog dialog(TranslationHandle(&m_provider, 0));
         QCOMPARE(dialog.windowTitle(), QString("Informacje o Brenko Sorvana"));
         QVERIFY(dialog.infoText().contains("Wersja"));
-        QCOMPARE(dialog.findChild<QPushButton *>("okButton")->text(), QString("OK"));
+        QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
         QCoreApplication::removeTranslator(&polish);
     }
 

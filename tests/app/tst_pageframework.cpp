@@ -2,9 +2,9 @@
 // for every page, their checked look and their texts after a language switch.
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
@@ -12,10 +12,10 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "ui/AbstractGuiTab.h"
-#include "ui/GuiIconAction.h"
 #include "resources/Resources.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "ui/AbstractGuiTab.h"
+#include "ui/GuiIconAction.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ enum { TitleId, SaveId, CheckId };
 class TestPage : public AbstractGuiTab
 {
 public:
-    explicit TestPage(const ITranslationProvider *provider)
+    explicit TestPage(const ITranslationProvider* provider)
         : AbstractGuiTab(TranslationHandle(provider, TitleId))
     {
         createSelectorButton(":/icons2/paid/dryer.svg");
@@ -32,12 +32,12 @@ public:
         addSpacer();
         check = addIconAction(":/heartbeat.svg", TranslationHandle(provider, CheckId));
     }
-    GuiIconAction *save;
-    GuiIconAction *check;
+    GuiIconAction* save;
+    GuiIconAction* check;
 };
 
 // Share of the icon's opaque pixels that have the given colour.
-double shareOfColour(const QToolButton *button, QRgb colour)
+double shareOfColour(const QToolButton* button, QRgb colour)
 {
     const QImage image = button->icon().pixmap(button->iconSize()).toImage();
     int opaque = 0, matching = 0;
@@ -47,7 +47,8 @@ double shareOfColour(const QToolButton *button, QRgb colour)
             if (qAlpha(pixel) < 255)
                 continue;
             ++opaque;
-            matching += qAbs(qRed(pixel) - qRed(colour)) <= 2 && qAbs(qGreen(pixel) - qGreen(colour)) <= 2
+            matching += qAbs(qRed(pixel) - qRed(colour)) <= 2
+                        && qAbs(qGreen(pixel) - qGreen(colour)) <= 2
                         && qAbs(qBlue(pixel) - qBlue(colour)) <= 2;
         }
     }
@@ -82,7 +83,7 @@ private slots:
         QCOMPARE(page.menuAction()->parent(), &page);
         QVERIFY(page.toolBarWidget()->isHidden());
 
-        QToolButton *selector = page.selectorButton();
+        QToolButton* selector = page.selectorButton();
         QVERIFY(selector->isCheckable());
         QVERIFY(selector->autoRaise());
         QCOMPARE(selector->iconSize(), QSize(70, 70));
@@ -90,19 +91,20 @@ private slots:
         QVERIFY(!selector->icon().isNull());
 
         // Two icon cells with a spacer between them, and both actions in the menu.
-        auto *layout = qobject_cast<QHBoxLayout *>(page.toolBarWidget()->layout());
+        auto* layout = qobject_cast<QHBoxLayout*>(page.toolBarWidget()->layout());
         QVERIFY(layout);
         QCOMPARE(layout->spacing(), 0);
         QCOMPARE(layout->contentsMargins(), QMargins());
         QCOMPARE(layout->count(), 3);
         QCOMPARE(layout->itemAt(1)->widget()->minimumSize(), QSize(16, 16));
-        auto *cell = qobject_cast<QFrame *>(layout->itemAt(0)->widget());
+        auto* cell = qobject_cast<QFrame*>(layout->itemAt(0)->widget());
         QVERIFY(cell);
         QCOMPARE(page.save->button()->parentWidget(), cell);
         QCOMPARE(cell->size(), QSize(32, 32));
         QCOMPARE(cell->frameShape(), QFrame::StyledPanel);
         QCOMPARE(page.save->button()->iconSize(), QSize(30, 30));
-        QCOMPARE(page.menu()->actions(), (QList<QAction *>{page.save->action(), page.check->action()}));
+        QCOMPARE(page.menu()->actions(),
+                 (QList<QAction*>{page.save->action(), page.check->action()}));
         QCOMPARE(page.save->action()->parent(), page.menu());
         QCOMPARE(page.save->button()->toolTip(), QString("Save data to file"));
         QCOMPARE(page.save->action()->text(), QString("Save data to file"));
@@ -174,7 +176,7 @@ private slots:
         QCOMPARE(enabled.count(), 1);
         QCOMPARE(enabled.last().at(0).toBool(), false);
 
-        QWidget *cell = page.save->button()->parentWidget();
+        QWidget* cell = page.save->button()->parentWidget();
         page.save->setVisible(false);
         QVERIFY(cell->isHidden());
         page.save->setVisible(true);
@@ -217,7 +219,7 @@ private slots:
 
     void pageTakesItsIconActionsAlong()
     {
-        auto *page = new TestPage(&m_provider);
+        auto* page = new TestPage(&m_provider);
         QPointer<GuiIconAction> icon = page->save;
         delete page;
         QVERIFY(icon.isNull());
@@ -231,15 +233,15 @@ private slots:
         if (dir.isEmpty())
             QSKIP("set SORVANA_SCREENSHOTS to a folder to save a picture of a page");
         QWidget window;
-        auto *columns = new QHBoxLayout(&window);
-        auto *selectors = new QVBoxLayout;
-        auto *page = new TestPage(&m_provider);
+        auto* columns = new QHBoxLayout(&window);
+        auto* selectors = new QVBoxLayout;
+        auto* page = new TestPage(&m_provider);
         selectors->addWidget(page->selectorButton());
         selectors->addStretch();
         columns->addLayout(selectors);
-        auto *right = new QVBoxLayout;
-        auto *header = new QHBoxLayout;
-        auto *title = new QLabel(page->title());
+        auto* right = new QVBoxLayout;
+        auto* header = new QHBoxLayout;
+        auto* title = new QLabel(page->title());
         QFont font = title->font();
         font.setPointSize(14);
         font.setBold(true);

@@ -4,8 +4,8 @@
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
-#include "tests/support/RunningThread.h"
 #include "tests/support/RecordingCommandHandler.h"
+#include "tests/support/RunningThread.h"
 #include "tests/support/SimulatorPtyLink.h"
 
 #include <QtTest>

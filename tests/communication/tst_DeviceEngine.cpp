@@ -89,14 +89,18 @@ class TestDeviceEngine : public QObject
 
     QByteArrayList writes() { return device.written(); }
 
-    void sync() { onThread(engine, [] {}); }
+    void sync()
+    {
+        onThread(engine, [] {});
+    }
 
     QTemporaryDir dir;
     bool loadImage(S19FirmwareFile& image, int records)
     {
         const QString path = dir.filePath("fw.s19");
-        return S19Fixtures::writeFile(path, S19Fixtures::join(S19Fixtures::records(records), "\r\n"))
-            && image.load(path);
+        return S19Fixtures::writeFile(path,
+                                      S19Fixtures::join(S19Fixtures::records(records), "\r\n"))
+               && image.load(path);
     }
 
     ScriptedInterface* newTransport()
@@ -148,7 +152,8 @@ private slots:
     void identifyingAgainOnlyUpdatesTheInformation()
     {
         QVERIFY(connectDevice());
-        device.setIdentity("Sorvana MA-110\r\nSN 00123 X7\r\n2024-03-01\r\nFW 2.15\r\nL5\r\nL6\r\n");
+        device.setIdentity(
+            "Sorvana MA-110\r\nSN 00123 X7\r\n2024-03-01\r\nFW 2.15\r\nL5\r\nL6\r\n");
         QVERIFY(engine->scheduleCommand(CommandRequest(36)));
         QTRY_COMPARE(events(), QStringList{"ok 36 0"});
         QCOMPARE(engine->deviceInfo().firmware, QString("FW 2.15"));

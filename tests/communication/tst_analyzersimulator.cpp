@@ -10,10 +10,10 @@ class TestAnalyzerSimulator : public QObject
     Q_OBJECT
 
 private:
-    static QByteArray wire(const QSignalSpy &spy)
+    static QByteArray wire(const QSignalSpy& spy)
     {
         QByteArray bytes;
-        for (const QList<QVariant> &call : spy)
+        for (const QList<QVariant>& call : spy)
             bytes += call.first().toByteArray();
         return bytes;
     }
@@ -23,14 +23,15 @@ private slots:
     {
         AnalyzerSimulator sim;
         QByteArrayList calls;
-        sim.setCommand("Sp", [&](const QByteArray &arg) { calls << "Sp:" + arg; });
-        sim.setCommand("Sp0", [&](const QByteArray &arg) { calls << "Sp0:" + arg; });
+        sim.setCommand("Sp", [&](const QByteArray& arg) { calls << "Sp:" + arg; });
+        sim.setCommand("Sp0", [&](const QByteArray& arg) { calls << "Sp0:" + arg; });
         QSignalSpy out(&sim, &AnalyzerSimulator::bytesOut);
         sim.receiveBytes("Sp0100\r\nSp1\r");
         sim.receiveBytes("\nSW9\r\nSJ\r\nXX\r\n");
         QCOMPARE(calls, (QByteArrayList{"Sp0:100", "Sp:1"}));
         QCOMPARE(sim.receivedLines(), (QByteArrayList{"Sp0100", "Sp1", "SW9", "SJ", "XX"}));
-        QCOMPARE(wire(out), QByteArray("WAG-50\r\nSN 00123 X7\r\n2024-04-12\r\nv2.07\r\n--\r\n--\r\nMJ\r\n"));
+        QCOMPARE(wire(out),
+                 QByteArray("WAG-50\r\nSN 00123 X7\r\n2024-04-12\r\nv2.07\r\n--\r\n--\r\nMJ\r\n"));
 
         sim.setIgnoreUnknown(false);
         sim.receiveBytes("XX\r\n");

@@ -4,8 +4,8 @@
 #include "communication/CommnadEngine.h"
 #include "communication/ILineHandler.h"
 #include "communication/ILineReceiver.h"
-#include "communication/LineSplitter.h"
 #include "communication/ILogger.h"
+#include "communication/LineSplitter.h"
 #include "tests/support/MemoryInterface.h"
 
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ struct Fixture
         engine.setLogger(&journal);
     }
     CommnadEngine engine;
-    MemoryInterface *iface = new MemoryInterface;
+    MemoryInterface* iface = new MemoryInterface;
     Journal journal;
     QSignalSpy finished{&engine, &CommnadEngine::commandFinished};
 };
@@ -171,7 +171,7 @@ private slots:
     void replyFinishesTheCommand()
     {
         Fixture f;
-        auto *echo = new CommandEchoSJ;
+        auto* echo = new CommandEchoSJ;
         bool accepted = false;
         QCOMPARE(f.engine.execute(echo, &accepted, -1), int(CommnadEngine::Written));
         QVERIFY(accepted);
@@ -200,7 +200,7 @@ private slots:
     void sixLineReplyIsConsumed()
     {
         Fixture f;
-        auto *identify = new CommandSW9;
+        auto* identify = new CommandSW9;
         f.engine.execute(identify, nullptr, -1);
         f.iface->feed("WAG\r\n123\r\n2024\r\n1.0\r\n5\r\n6\r\n7\r\n");
         QCOMPARE(f.finished.count(), 1);
@@ -211,7 +211,7 @@ private slots:
     void finishedOnWriteIsReportedInsideExecute()
     {
         Fixture f;
-        auto *command = new CommandSimple(true);
+        auto* command = new CommandSimple(true);
         command->setText("Sx7\r\n");
         QCOMPARE(f.engine.execute(command, nullptr, -1), 3);
         QCOMPARE(f.finished.count(), 1);
@@ -222,15 +222,15 @@ private slots:
     {
         CommnadEngine bare;
         bool accepted = true;
-        auto *command = new CommandEchoSJ(&bare);
+        auto* command = new CommandEchoSJ(&bare);
         QCOMPARE(bare.execute(command, &accepted, -1), int(CommnadEngine::NoInterface));
         QVERIFY(!accepted);
         QVERIFY(!bare.openInterface());
 
         Fixture f;
-        auto *first = new CommandEchoSJ;
+        auto* first = new CommandEchoSJ;
         f.engine.execute(first, nullptr, -1);
-        auto *second = new CommandEchoSJ(&f.engine);
+        auto* second = new CommandEchoSJ(&f.engine);
         QCOMPARE(f.engine.execute(second, &accepted, -1), int(CommnadEngine::Busy));
         QVERIFY(!accepted);
         QCOMPARE(f.iface->writes().size(), 1);
@@ -244,7 +244,7 @@ private slots:
     {
         Fixture f;
         f.iface->setWriteFails(true);
-        auto *echo = new CommandEchoSJ;
+        auto* echo = new CommandEchoSJ;
         bool accepted = false;
         QCOMPARE(f.engine.execute(echo, &accepted, -1), int(CommnadEngine::WriteFailed));
         QVERIFY(accepted);
@@ -265,7 +265,8 @@ private slots:
         QCOMPARE(f.iface->writes(), (QByteArrayList{"SJ\r\n", "SJ\r\n", "SJ\r\n"}));
         QVERIFY(clock.elapsed() >= 300);
         // The log shows every write, rewrites included.
-        QCOMPARE(f.journal.events, QStringList({"out:Memory:SJ\r\n", "out:Memory:SJ\r\n", "out:Memory:SJ\r\n"}));
+        QCOMPARE(f.journal.events,
+                 QStringList({"out:Memory:SJ\r\n", "out:Memory:SJ\r\n", "out:Memory:SJ\r\n"}));
 
         // The late reply belongs to nobody but the line handler; a new
         // command is accepted.
@@ -292,7 +293,7 @@ private slots:
     void failedRewriteFailsTheCommand()
     {
         Fixture f;
-        auto *echo = new CommandEchoSJ;
+        auto* echo = new CommandEchoSJ;
         f.engine.execute(echo, nullptr, 50);
         f.iface->setWriteFails(true);
         QTRY_COMPARE(f.finished.count(), 1);
@@ -328,7 +329,7 @@ private slots:
         Fixture f;
         f.engine.execute(new CommandEchoSJ, nullptr, 100);
         f.iface->feed("MJ\r\n");
-        auto *noTimeout = new CommandSimple;
+        auto* noTimeout = new CommandSimple;
         noTimeout->setText("X\r\n");
         noTimeout->setExpectedReply("Y");
         f.engine.execute(noTimeout, nullptr, 0);
@@ -358,7 +359,7 @@ private slots:
     {
         Fixture f;
         QPointer<MemoryInterface> old = f.iface;
-        auto *next = new MemoryInterface;
+        auto* next = new MemoryInterface;
         f.engine.setInterface(next);
         QCOMPARE(next->parent(), &f.engine);
         old->feed("stale\r\n");

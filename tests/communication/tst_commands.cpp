@@ -13,15 +13,15 @@ namespace {
 class PatientEcho : public CommandEcho
 {
 public:
-    explicit PatientEcho(int limit) : CommandEcho(limit, nullptr) {}
+    explicit PatientEcho(int limit) : CommandEcho(limit, nullptr) { }
     QString text() override { return QStringLiteral("X\r\n"); }
     bool isMatch(QString line) override { return line == QLatin1String("OK"); }
 };
 
-DeviceInfo identify(const QStringList &lines, bool extended = false)
+DeviceInfo identify(const QStringList& lines, bool extended = false)
 {
     CommandSW9 command(extended);
-    for (const QString &line : lines)
+    for (const QString& line : lines)
         command.handleLine(line);
     return command.deviceInfo();
 }
@@ -98,11 +98,16 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("serial");
-        QTest::newRow("digits only") << "123456" << "123456";
-        QTest::newRow("first run") << "A-12B34" << "A-12";
-        QTest::newRow("letters only") << "ABC" << "ABC";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("blank then digits") << "SN 00123 X7" << "SN 00123";
+        QTest::newRow("digits only") << "123456"
+                                     << "123456";
+        QTest::newRow("first run") << "A-12B34"
+                                   << "A-12";
+        QTest::newRow("letters only") << "ABC"
+                                      << "ABC";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("blank then digits") << "SN 00123 X7"
+                                           << "SN 00123";
     }
 
     void serialNumberCut()
@@ -116,9 +121,12 @@ private slots:
     {
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("firmware");
-        QTest::newRow("F: alone") << "F:" << "v1";
-        QTest::newRow("F: version") << "F:2.07" << "2.07";
-        QTest::newRow("lower case") << "f:2.07" << "v1";
+        QTest::newRow("F: alone") << "F:"
+                                  << "v1";
+        QTest::newRow("F: version") << "F:2.07"
+                                    << "2.07";
+        QTest::newRow("lower case") << "f:2.07"
+                                    << "v1";
     }
 
     void extendedFirmwareLine()
@@ -127,7 +135,7 @@ private slots:
         QFETCH(QString, firmware);
         CommandSW9 command(true);
         const QStringList lines{"m", "1", "d", "v1", "5", "6", "7"};
-        for (const QString &line : lines)
+        for (const QString& line : lines)
             command.handleLine(line);
         QVERIFY(!command.isFinished());
         QVERIFY(command.handleLine(last));

@@ -11,14 +11,14 @@ namespace {
 
 const quint64 kMac = 0x001A2B3C4D5EULL;
 
-ConnectionInfo serial(const QString &port, int baud, const QString &description = QString())
+ConnectionInfo serial(const QString& port, int baud, const QString& description = QString())
 {
     ConnectionInfo info;
     info.setSerialPart({port, baud, description});
     return info;
 }
 
-ConnectionInfo client(const QString &device, const QString &local, int port)
+ConnectionInfo client(const QString& device, const QString& local, int port)
 {
     NetworkConnectionPart part;
     part.setClient(QHostAddress(device), QHostAddress(local), port);
@@ -27,7 +27,7 @@ ConnectionInfo client(const QString &device, const QString &local, int port)
     return info;
 }
 
-ConnectionInfo server(const QString &address, int port, quint64 mac)
+ConnectionInfo server(const QString& address, int port, quint64 mac)
 {
     NetworkConnectionPart part;
     part.setServer(QHostAddress(address), port, mac);
@@ -154,12 +154,11 @@ private slots:
         emitter.moveToThread(&thread);
         QObject receiver;
         QVariant got;
-        connect(&emitter, &Emitter::found, &receiver, [&](QVariant v) { got = v; },
-                Qt::QueuedConnection);
+        connect(
+            &emitter, &Emitter::found, &receiver, [&](QVariant v) { got = v; },
+            Qt::QueuedConnection);
         thread.start();
-        QMetaObject::invokeMethod(&emitter, [&] {
-            emit emitter.found(QVariant::fromValue(sent));
-        });
+        QMetaObject::invokeMethod(&emitter, [&] { emit emitter.found(QVariant::fromValue(sent)); });
         QTRY_VERIFY(got.isValid());
         thread.quit();
         thread.wait();

@@ -33,7 +33,7 @@ struct Bench
         engine.setInterface(port);
         engine.setLineHandler(&handler);
     }
-    int run(Command *command, int timeout = 1000)
+    int run(Command* command, int timeout = 1000)
     {
         finished.clear();
         engine.execute(command, nullptr, timeout);
@@ -43,7 +43,7 @@ struct Bench
     }
     AnalyzerSimulator sim;
     SimulatorPtyLink link{&sim};
-    CRS232 *port = nullptr;
+    CRS232* port = nullptr;
     CommnadEngine engine;
     Lines handler;
     QSignalSpy finished{&engine, &CommnadEngine::commandFinished};
@@ -102,7 +102,7 @@ private slots:
         Bench bench;
         QVERIFY(bench.engine.openInterface());
         QCOMPARE(bench.run(new CommandEchoSJ), 1);
-        auto *identify = new CommandSW9;
+        auto* identify = new CommandSW9;
         QCOMPARE(bench.run(identify), 1);
         QCOMPARE(identify->deviceInfo().model, QStringLiteral("WAG-50"));
         QCOMPARE(identify->deviceInfo().serialNumber, QStringLiteral("SN 00123"));
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(bench.engine.openInterface());
         bench.sim.setChunkSize(1);
         bench.sim.setChunkGap(2);
-        auto *identify = new CommandSW9;
+        auto* identify = new CommandSW9;
         QCOMPARE(bench.run(identify), 1);
         QCOMPARE(identify->deviceInfo().firmware, QStringLiteral("v2.07"));
     }

@@ -36,10 +36,7 @@ quint16 freePort()
     return probe.serverPort();
 }
 
-quint32 ipv4(const char *text)
-{
-    return QHostAddress(QString::fromLatin1(text)).toIPv4Address();
-}
+quint32 ipv4(const char* text) { return QHostAddress(QString::fromLatin1(text)).toIPv4Address(); }
 
 // Whether anything accepts connections on the port now.
 bool accepting(quint16 port)
@@ -49,7 +46,7 @@ bool accepting(quint16 port)
     return probe.waitForConnected(1000);
 }
 
-int echo(CommnadEngine &engine)
+int echo(CommnadEngine& engine)
 {
     QSignalSpy finished(&engine, &CommnadEngine::commandFinished);
     if (engine.execute(new CommandEchoSJ, nullptr, 500) != CommnadEngine::Written)
@@ -62,7 +59,7 @@ int echo(CommnadEngine &engine)
 class FakeArp : public IArpTable
 {
 public:
-    QByteArray macTextFor(const QString &address) override
+    QByteArray macTextFor(const QString& address) override
     {
         return address == QLatin1String("127.0.0.1") ? "00-1a-2b-3c-4d-5e" : QByteArray();
     }
@@ -71,7 +68,7 @@ public:
 // The program's server side with one simulated device that connects to it.
 struct ServerBench
 {
-    explicit ServerBench(quint64 mac = kMacA, const char *from = "127.0.0.2")
+    explicit ServerBench(quint64 mac = kMacA, const char* from = "127.0.0.2")
     {
         mapper.insert(ipv4(from), kMacA);
         mapper.insert(ipv4("127.0.0.3"), kMacB);
@@ -87,7 +84,7 @@ struct ServerBench
     ServersManager manager;
     AnalyzerSimulator sim;
     SimulatorTcpDevice device{&sim};
-    CLANServerImproved *transport;
+    CLANServerImproved* transport;
     CommnadEngine engine;
     QSignalSpy failed{&engine, &CommnadEngine::interfaceFailed};
 };
@@ -104,7 +101,7 @@ private slots:
         AnalyzerSimulator sim;
         SimulatorTcpModule module(&sim);
         QVERIFY(module.listen());
-        auto *lan = new CLAN(kLocal, module.port());
+        auto* lan = new CLAN(kLocal, module.port());
         QCOMPARE(lan->description(), QStringLiteral("LAN (127.0.0.1,%1)").arg(module.port()));
         CommnadEngine engine;
         engine.setInterface(lan);
@@ -122,12 +119,12 @@ private slots:
         AnalyzerSimulator sim;
         SimulatorTcpModule module(&sim);
         QVERIFY(module.listen(0, QHostAddress::AnyIPv4));
-        QTcpServer *server = module.findChild<QTcpServer *>();
+        QTcpServer* server = module.findChild<QTcpServer*>();
         QVERIFY(server);
         QHostAddress peer;
         connect(server, &QTcpServer::newConnection, [&] {
             // Runs after the module took the socket.
-            const auto sockets = server->findChildren<QTcpSocket *>();
+            const auto sockets = server->findChildren<QTcpSocket*>();
             if (!sockets.isEmpty())
                 peer = sockets.last()->peerAddress();
         });
@@ -146,7 +143,7 @@ private slots:
         SimulatorTcpModule module(&sim);
         QVERIFY(module.listen());
         CommnadEngine engine;
-        auto *lan = new CLAN(kLocal, module.port());
+        auto* lan = new CLAN(kLocal, module.port());
         engine.setInterface(lan);
         QSignalSpy failed(&engine, &CommnadEngine::interfaceFailed);
         QVERIFY(engine.openInterface());
@@ -177,8 +174,8 @@ private slots:
         CLAN lan(kLocal, module.serverPort());
         QVERIFY(lan.open());
         QVERIFY(module.waitForNewConnection(1000));
-        QTcpSocket *peer = module.nextPendingConnection();
-        const auto send = [peer](const QByteArray &bytes) {
+        QTcpSocket* peer = module.nextPendingConnection();
+        const auto send = [peer](const QByteArray& bytes) {
             peer->write(bytes);
             peer->flush();
         };
@@ -300,7 +297,7 @@ private slots:
         bench.engine.setInterface(nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        auto *next = new CLANServerImproved(kLocal, bench.port, kMacA);
+        auto* next = new CLANServerImproved(kLocal, bench.port, kMacA);
         next->setServersManager(&bench.manager);
         bench.engine.setInterface(next);
         QVERIFY(bench.engine.openInterface());
@@ -333,7 +330,7 @@ private slots:
     void twoMacsShareOneServer()
     {
         ServerBench bench;
-        auto *second = new CLANServerImproved(kLocal, bench.port, kMacB);
+        auto* second = new CLANServerImproved(kLocal, bench.port, kMacB);
         second->setServersManager(&bench.manager);
         second->setListeningTimeout(2000);
         CommnadEngine secondEngine;
@@ -369,8 +366,8 @@ private slots:
         ServersManager manager;
         manager.setMacIpMapper(&mapper);
         RunningThread communication;
-        auto *engine = new CommnadEngine;
-        auto *transport = new CLANServerImproved(kLocal, port, kMacA);
+        auto* engine = new CommnadEngine;
+        auto* transport = new CLANServerImproved(kLocal, port, kMacA);
         transport->setServersManager(&manager);
         engine->setInterface(transport);
         engine->moveToThread(&communication);
@@ -384,13 +381,12 @@ private slots:
         device.setLocalAddress(QHostAddress("127.0.0.2"));
         device.connectTo(kLocal, port);
         QTRY_COMPARE(ready.count(), 1);
-        QMetaObject::invokeMethod(engine, [engine] {
-            engine->execute(new CommandEchoSJ, nullptr, 500);
-        });
+        QMetaObject::invokeMethod(engine,
+                                  [engine] { engine->execute(new CommandEchoSJ, nullptr, 500); });
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().toInt(), 1);
         QMetaObject::invokeMethod(engine, [engine] {
-            QTcpSocket *socket = engine->findChild<QTcpSocket *>();
+            QTcpSocket* socket = engine->findChild<QTcpSocket*>();
             QVERIFY(socket && socket->thread() == QThread::currentThread());
             engine->closeInterface();
             delete engine;
@@ -442,7 +438,7 @@ private slots:
 
         bench.manager.reset();
         QVERIFY(gone.wait(2000));
-        QTcpSocket *socket = nullptr;
+        QTcpSocket* socket = nullptr;
         QVERIFY(!bench.manager.takeSocket(kMacA, &socket));
         QTRY_VERIFY(!accepting(bench.port));
     }
@@ -464,7 +460,7 @@ private slots:
         serial.setSerialPart({"COM3", 19200, "USB Serial"});
         std::unique_ptr<CInterface> port(factory.create(serial));
         QCOMPARE(port->description(), QStringLiteral("COM3 (USB Serial,19200)"));
-        QVERIFY(qobject_cast<CRS232 *>(port.get()));
+        QVERIFY(qobject_cast<CRS232*>(port.get()));
 
         NetworkConnectionPart part;
         part.setServer(kLocal, 4001, kMacA);
@@ -474,7 +470,7 @@ private slots:
         ServersManager manager;
         factory.setServersManager(&manager);
         std::unique_ptr<CInterface> made(factory.create(server));
-        auto *lan = qobject_cast<CLANServerImproved *>(made.get());
+        auto* lan = qobject_cast<CLANServerImproved*>(made.get());
         QVERIFY(lan);
         QCOMPARE(lan->mac(), kMacA);
         QCOMPARE(lan->port(), 4001);
@@ -484,12 +480,12 @@ private slots:
 
     void arpOutputParsing()
     {
-        const QString windows = QStringLiteral(
-            "\r\nInterface: 192.168.1.10 --- 0xb\r\n"
-            "  Internet Address      Physical Address      Type\r\n"
-            "  192.168.1.1           00-1a-2b-3c-4d-5e     dynamic   \r\n"
-            "  192.168.1.100         00-1a-2b-3c-4d-5f     dynamic   \r\n"
-            "  192.168.1.255         ff-ff-ff-ff-ff-ff     static    \r\n");
+        const QString windows =
+            QStringLiteral("\r\nInterface: 192.168.1.10 --- 0xb\r\n"
+                           "  Internet Address      Physical Address      Type\r\n"
+                           "  192.168.1.1           00-1a-2b-3c-4d-5e     dynamic   \r\n"
+                           "  192.168.1.100         00-1a-2b-3c-4d-5f     dynamic   \r\n"
+                           "  192.168.1.255         ff-ff-ff-ff-ff-ff     static    \r\n");
         QCOMPARE(macFromArpOutput(windows, "192.168.1.100"), QByteArray("00-1a-2b-3c-4d-5f"));
         QCOMPARE(macFromArpOutput(windows, "192.168.1.1"), QByteArray("00-1a-2b-3c-4d-5e"));
         QCOMPARE(macFromArpOutput(windows, "192.168.1.2"), QByteArray());
@@ -511,11 +507,11 @@ private slots:
         QCOMPARE(macTextOrOwn("00-1a-2b-3c-4d-5e", "192.0.2.1"), QByteArray("00-1a-2b-3c-4d-5e"));
         QCOMPARE(macTextOrOwn(QByteArray(), "0.0.0.1"), QByteArray());
         // The PC's own address: "arp -a" gives "---" for it.
-        for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+        for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
             if (iface.flags().testFlag(QNetworkInterface::IsLoopBack)
                 || macTextToU64(iface.hardwareAddress().toLatin1()) == 0)
                 continue;
-            for (const QNetworkAddressEntry &entry : iface.addressEntries()) {
+            for (const QNetworkAddressEntry& entry : iface.addressEntries()) {
                 if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
                     continue;
                 const QByteArray mac = macTextOrOwn("---", entry.ip().toString());

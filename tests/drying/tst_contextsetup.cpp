@@ -29,8 +29,8 @@ using Common::UI::ContextSetup;
 
 namespace {
 
-using CheckedHandler =
-    Common::RunContext::TemplatedCheckedValuesHandler<ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>;
+using CheckedHandler = Common::RunContext::TemplatedCheckedValuesHandler<
+    ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>;
 
 QLineEdit* lineEdit(Common::Widgets::SettingWidget* row)
 {
@@ -93,10 +93,12 @@ void TestContextSetup::rowsFollowReportOrder()
     QStringList labels;
     for (int row = 0; row < grid->rowCount(); ++row)
         labels << qobject_cast<QLabel*>(grid->itemAtPosition(row, 1)->widget())->text();
-    QCOMPARE(labels, QStringList({"Parameter", "Author", "Date", "Time", "Title", "Introduction", "Summary",
-                                  "Header", "Footer", "Product", "Data", "Plot", "Samples count", "Initial mass",
-                                  "Final mass", "Start time", "End time", "Formula"}));
-    QCOMPARE(qobject_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->text(), QStringLiteral("PDF"));
+    QCOMPARE(labels,
+             QStringList({"Parameter", "Author", "Date", "Time", "Title", "Introduction", "Summary",
+                          "Header", "Footer", "Product", "Data", "Plot", "Samples count",
+                          "Initial mass", "Final mass", "Start time", "End time", "Formula"}));
+    QCOMPARE(qobject_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->text(),
+             QStringLiteral("PDF"));
     QVERIFY(qobject_cast<QLabel*>(grid->itemAtPosition(0, 2)->widget())->font().bold());
 }
 
@@ -114,7 +116,8 @@ void TestContextSetup::rowsShowTheContext()
     QCOMPARE(lineEdit(translator.editor(Formula))->text(), QStringLiteral("(mn/m0)"));
     QLineEdit* start = lineEdit(translator.editor(StartTime));
     QCOMPARE(start->text(), QStringLiteral("08:00:00 05-03-2024"));
-    QVERIFY(start->minimumWidth() > start->fontMetrics().horizontalAdvance(start->text())); // shown whole
+    QVERIFY(start->minimumWidth()
+            > start->fontMetrics().horizontalAdvance(start->text())); // shown whole
     QVERIFY(translator.editor(Author)->isEnabled());
     QVERIFY(!translator.editor(Formula)->isEnabled());
 
@@ -138,7 +141,8 @@ void TestContextSetup::confirmWritesEditsAndChecks()
     dialog.setTranslator(&translator);
 
     lineEdit(translator.editor(Title))->setText(QStringLiteral("Wheat & rye"));
-    qobject_cast<QDateEdit*>(translator.editor(Date)->wrapper()->widget())->setDate(QDate(2025, 1, 2));
+    qobject_cast<QDateEdit*>(translator.editor(Date)->wrapper()->widget())
+        ->setDate(QDate(2025, 1, 2));
     // A read-only row holds text, which the typed fields refuse.
     lineEdit(translator.editor(SamplesCount))->setText(QStringLiteral("99"));
     translator.checkBox(Plot)->setChecked(false);

@@ -36,7 +36,7 @@ namespace {
 class FixedPath : public IFilePathGetter
 {
 public:
-    explicit FixedPath(const QString &path) : m_path(path) {}
+    explicit FixedPath(const QString& path) : m_path(path) { }
     QString getPath() override { return m_path; }
 
 private:
@@ -46,7 +46,7 @@ private:
 class Rows : public ILineIterator
 {
 public:
-    explicit Rows(const QList<QStringList> &rows) : m_rows(rows) {}
+    explicit Rows(const QList<QStringList>& rows) : m_rows(rows) { }
     QStringList next() override { return m_rows.isEmpty() ? QStringList() : m_rows.takeFirst(); }
     bool hasNext() const override { return !m_rows.isEmpty(); }
 
@@ -58,7 +58,7 @@ private:
 class RowSink : public ICSVLineHandler
 {
 public:
-    bool handle(const QStringList &fields) override
+    bool handle(const QStringList& fields) override
     {
         if (fields.value(0) == QLatin1String("bad"))
             return false;
@@ -72,7 +72,7 @@ public:
 class MetaSink : public ICsvMetaDataHandler
 {
 public:
-    void handle(const QMap<QString, QString> &metaData) override { received.append(metaData); }
+    void handle(const QMap<QString, QString>& metaData) override { received.append(metaData); }
     bool expectsMetaData() const override { return true; }
     QList<QMap<QString, QString>> received;
 };
@@ -81,11 +81,11 @@ public:
 class FullDevice : public QIODevice
 {
 public:
-    explicit FullDevice(qint64 room) : m_room(room) {}
+    explicit FullDevice(qint64 room) : m_room(room) { }
 
 protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *, qint64 len) override
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 len) override
     {
         if (len > m_room)
             return -1;
@@ -100,10 +100,14 @@ private:
 class FullDiskWrapper : public IFileWrapper
 {
 public:
-    explicit FullDiskWrapper(qint64 room) : m_device(room) {}
-    bool open(const QString &) override { return m_device.open(QIODevice::WriteOnly); }
-    bool close() override { m_device.close(); return true; }
-    QIODevice *device() override { return &m_device; }
+    explicit FullDiskWrapper(qint64 room) : m_device(room) { }
+    bool open(const QString&) override { return m_device.open(QIODevice::WriteOnly); }
+    bool close() override
+    {
+        m_device.close();
+        return true;
+    }
+    QIODevice* device() override { return &m_device; }
 
 private:
     FullDevice m_device;
@@ -112,8 +116,8 @@ private:
 class SaverFor : public ISaverCreator
 {
 public:
-    explicit SaverFor(const QString &path) : m_path(path) {}
-    std::shared_ptr<CSVSaver2> create(const QString &) override
+    explicit SaverFor(const QString& path) : m_path(path) { }
+    std::shared_ptr<CSVSaver2> create(const QString&) override
     {
         return std::make_shared<CSVSaver2>(std::make_shared<WriteFileWrapper>(),
                                            std::make_shared<FixedPath>(m_path));
@@ -126,8 +130,8 @@ private:
 class LoaderFor : public ILoaderCreator
 {
 public:
-    explicit LoaderFor(const QString &path) : m_path(path) {}
-    std::shared_ptr<CSVLoader> create(ICSVLineHandler *handler, const QString &, bool meta) override
+    explicit LoaderFor(const QString& path) : m_path(path) { }
+    std::shared_ptr<CSVLoader> create(ICSVLineHandler* handler, const QString&, bool meta) override
     {
         return std::make_shared<CSVLoader>(std::make_shared<ReadFileWrapper>(),
                                            std::make_shared<FixedPath>(m_path), handler, meta);
@@ -140,7 +144,7 @@ private:
 class Pairs : public IMetaDataCreator
 {
 public:
-    explicit Pairs(const MetaDataPairs &pairs) : m_pairs(pairs) {}
+    explicit Pairs(const MetaDataPairs& pairs) : m_pairs(pairs) { }
     MetaDataPairs create() override { return m_pairs; }
 
 private:
@@ -160,11 +164,16 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("escaped");
-        QTest::newRow("backslash") << "a\\b" << "a\\\\b";
-        QTest::newRow("line break") << "one\ntwo" << "one\\ntwo";
-        QTest::newRow("backslash n stays") << "c:\\new" << "c:\\\\new";
-        QTest::newRow("cr tab") << "a\r\tb" << "a\\r\\tb";
-        QTest::newRow("plain, unicode") << "Żółć ; x" << "Żółć ; x";
+        QTest::newRow("backslash") << "a\\b"
+                                   << "a\\\\b";
+        QTest::newRow("line break") << "one\ntwo"
+                                    << "one\\ntwo";
+        QTest::newRow("backslash n stays") << "c:\\new"
+                                           << "c:\\\\new";
+        QTest::newRow("cr tab") << "a\r\tb"
+                                << "a\\r\\tb";
+        QTest::newRow("plain, unicode") << "Żółć ; x"
+                                        << "Żółć ; x";
     }
     void escapingIsExactlyInverted()
     {
@@ -192,7 +201,8 @@ private slots:
         QCOMPARE(ms, 25 * 3600000 + 61000);
         QVERIFY(parseRunTime("100:00:00", &ms));
         QCOMPARE(ms, 360000000);
-        for (const char *bad : {"1:00:00", "00:60:00", "00:00:5", "00:00:0x", "", "00:00", "999999:00:00"})
+        for (const char* bad :
+             {"1:00:00", "00:60:00", "00:00:5", "00:00:0x", "", "00:00", "999999:00:00"})
             QVERIFY2(!parseRunTime(bad, &ms), bad);
     }
 
@@ -205,7 +215,7 @@ private slots:
         const double inf = std::numeric_limits<double>::infinity();
         const struct
         {
-            const char *name;
+            const char* name;
             double value;
             int precision;
         } cases[] = {
@@ -240,7 +250,7 @@ private slots:
             {"precision 0", 3.75, 0},
             {"precision 17", 0.1, 17},
         };
-        for (const auto &c : cases)
+        for (const auto& c : cases)
             QTest::newRow(c.name) << c.value << c.precision;
     }
     void significantNumbersAreQtsOwn()
@@ -285,17 +295,20 @@ private slots:
         }
         for (int i = 0; i < 100000; ++i) {
             // Spread evenly over the decimal range and a little beyond it.
-            const double value = std::pow(10.0, random.bounded(23.0) - 6.0) * (random.bounded(2) ? -1 : 1);
+            const double value =
+                std::pow(10.0, random.bounded(23.0) - 6.0) * (random.bounded(2) ? -1 : 1);
             QVERIFY2(check(value, i % 2 ? 6 : 1 + int(random.bounded(15))), qPrintable(failure));
         }
         for (int i = 0; i < 50000; ++i) {
             // Decimal texts such as a balance gives, read into doubles.
-            const double value = double(random.bounded(1000000000)) / std::pow(10.0, random.bounded(11));
+            const double value =
+                double(random.bounded(1000000000)) / std::pow(10.0, random.bounded(11));
             QVERIFY2(check(value, 1 + int(random.bounded(10))), qPrintable(failure));
         }
         for (int i = 0; i < 20000; ++i) {
             // Exact halfway cases: m / 2^k ends in a 5 that the precision cuts.
-            const double value = std::ldexp(double(random.bounded(1, 1 << 30)), -int(random.bounded(1, 12)));
+            const double value =
+                std::ldexp(double(random.bounded(1, 1 << 30)), -int(random.bounded(1, 12)));
             const QString all = QString::number(value, 'g', 17).remove('.');
             int digits = all.size();
             while (digits > 1 && all.at(digits - 1) == '0')
@@ -339,8 +352,9 @@ private slots:
         saver.setMetaData({{"Author", "A\\B\nC"}, {"Title", ""}});
         saver.setHeader({"Time", "Mass"});
         QVERIFY(saver.save());
-        QCOMPARE(fileContents(path), QByteArray("Author;\tA\\\\B\\nC\nTitle;\t\n\n\n"
-                                           "#Time;\tMass;\t\n00:00:00;\t10;\t\n00:00:05;\t9.5;\t\n"));
+        QCOMPARE(fileContents(path),
+                 QByteArray("Author;\tA\\\\B\\nC\nTitle;\t\n\n\n"
+                            "#Time;\tMass;\t\n00:00:00;\t10;\t\n00:00:05;\t9.5;\t\n"));
     }
 
     void saveWithoutMetadataOrHeader()
@@ -357,7 +371,8 @@ private slots:
     void saveFailures()
     {
         Rows rows(QList<QStringList>{{"1"}});
-        CSVSaver2 noIterator(std::make_shared<WriteFileWrapper>(), std::make_shared<FixedPath>("x"));
+        CSVSaver2 noIterator(std::make_shared<WriteFileWrapper>(),
+                             std::make_shared<FixedPath>("x"));
         QVERIFY(!noIterator.save());
         QCOMPARE(noIterator.status(), 1);
 
@@ -397,12 +412,14 @@ private slots:
     void loadReadsMetadataThenRows()
     {
         QFETCH(QByteArray, lineEnd);
-        QByteArray text = "  Author ;\tA\\\\B\\nC\nTitle;\tT\n\n\n#Time;\tMass;\t\n1;\t2;\t\n\n3;\t4;\t\n";
+        QByteArray text =
+            "  Author ;\tA\\\\B\\nC\nTitle;\tT\n\n\n#Time;\tMass;\t\n1;\t2;\t\n\n3;\t4;\t\n";
         text.replace("\n", lineEnd);
         const QString path = m_dir.filePath("in.csv");
         QVERIFY(writeFileContents(path, text));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
+        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
+                         &rows, true);
         QVERIFY(loader.load());
         QCOMPARE(loader.metaData().value("Author"), QString("A\\B\nC"));
         QCOMPARE(loader.metaData().value("Title"), QString("T"));
@@ -415,7 +432,8 @@ private slots:
         const QString path = m_dir.filePath("header.csv");
         QVERIFY(writeFileContents(path, "#Time;\tMass;\t\n1;\t2;\t\n"));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
+        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
+                         &rows, true);
         QVERIFY(loader.load());
         QVERIFY(loader.metaData().isEmpty());
         QCOMPARE(rows.rows.size(), 1);
@@ -426,7 +444,8 @@ private slots:
         const QString path = m_dir.filePath("bad.csv");
         QVERIFY(writeFileContents(path, "Author;\tX\n\n#h;\t\n1;\t2;\t\nbad;\t3;\t\n4;\t5;\t\n"));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
+        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
+                         &rows, true);
         QVERIFY(!loader.load());
         const LoadErrorInfo info = loader.errorInfo();
         QCOMPARE(info.code, 3);
@@ -443,14 +462,16 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("reason");
         const QString neither = CSVErrorHandlerDescriptor::noContextNorHeader();
-        QTest::newRow("rows only") << QByteArray("00:00:00;\t10;\t0;\t\n00:00:01;\t9;\t1;\t\n") << 1 << neither;
+        QTest::newRow("rows only")
+            << QByteArray("00:00:00;\t10;\t0;\t\n00:00:01;\t9;\t1;\t\n") << 1 << neither;
         QTest::newRow("blank, then rows") << QByteArray("\n00:00:00;\t10;\t0;\t\n") << 2 << neither;
         QTest::newRow("empty") << QByteArray() << 1 << neither;
-        QTest::newRow("context, then rows")
-            << QByteArray("Author;\tA\n00:00:00;\t10;\t0;\t\n") << 2 << CSVErrorHandlerDescriptor::dataBeforeHeader();
+        QTest::newRow("context, then rows") << QByteArray("Author;\tA\n00:00:00;\t10;\t0;\t\n") << 2
+                                            << CSVErrorHandlerDescriptor::dataBeforeHeader();
         // Rows of two fields without the trailing separator parse as pairs.
         QTest::newRow("rows without trailing separator")
-            << QByteArray("00:00:00;\t10\n00:00:01;\t9\n") << 2 << CSVErrorHandlerDescriptor::endsWithoutHeader();
+            << QByteArray("00:00:00;\t10\n00:00:01;\t9\n") << 2
+            << CSVErrorHandlerDescriptor::endsWithoutHeader();
     }
     void filesWithoutContextAndHeaderAreRefused()
     {
@@ -460,7 +481,8 @@ private slots:
         const QString path = m_dir.filePath("rows.csv");
         QVERIFY(writeFileContents(path, text));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, true);
+        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
+                         &rows, true);
         QVERIFY(!loader.load());
         QCOMPARE(loader.errorInfo().code, 3);
         QCOMPARE(loader.errorInfo().lineNumber, line);
@@ -474,7 +496,8 @@ private slots:
         const QString path = m_dir.filePath("plain.csv");
         QVERIFY(writeFileContents(path, "1;\t2;\t\n"));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path), &rows, false);
+        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
+                         &rows, false);
         QVERIFY(loader.load());
         QCOMPARE(rows.rows.size(), 1);
     }
@@ -482,7 +505,8 @@ private slots:
     void loadCancelledOrUnopenable()
     {
         RowSink rows;
-        CSVLoader cancelled(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(""), &rows, true);
+        CSVLoader cancelled(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(""),
+                            &rows, true);
         QVERIFY(!cancelled.load());
         QCOMPARE(cancelled.errorInfo().code, 0);
         CSVLoader missing(std::make_shared<ReadFileWrapper>(),

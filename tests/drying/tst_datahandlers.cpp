@@ -62,7 +62,8 @@ void TestDataHandlers::formatsParseOrInvalidate()
     QVERIFY(!date.isValid());
 
     QDateTime when;
-    StringDateTimeHandler(&when, QStringLiteral("hh:mm:ss dd-MM-yyyy")).set(QStringLiteral("13:04:05 05-03-2024"));
+    StringDateTimeHandler(&when, QStringLiteral("hh:mm:ss dd-MM-yyyy"))
+        .set(QStringLiteral("13:04:05 05-03-2024"));
     QCOMPARE(when, QDateTime(QDate(2024, 3, 5), QTime(13, 4, 5)));
 
     QTime time(1, 2, 3);

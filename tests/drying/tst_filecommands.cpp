@@ -14,15 +14,41 @@ using namespace Common;
 namespace {
 
 // The run, the boxes and the file operations, recording what happened in order.
-struct World : IEmpty, IClearable, IClearDataMessageBox, INothingtoSaveMessageBox, ICsvFacade, IPdfGenerator
+struct World : IEmpty,
+               IClearable,
+               IClearDataMessageBox,
+               INothingtoSaveMessageBox,
+               ICsvFacade,
+               IPdfGenerator
 {
     bool isEmpty() const override { return rows == 0; }
-    void clear() override { rows = 0; log << "clear"; }
-    bool askClearData() override { log << "ask"; return answer; }
+    void clear() override
+    {
+        rows = 0;
+        log << "clear";
+    }
+    bool askClearData() override
+    {
+        log << "ask";
+        return answer;
+    }
     void showNothingToSave() override { log << "nothing"; }
-    bool load() override { log << "load"; rows += loaded; return result; }
-    bool save() override { log << "save"; return result; }
-    bool generatePdf() override { log << "pdf"; return result; }
+    bool load() override
+    {
+        log << "load";
+        rows += loaded;
+        return result;
+    }
+    bool save() override
+    {
+        log << "save";
+        return result;
+    }
+    bool generatePdf() override
+    {
+        log << "pdf";
+        return result;
+    }
 
     int rows = 0;
     int loaded = 0;

@@ -5,8 +5,8 @@
 #include "drying/HumidityData.h"
 #include "drying/MeasurementReceiver.h"
 #include "drying/MeasurementSignalHandler.h"
-#include "ui/Interval.h"
 #include "ui/IPlot.h"
+#include "ui/Interval.h"
 #include "ui/PlotWrapper.h"
 #include "ui/ScatterPlot.h"
 
@@ -23,9 +23,9 @@ using KD::Drying::HumidityData;
 
 namespace {
 
-QStringList row(const HumidityData &run, int r)
+QStringList row(const HumidityData& run, int r)
 {
-    QAbstractItemModel *model = const_cast<HumidityData &>(run).model();
+    QAbstractItemModel* model = const_cast<HumidityData&>(run).model();
     QStringList cells;
     for (int c = 0; c < model->columnCount(); ++c)
         cells << model->index(r, c).data().toString();
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(run.calcFormula(), 1);
         run.setCalcFormula(formula);
         QSignalSpy changed(&run, &KD::Drying::IOHumidityData::changed);
-        run.appendMass(7000, 10.0);  // the first step is ignored
+        run.appendMass(7000, 10.0); // the first step is ignored
         run.appendMass(5000, 9.5);
         QCOMPARE(changed.count(), 2);
         QCOMPARE(run.timeAt(0), 0);
@@ -85,7 +85,8 @@ private slots:
     void timeSteps()
     {
         HumidityData run;
-        QAbstractItemModelTester tester(run.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(run.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int step : {1000, 1000, 2500, 0, 1000})
             run.appendMass(step, 10.0);
         const QVector<int> times{0, 1000, 3500, 3500, 4500};
@@ -112,8 +113,10 @@ private slots:
         HumidityData run;
         Common::PlotWrapper wrapper(run.plotData(), true);
         std::unique_ptr<Common::Widgets::ScatterPlot> plot(wrapper.widget());
-        connect(&run, &KD::Drying::IOHumidityData::changed, &wrapper, &Common::PlotWrapper::onDataChanged);
-        QAbstractItemModelTester tester(run.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        connect(&run, &KD::Drying::IOHumidityData::changed, &wrapper,
+                &Common::PlotWrapper::onDataChanged);
+        QAbstractItemModelTester tester(run.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         run.setCalcFormula(0);
         for (double mass : {10.0, 9.5, 9.0, 8.75})
             run.appendMass(1000, mass);
@@ -124,7 +127,7 @@ private slots:
         QSignalSpy cells(run.model(), &QAbstractItemModel::dataChanged);
         run.setCalcFormula(2);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(cells.count(), 1);  // views redraw the humidity column
+        QCOMPARE(cells.count(), 1); // views redraw the humidity column
         QCOMPARE(run.humidityAt(0), 100.0);
         QCOMPARE(run.humidityAt(3), 87.5);
         QCOMPARE(row(run, 3), QStringList({"00:00:03", "87.50", "8.750"}));
@@ -137,15 +140,15 @@ private slots:
         QVERIFY(qAbs(run.humidityAt(3) - 1.25 * 100.0 / 8.75) < 1e-9);
 
         changed.clear();
-        run.setCalcFormula(1);  // same id: nothing
+        run.setCalcFormula(1); // same id: nothing
         QCOMPARE(changed.count(), 0);
 
         run.clear();
         QCOMPARE(changed.count(), 1);
         QVERIFY(run.isEmpty());
         QVERIFY(run.plotData()->isEmpty());
-        run.clear();  // empty: nothing
-        run.setCalcFormula(0);  // empty: stored silently
+        run.clear(); // empty: nothing
+        run.setCalcFormula(0); // empty: stored silently
         QCOMPARE(changed.count(), 1);
         QCOMPARE(run.calcFormula(), 0);
         QTRY_COMPARE(plot->curve()->dataSize(), size_t(0));
@@ -157,12 +160,12 @@ private slots:
         Common::PlotWrapper wrapper(run.plotData(), true);
         std::unique_ptr<Common::Widgets::ScatterPlot> plot(wrapper.widget());
         run.setCalcFormula(0);
-        run.appendMass(1000, 0.0);  // m0 = 0: 0/0
-        run.appendMass(1000, 1.0);  // -1/0
+        run.appendMass(1000, 0.0); // m0 = 0: 0/0
+        run.appendMass(1000, 1.0); // -1/0
         QVERIFY(std::isnan(run.humidityAt(0)));
         QVERIFY(std::isinf(run.humidityAt(1)));
         QCOMPARE(row(run, 1).at(1), QStringLiteral("-inf"));
-        run.setCalcFormula(1);  // divides by mn: the second row becomes finite
+        run.setCalcFormula(1); // divides by mn: the second row becomes finite
         QCOMPARE(run.humidityAt(1), -100.0);
         wrapper.replot();
         QCOMPARE(plot->curve()->dataSize(), size_t(1));
@@ -174,7 +177,7 @@ private slots:
     {
         HumidityData run;
         QCOMPARE(run.modelFull()->headerUserValues(), QStringList({"Time", "Humidity", "Mass"}));
-        QCOMPARE(run.model(), static_cast<QAbstractItemModel *>(run.modelFull()));
+        QCOMPARE(run.model(), static_cast<QAbstractItemModel*>(run.modelFull()));
     }
 
     void liveReadings()
@@ -183,16 +186,18 @@ private slots:
         Common::Interval interval;
         KD::Drying::MeasurementReceiver receiver(&run, &interval);
         QObject owner;
-        auto *handler = new KD::MeasurementSignalHandler(&receiver, &owner);
+        auto* handler = new KD::MeasurementSignalHandler(&receiver, &owner);
 
         // Readings arrive queued, as from the drying controller.
         Measurement m;
         m.value = 10.25f;
         m.unit = QStringLiteral("g");
         interval.setValue(2000);
-        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection, Q_ARG(Measurement, m));
+        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection,
+                                  Q_ARG(Measurement, m));
         m.value = 9.75f;
-        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection, Q_ARG(Measurement, m));
+        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection,
+                                  Q_ARG(Measurement, m));
         QCOMPARE(run.samplesCount(), 0);
         QTRY_COMPARE(run.samplesCount(), 2);
         QCOMPARE(run.massAt(0), 10.25);
@@ -232,7 +237,7 @@ private slots:
         QCOMPARE(info.formula, 1);
 
         const QDateTime start(QDate(2026, 12, 7), QTime(8, 0));
-        static_cast<KD::IStartTimeSetter &>(getter).setStartTime(start);
+        static_cast<KD::IStartTimeSetter&>(getter).setStartTime(start);
         run.appendMass(0, 10.0);
         run.appendMass(90000, 9.0);
         info = getter.info();

@@ -36,8 +36,10 @@ private slots:
         m_f.reset(new DryingRunFixture);
         m_plot.reset(new Common::PlotWrapper(m_f->run.plotData(), true));
         m_svg.reset(new Common::PlotSvgGetter(m_plot.data()));
-        connect(&m_f->run, &KD::Drying::HumidityData::changed, m_plot.data(), &Common::PlotWrapper::onDataChanged);
-        m_generator.reset(new KD::Drying::TdPdfGenerator(&m_f->contextGetter, &m_checked, &m_f->run, m_svg.data()));
+        connect(&m_f->run, &KD::Drying::HumidityData::changed, m_plot.data(),
+                &Common::PlotWrapper::onDataChanged);
+        m_generator.reset(new KD::Drying::TdPdfGenerator(&m_f->contextGetter, &m_checked, &m_f->run,
+                                                         m_svg.data()));
         m_boxes.clear();
     }
 
@@ -56,7 +58,7 @@ private slots:
 
     void formulaTwoRunReport()
     {
-        DryingRunFixture &f = *m_f;
+        DryingRunFixture& f = *m_f;
         KD::Drying::UserData user;
         user.author = "Anna <i>Nowak</i>";
         user.title = "Moisture of oats";
@@ -70,8 +72,8 @@ private slots:
         for (int i = 0; i < 120; ++i)
             f.receiver.receive(i * 5000, 10.0 - i * 0.01);
         f.receiver.finish();
-        m_checked.ids = {Author, Title, Product, Date, Time, Plot, Data, SamplesCount, InitialMass, FinalMass,
-                         Formula, StartTime, EndTime};
+        m_checked.ids = {Author,       Title,       Product,   Date,    Time,      Plot,   Data,
+                         SamplesCount, InitialMass, FinalMass, Formula, StartTime, EndTime};
 
         const QString pdf = m_dir.filePath("report.pdf");
         PdfFileReportPresenter presenter(pdf);
@@ -82,10 +84,11 @@ private slots:
             QFile::copy(pdf, qEnvironmentVariable("SORVANA_REPORT_OUT"));
 
         const QString text = pdfText(pdf);
-        for (const char *expected : {"Anna <i>Nowak</i>", "Moisture of oats", "Oats & barley", "07-12-2026",
-                                     "09:30:15", "Dry mass [%]", "Time [HH:mm:ss]", "Mass [g]", "(mn/m0)",
-                                     "08:00:00 07-12-2026", "08:09:55 07-12-2026", "Samples count", "120",
-                                     "Details", "Plot", "00:09:55", "8.810", "88.10"})
+        for (const char* expected :
+             {"Anna <i>Nowak</i>", "Moisture of oats", "Oats & barley", "07-12-2026", "09:30:15",
+              "Dry mass [%]", "Time [HH:mm:ss]", "Mass [g]", "(mn/m0)", "08:00:00 07-12-2026",
+              "08:09:55 07-12-2026", "Samples count", "120", "Details", "Plot", "00:09:55", "8.810",
+              "88.10"})
             QVERIFY2(text.contains(expected), expected);
         QVERIFY(!text.contains("UNCHECKED"));
         QVERIFY(!text.contains("1.234"));

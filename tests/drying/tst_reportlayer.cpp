@@ -7,15 +7,15 @@
 
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/PdfFileReportPresenter.h"
-#include "tests/support/ScopedTestSettings.h"
 #include "tests/support/PdfText.h"
+#include "tests/support/ScopedTestSettings.h"
 
-#include <QBuffer>
 #include <QAction>
+#include <QBuffer>
 #include <QPainter>
 #include <QPrintPreviewWidget>
-#include <QSvgGenerator>
 #include <QStandardItemModel>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,14 +26,16 @@ namespace {
 const QString schema = QStringLiteral(":/schemas/reportSchemaDryer.lrxml");
 
 // A run table whose header user values name the fields, as the run model's do.
-void fillRun(QStandardItemModel &model, int rows)
+void fillRun(QStandardItemModel& model, int rows)
 {
     model.setColumnCount(3);
-    const char *fields[] = {"Time", "Humidity", "Mass"};
+    const char* fields[] = {"Time", "Humidity", "Mass"};
     for (int c = 0; c < 3; ++c)
         model.setHeaderData(c, Qt::Horizontal, fields[c], Qt::UserRole);
     for (int r = 0; r < rows; ++r) {
-        model.appendRow({new QStandardItem(QStringLiteral("00:%1:%2").arg(r / 60, 2, 10, QChar('0')).arg(r % 60, 2, 10, QChar('0'))),
+        model.appendRow({new QStandardItem(QStringLiteral("00:%1:%2")
+                                               .arg(r / 60, 2, 10, QChar('0'))
+                                               .arg(r % 60, 2, 10, QChar('0'))),
                          new QStandardItem(QString::number(r * 0.25, 'f', 2)),
                          new QStandardItem(QStringLiteral("R%1M").arg(r))});
     }
@@ -55,11 +57,11 @@ QByteArray plotPicture()
 
 struct SavedPaths : IPdfSavedListener
 {
-    void pdfSaved(const QString &path) override { paths.append(path); }
+    void pdfSaved(const QString& path) override { paths.append(path); }
     QStringList paths;
 };
 
-void columnTitles(PDFSetupWidgetLess &report)
+void columnTitles(PDFSetupWidgetLess& report)
 {
     report.addVariable("HeaderTime", "Time [HH:mm:ss]");
     report.addVariable("Mass", "Mass [g]");
@@ -168,7 +170,8 @@ private slots:
         PdfFileReportPresenter presenter(pdf);
         PDFSetupWidgetLess report;
         report.setSchema(schema);
-        const QString code = QStringLiteral("LOT-") + QString(160, QChar('7')) + QStringLiteral("-END");
+        const QString code =
+            QStringLiteral("LOT-") + QString(160, QChar('7')) + QStringLiteral("-END");
         report.addValue("Product", "Product", code);
         report.addValue("Introduction", "Introduction", code);
         QVERIFY(report.generatePdf());
@@ -177,12 +180,14 @@ private slots:
         bbox.start("pdftotext", {"-bbox", pdf, "-"});
         QVERIFY(bbox.waitForFinished(60000));
         const QString html = QString::fromUtf8(bbox.readAllStandardOutput());
-        const QRegularExpression words("<word xMin=\"[0-9.]+\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)<");
+        const QRegularExpression words(
+            "<word xMin=\"[0-9.]+\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)<");
         const double rightMargin = 595.0 - 15.0 / 25.4 * 72.0;
         QString text;
         for (auto it = words.globalMatch(html); it.hasNext();) {
             const QRegularExpressionMatch word = it.next();
-            QVERIFY2(word.captured(1).toDouble() <= rightMargin + 0.5, qPrintable(word.captured(2)));
+            QVERIFY2(word.captured(1).toDouble() <= rightMargin + 0.5,
+                     qPrintable(word.captured(2)));
             text += word.captured(2);
         }
         QCOMPARE(text.count(QStringLiteral("-END")), 2);
@@ -213,7 +218,7 @@ private slots:
         engine.dataManager()->addModel("Data", &run);
         ReportPreviewDialog dialog(&engine);
         dialog.show();
-        auto *preview = dialog.findChild<QPrintPreviewWidget *>();
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
         QVERIFY(preview);
         QTRY_VERIFY(preview->pageCount() >= 2);
         if (qEnvironmentVariableIsSet("SORVANA_PREVIEW_SHOT"))
@@ -221,8 +226,8 @@ private slots:
 
         QSignalSpy printed(&engine, &ReportEngine::printedToPDF);
         dialogs.queueAnswer(m_dir.filePath("chosen"));
-        QAction *print = nullptr;
-        for (QAction *action : dialog.findChildren<QAction *>()) {
+        QAction* print = nullptr;
+        for (QAction* action : dialog.findChildren<QAction*>()) {
             if (action->text() == QLatin1String("Print to PDF"))
                 print = action;
         }

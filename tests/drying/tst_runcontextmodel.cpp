@@ -194,7 +194,8 @@ void TestRunContextModel::tablesAgreeWithEachOther()
     QCOMPARE(order, info.allIds());
     for (int id : info.allIds()) {
         QCOMPARE(pdf.hasValueColumn(id), info.valueIds().contains(id));
-        QCOMPARE(pdf.widgetInfo(id).editable, info.storedValueIds().contains(id) || id == Date || id == Time);
+        QCOMPARE(pdf.widgetInfo(id).editable,
+                 info.storedValueIds().contains(id) || id == Date || id == Time);
         QVERIFY(!pdf.label(id).isEmpty());
     }
     QCOMPARE(pdf.widgetInfo(Date).editorKind, 2);
@@ -210,7 +211,8 @@ void TestRunContextModel::tablesAgreeWithEachOther()
 void TestRunContextModel::checkedSetAndDefaults()
 {
     QSet<int> set{Author};
-    Common::RunContext::TemplatedCheckedValuesHandler<ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>
+    Common::RunContext::TemplatedCheckedValuesHandler<
+        ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>
         checked(&set);
     checked.setChecked(Plot, true);
     checked.setChecked(Author, false);

@@ -15,8 +15,8 @@ using Common::RunContext::ContextPersistence;
 
 namespace {
 
-using CheckedHandler =
-    Common::RunContext::TemplatedCheckedValuesHandler<ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>;
+using CheckedHandler = Common::RunContext::TemplatedCheckedValuesHandler<
+    ContextValue, Common::RunContext::ValueIntConverter<ContextValue>>;
 
 // One context with its handlers, as the run context service holds it.
 struct Loaded

@@ -59,7 +59,8 @@ void TestRunContextService::setupShowsTheRunAndSavesOnlyWhenConfirmed()
 
     bool confirm = false;
     QString shownSamples;
-    context.setSetupRunner([&](Common::RunContext::ICheckedValuesHandler* checked, Common::IRunContextHandler* values,
+    context.setSetupRunner([&](Common::RunContext::ICheckedValuesHandler* checked,
+                               Common::IRunContextHandler* values,
                                const Common::RunContext::IPdfTranslatorInfo*) {
         shownSamples = values->toString(SamplesCount);
         values->setString(Author, QStringLiteral("Ewa"));
@@ -75,7 +76,8 @@ void TestRunContextService::setupShowsTheRunAndSavesOnlyWhenConfirmed()
     confirm = true;
     context.setup();
     QSettings settings;
-    QCOMPARE(settings.value(QStringLiteral("RunCtxValues/Author")).toString(), QStringLiteral("Ewa"));
+    QCOMPARE(settings.value(QStringLiteral("RunCtxValues/Author")).toString(),
+             QStringLiteral("Ewa"));
     QCOMPARE(settings.value(QStringLiteral("RunCtxPdf/MassFinal")).toBool(), true);
 
     TdRunContext restarted(&run);
@@ -122,7 +124,8 @@ void TestRunContextService::userDataInAndOut()
 
     // Run values are not part of the user data and come back from the run.
     QString formulaShown;
-    context.setSetupRunner([&](Common::RunContext::ICheckedValuesHandler*, Common::IRunContextHandler* values,
+    context.setSetupRunner([&](Common::RunContext::ICheckedValuesHandler*,
+                               Common::IRunContextHandler* values,
                                const Common::RunContext::IPdfTranslatorInfo*) {
         formulaShown = values->toString(Formula);
         return false;

@@ -68,7 +68,7 @@ private slots:
 
     void goldenRoundTrip()
     {
-        DryingRunFixture &f = *m_f;
+        DryingRunFixture& f = *m_f;
         f.run.setCalcFormula(2);
         f.info.setStartTime(start);
         f.addRecords({{0, 10.0}, {5000, 9.5}, {10000, 9.25}});
@@ -101,14 +101,15 @@ private slots:
     // record's time, mass and humidity as the format gives them.
     void longRunIsWrittenLineForLine()
     {
-        DryingRunFixture &f = *m_f;
+        DryingRunFixture& f = *m_f;
         QRandomGenerator random(7);
         QList<QPair<int, double>> records;
         int time = 0;
         for (int i = 0; i < 6000; ++i) {
             time += int(random.bounded(200000000 / 6000)); // some 28 hours in all
             // Masses as a balance gives them, rising now and then: negative humidity too.
-            records.append({time, double(random.bounded(1, 2000000)) / std::pow(10.0, random.bounded(2, 7))});
+            records.append(
+                {time, double(random.bounded(1, 2000000)) / std::pow(10.0, random.bounded(2, 7))});
         }
         f.addRecords(records);
         const QString path = m_dir.filePath("long.csv");
@@ -118,7 +119,8 @@ private slots:
         const QList<QByteArray> lines = fileContents(path).split('\n');
         const int first = lines.indexOf("#Time [HH:mm:ss];\tMass [g];\tValue [%];\t") + 1;
         QVERIFY(first > 0);
-        QCOMPARE(lines.size() - first, f.run.samplesCount() + 1); // and the empty text after the last line end
+        QCOMPARE(lines.size() - first,
+                 f.run.samplesCount() + 1); // and the empty text after the last line end
         for (int row = 0; row < f.run.samplesCount(); ++row) {
             const int seconds = f.run.timeAt(row) / 1000;
             const QString expected = QString("%1:%2:%3;\t%4;\t%5;\t")
@@ -166,7 +168,7 @@ private slots:
 
     void runsPastTwentyFourHoursLoadBack()
     {
-        DryingRunFixture &f = *m_f;
+        DryingRunFixture& f = *m_f;
         f.addRecords({{0, 10.0}, {90000000, 9.0}, {360000000, 8.5}});
         const QString path = m_dir.filePath("long.csv");
         m_dialogs.queueAnswer(path);
@@ -184,9 +186,10 @@ private slots:
     // A refused line keeps what was read before it and applies no metadata.
     void refusedLineStopsTheLoad()
     {
-        DryingRunFixture &f = *m_f;
+        DryingRunFixture& f = *m_f;
         const QString path = m_dir.filePath("comma.csv");
-        QVERIFY(writeFileContents(path, "Author;\tSomeone else\n\n\n#Time;\t\n00:00:00;\t10;\t\n00:00:05;\t9,5;\t\n"));
+        QVERIFY(writeFileContents(
+            path, "Author;\tSomeone else\n\n\n#Time;\t\n00:00:00;\t10;\t\n00:00:05;\t9,5;\t\n"));
         m_dialogs.queueAnswer(path);
         QVERIFY(!f.importer.load());
         QCOMPARE(f.run.samplesCount(), 1);
@@ -201,14 +204,15 @@ private slots:
     void unusableMassesAreRefused_data()
     {
         QTest::addColumn<QString>("mass");
-        for (const char *mass : {"nan", "inf", "-inf", "", "1e999"})
+        for (const char* mass : {"nan", "inf", "-inf", "", "1e999"})
             QTest::newRow(mass) << mass;
     }
     void unusableMassesAreRefused()
     {
         QFETCH(QString, mass);
         const QString path = m_dir.filePath("mass.csv");
-        QVERIFY(writeFileContents(path, "#h;\t\n00:00:00;\t10;\t\n00:00:05;\t" + mass.toUtf8() + ";\t\n"));
+        QVERIFY(writeFileContents(path, "#h;\t\n00:00:00;\t10;\t\n00:00:05;\t" + mass.toUtf8()
+                                            + ";\t\n"));
         m_dialogs.queueAnswer(path);
         QVERIFY(!m_f->importer.load());
         QCOMPARE(m_f->run.samplesCount(), 1);
@@ -228,7 +232,8 @@ private slots:
     {
         m_f->run.setCalcFormula(2);
         const QString path = m_dir.filePath("noformula.csv");
-        QVERIFY(writeFileContents(path, "Author;\tX\n\n\n#h;\t\n00:00:00;\t10;\t\n00:00:05;\t9;\t\n"));
+        QVERIFY(
+            writeFileContents(path, "Author;\tX\n\n\n#h;\t\n00:00:00;\t10;\t\n00:00:05;\t9;\t\n"));
         m_dialogs.queueAnswer(path);
         QVERIFY(m_f->importer.load());
         QCOMPARE(m_f->formula.formula, 0);
@@ -241,13 +246,16 @@ private slots:
     void headerOnlyFileKeepsTheContext()
     {
         const QString path = m_dir.filePath("header.csv");
-        QVERIFY(writeFileContents(path, "#Time [HH:mm:ss];\tMass [g];\tValue [%];\t\n00:00:03;\t10;\t0;\t\n00:00:08;\t9;\t10;\t\n"));
+        QVERIFY(writeFileContents(
+            path,
+            "#Time [HH:mm:ss];\tMass [g];\tValue [%];\t\n00:00:03;\t10;\t0;\t\n00:00:08;\t9;\t10;\t\n"));
         m_dialogs.queueAnswer(path);
         QVERIFY(m_f->importer.load());
         QCOMPARE(m_f->formula.formula, -1);
         QVERIFY(m_f->context.userData() == someUserData());
         QCOMPARE(m_f->run.timeAt(0), 0);
-        QCOMPARE(m_f->run.timeAt(1), 8000); // the first record starts the run, later ones keep their times
+        QCOMPARE(m_f->run.timeAt(1),
+                 8000); // the first record starts the run, later ones keep their times
     }
 
     void fileOfRowsAloneIsRefusedAndWipesNothing_data()

@@ -28,9 +28,7 @@ DryingSettings makeSet(DryingProfile::Type profile, int temperature = 120)
     s.setSamplingTime(30);
     s.setDryingTime(QTime(1, 15, 0));
     switch (profile) {
-    case DryingProfile::Slow:
-        s.setSlowTime(QTime(0, 7, 30));
-        break;
+    case DryingProfile::Slow: s.setSlowTime(QTime(0, 7, 30)); break;
     case DryingProfile::Step:
         s.setStepTime1(QTime(0, 2));
         s.setStepTime2(QTime(0, 4));
@@ -41,16 +39,15 @@ DryingSettings makeSet(DryingProfile::Type profile, int temperature = 120)
         s.setFastTime(QTime(0, 3));
         s.setFastTemperature(150);
         break;
-    default:
-        break;
+    default: break;
     }
     return s;
 }
 
 template <typename T>
-bool shown(const CurrentSettingsPanel &panel)
+bool shown(const CurrentSettingsPanel& panel)
 {
-    return !panel.findChild<T *>()->isHidden();
+    return !panel.findChild<T*>()->isHidden();
 }
 
 } // namespace
@@ -115,14 +112,19 @@ void TestCurrentSettingsPanel::roundTripEveryProfile()
         QCOMPARE(panel.settings(), s);
     }
     // The combo boxes use the device numbering: formula 1 sits at index 2.
-    QCOMPARE(panel.findChild<QComboBox *>("readHumidityFormula")->currentIndex(), 2);
+    QCOMPARE(panel.findChild<QComboBox*>("readHumidityFormula")->currentIndex(), 2);
 }
 
 void TestCurrentSettingsPanel::everyProfileShowsItsOwnEditor()
 {
     CurrentSettingsPanel panel;
     panel.applyProfileIndex();
-    struct Expectation { DryingProfile::Type profile; int height; bool standard, slow, step, fast; };
+    struct Expectation
+    {
+        DryingProfile::Type profile;
+        int height;
+        bool standard, slow, step, fast;
+    };
     const Expectation expected[] = {
         {DryingProfile::Standard, 360, true, false, false, false},
         {DryingProfile::Slow, 400, false, true, false, false},
@@ -130,7 +132,7 @@ void TestCurrentSettingsPanel::everyProfileShowsItsOwnEditor()
         {DryingProfile::Fast, 420, false, false, false, true},
         {DryingProfile::Spec, 360, true, false, false, false},
     };
-    for (const Expectation &e : expected) {
+    for (const Expectation& e : expected) {
         panel.setSettings(makeSet(e.profile));
         QCOMPARE(panel.minimumHeight(), e.height);
         QCOMPARE(shown<StandardProfile>(panel), e.standard);
@@ -145,12 +147,12 @@ void TestCurrentSettingsPanel::workModeTimeHidesSamples()
     CurrentSettingsPanel panel;
     DryingSettings s = makeSet(DryingProfile::Standard);
     panel.setSettings(s);
-    QVERIFY(!panel.findChild<QSpinBox *>("readSamplesQty")->isHidden());
+    QVERIFY(!panel.findChild<QSpinBox*>("readSamplesQty")->isHidden());
     QCOMPARE(panel.settings().samplesQuantity(), 4);
 
-    panel.findChild<QComboBox *>("readWorkMode")->setCurrentIndex(1);
-    QVERIFY(panel.findChild<QSpinBox *>("readSamplesQty")->isHidden());
-    QVERIFY(panel.findChild<QLabel *>("labelSamplesQty")->isHidden());
+    panel.findChild<QComboBox*>("readWorkMode")->setCurrentIndex(1);
+    QVERIFY(panel.findChild<QSpinBox*>("readSamplesQty")->isHidden());
+    QVERIFY(panel.findChild<QLabel*>("labelSamplesQty")->isHidden());
     QCOMPARE(panel.settings().samplesQuantity(), 0);
     QCOMPARE(panel.settings().workMode(), WorkMode::Time);
 }
@@ -164,9 +166,9 @@ void TestCurrentSettingsPanel::profileTemperaturesFollowDryingTemperature()
     fast.setFastTemperature(110);
     panel.setSettings(fast);
     QCOMPARE(panel.settings().fastTemperature(), 130); // raised to the drying temperature
-    auto *temp = panel.findChild<QSpinBox *>("readTemp");
+    auto* temp = panel.findChild<QSpinBox*>("readTemp");
     temp->setValue(90);
-    QCOMPARE(panel.findChild<FastProfile *>()->findChild<QSpinBox *>()->minimum(), 90);
+    QCOMPARE(panel.findChild<FastProfile*>()->findChild<QSpinBox*>()->minimum(), 90);
 
     DryingSettings step = makeSet(DryingProfile::Step, 90);
     step.setStepTemperature1(150);
@@ -202,7 +204,7 @@ void TestCurrentSettingsPanel::valuesAreClamped()
     s.setDryingTime(QTime(0, 0));
     panel.setSettings(s);
     QCOMPARE(panel.settings().dryingTime(), QTime(0, 0, 1));
-    QCOMPARE(panel.findChild<QTimeEdit *>("readDryingTime")->text(), QString("00:00:01"));
+    QCOMPARE(panel.findChild<QTimeEdit*>("readDryingTime")->text(), QString("00:00:01"));
 }
 
 void TestCurrentSettingsPanel::readOnlyDisablesEveryEditor()
@@ -210,10 +212,10 @@ void TestCurrentSettingsPanel::readOnlyDisablesEveryEditor()
     CurrentSettingsPanel panel;
     panel.setReadOnly();
     panel.applyProfileIndex();
-    const QList<QWidget *> editors = panel.findChildren<QWidget *>();
+    const QList<QWidget*> editors = panel.findChildren<QWidget*>();
     int checked = 0;
-    for (QWidget *w : editors) {
-        if (qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QComboBox *>(w)) {
+    for (QWidget* w : editors) {
+        if (qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)) {
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
             ++checked;
         }
@@ -234,13 +236,14 @@ void TestCurrentSettingsPanel::languageChangeRenamesItems()
     panel.setSettings(makeSet(DryingProfile::Step));
     QCoreApplication::installTranslator(&polish);
     QCoreApplication::processEvents();
-    auto *profiles = panel.findChild<QComboBox *>("readDryingProfile");
+    auto* profiles = panel.findChild<QComboBox*>("readDryingProfile");
     QCOMPARE(profiles->itemText(2), QCoreApplication::translate("CurrentSettingsPanel", "Step"));
     QVERIFY(profiles->itemText(2) != QString("Step"));
     QCOMPARE(profiles->currentIndex(), 2);
-    QCOMPARE(panel.findChild<QLabel *>("labelWorkMode")->text(),
+    QCOMPARE(panel.findChild<QLabel*>("labelWorkMode")->text(),
              QCoreApplication::translate("CurrentSettingsPanel", "Work mode"));
-    QCOMPARE(SettingsTrProvider().dryingProfileText(4), QCoreApplication::translate("SettingsTrProvider", "Spec"));
+    QCOMPARE(SettingsTrProvider().dryingProfileText(4),
+             QCoreApplication::translate("SettingsTrProvider", "Spec"));
     QCoreApplication::removeTranslator(&polish);
     QCoreApplication::processEvents();
     QCOMPARE(profiles->itemText(2), QString("Step"));

@@ -25,9 +25,7 @@ DryingSettings profileSet(DryingProfile::Type profile)
     DryingSettings s = standardSet(120);
     s.setDryingProfile(profile);
     switch (profile) {
-    case DryingProfile::Slow:
-        s.setSlowTime(QTime(0, 4, 5));
-        break;
+    case DryingProfile::Slow: s.setSlowTime(QTime(0, 4, 5)); break;
     case DryingProfile::Step:
         s.setStepTime1(QTime(0, 1, 10));
         s.setStepTime2(QTime(0, 9, 59));
@@ -38,13 +36,12 @@ DryingSettings profileSet(DryingProfile::Type profile)
         s.setFastTime(QTime(0, 2, 30));
         s.setFastTemperature(150);
         break;
-    default:
-        break;
+    default: break;
     }
     return s;
 }
 
-int count(const QString &sql)
+int count(const QString& sql)
 {
     QSqlQuery q(DryerDB::database());
     if (!q.exec(sql) || !q.next())
@@ -52,7 +49,7 @@ int count(const QString &sql)
     return q.value(0).toInt();
 }
 
-bool exec(const QString &sql)
+bool exec(const QString& sql)
 {
     QSqlQuery q(DryerDB::database());
     return q.exec(sql);
@@ -60,12 +57,13 @@ bool exec(const QString &sql)
 
 // A profile row with no PARAMETERS row, so that the next insert of a set of
 // that name fails at its profile row.
-void plantOrphanProfileRow(const QString &table, const QString &name)
+void plantOrphanProfileRow(const QString& table, const QString& name)
 {
     QVERIFY(exec("PRAGMA foreign_keys = OFF"));
     QSqlQuery q(DryerDB::database());
-    q.prepare(table == "FAST_PROFILES" ? QStringLiteral("INSERT INTO FAST_PROFILES VALUES (?, 1, 1)")
-                                       : QStringLiteral("INSERT INTO %1 (SettingID) VALUES (?)").arg(table));
+    q.prepare(table == "FAST_PROFILES"
+                  ? QStringLiteral("INSERT INTO FAST_PROFILES VALUES (?, 1, 1)")
+                  : QStringLiteral("INSERT INTO %1 (SettingID) VALUES (?)").arg(table));
     q.addBindValue(name);
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     QVERIFY(exec("PRAGMA foreign_keys = ON"));
@@ -98,7 +96,7 @@ private slots:
     void lockedDatabaseFailsAndKeepsData();
 
 private:
-    QTemporaryDir *m_dir = nullptr;
+    QTemporaryDir* m_dir = nullptr;
 };
 
 void TestDryerDB::init()
@@ -252,16 +250,19 @@ void TestDryerDB::missingNames()
 void TestDryerDB::rowsThatDoNotFitTheFormat()
 {
     QVERIFY(DryerDB::saveSetting("good", standardSet(90)));
-    QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('null samples', 100, 1, 0, NULL, 1, 60, 0, NULL)"));
-    QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('real temperature', 100.5, 1, 0, 0, 1, 60, 0, NULL)"));
+    QVERIFY(
+        exec("INSERT INTO PARAMETERS VALUES ('null samples', 100, 1, 0, NULL, 1, 60, 0, NULL)"));
+    QVERIFY(
+        exec("INSERT INTO PARAMETERS VALUES ('real temperature', 100.5, 1, 0, 0, 1, 60, 0, NULL)"));
     QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('text time', 100, 1, 0, 0, 1, 'abc', 0, NULL)"));
     QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('huge', 100, 1, 0, 0, 1, 9999999999, 0, NULL)"));
-    QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('step without row', 100, 1, 0, 0, 1, 60, 2, NULL)"));
+    QVERIFY(
+        exec("INSERT INTO PARAMETERS VALUES ('step without row', 100, 1, 0, 0, 1, 60, 2, NULL)"));
     QVERIFY(exec("INSERT INTO PARAMETERS VALUES ('slow bad row', 100, 1, 0, 0, 1, 60, 1, NULL)"));
     QVERIFY(exec("INSERT INTO SLOW_PROFILES VALUES ('slow bad row', NULL)"));
 
-    for (const char *name : {"null samples", "real temperature", "text time", "huge", "step without row",
-                             "slow bad row"}) {
+    for (const char* name : {"null samples", "real temperature", "text time", "huge",
+                             "step without row", "slow bad row"}) {
         QVERIFY2(!DryerDB::loadSetting(name).has_value(), name);
         QVERIFY(DryerDB::settingExists(name));
     }
@@ -274,7 +275,7 @@ void TestDryerDB::rowsThatDoNotFitTheFormat()
 
 void TestDryerDB::namesSortedAndSkipNonText()
 {
-    for (const char *name : {"b", "a", "c"})
+    for (const char* name : {"b", "a", "c"})
         QVERIFY(DryerDB::saveSetting(name, standardSet(90)));
     // NULL sorts first; it must not hide the names after it.
     QVERIFY(exec("INSERT INTO PARAMETERS (Name, Temperature) VALUES (NULL, 1)"));
@@ -302,8 +303,9 @@ void TestDryerDB::importRenamesTakenNames()
 void TestDryerDB::importKeepsGoingAfterAFailure()
 {
     plantOrphanProfileRow("FAST_PROFILES", "bad");
-    const QList<NamedDryingSettings> list = {
-        {"first", standardSet(1)}, {"bad", profileSet(DryingProfile::Fast)}, {"last", profileSet(DryingProfile::Step)}};
+    const QList<NamedDryingSettings> list = {{"first", standardSet(1)},
+                                             {"bad", profileSet(DryingProfile::Fast)},
+                                             {"last", profileSet(DryingProfile::Step)}};
     QVERIFY(!DryerDB::importSettings(list));
     QCOMPARE(DryerDB::settingNames(), (QStringList{"first", "last"}));
     QCOMPARE(*DryerDB::loadSetting("last"), profileSet(DryingProfile::Step));
@@ -312,7 +314,7 @@ void TestDryerDB::importKeepsGoingAfterAFailure()
 void TestDryerDB::dbImplementationReadsTheStore()
 {
     const KD::DbImplementation db;
-    const KD::IDbDryer &source = db;
+    const KD::IDbDryer& source = db;
     QVERIFY(source.names().isEmpty());
     QVERIFY(DryerDB::saveSetting("x", profileSet(DryingProfile::Slow)));
     QCOMPARE(source.names(), QStringList{"x"});

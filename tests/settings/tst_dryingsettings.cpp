@@ -71,8 +71,10 @@ void TestDryingSettings::deviceNumbering()
 
 void TestDryingSettings::formulaLabels()
 {
-    QCOMPARE(CalcFormula::htmlLabel(1), QString("(m<sub>0</sub>-m<sub>n</sub>)/(m<sub>0</sub>) *100%"));
-    QCOMPARE(CalcFormula::htmlLabel(0), QString("(m<sub>0</sub>-m<sub>n</sub>)/(m<sub>n</sub>) *100%"));
+    QCOMPARE(CalcFormula::htmlLabel(1),
+             QString("(m<sub>0</sub>-m<sub>n</sub>)/(m<sub>0</sub>) *100%"));
+    QCOMPARE(CalcFormula::htmlLabel(0),
+             QString("(m<sub>0</sub>-m<sub>n</sub>)/(m<sub>n</sub>) *100%"));
     QCOMPARE(CalcFormula::htmlLabel(2), QString("(m<sub>n</sub>/m<sub>0</sub>) *100%"));
     QCOMPARE(CalcFormula::htmlLabel(3), QString());
 }
@@ -153,14 +155,28 @@ void TestDryingSettings::equalityComparesEveryCommonField()
     const DryingSettings base;
     QList<DryingSettings> changed;
     DryingSettings s;
-    s.setWorkMode(WorkMode::Short); changed << s; s = base;
-    s.setCalcFormula(CalcFormula::MnOverM0); changed << s; s = base;
-    s.setDryingProfile(DryingProfile::Spec); changed << s; s = base;
-    s.setMainTemperature(101); changed << s; s = base;
-    s.setSamplesQuantity(3); changed << s; s = base;
-    s.setSamplingTime(2); changed << s; s = base;
-    s.setDryingTime(QTime(0, 0, 1)); changed << s; s = base;
-    for (const DryingSettings &c : qAsConst(changed))
+    s.setWorkMode(WorkMode::Short);
+    changed << s;
+    s = base;
+    s.setCalcFormula(CalcFormula::MnOverM0);
+    changed << s;
+    s = base;
+    s.setDryingProfile(DryingProfile::Spec);
+    changed << s;
+    s = base;
+    s.setMainTemperature(101);
+    changed << s;
+    s = base;
+    s.setSamplesQuantity(3);
+    changed << s;
+    s = base;
+    s.setSamplingTime(2);
+    changed << s;
+    s = base;
+    s.setDryingTime(QTime(0, 0, 1));
+    changed << s;
+    s = base;
+    for (const DryingSettings& c : qAsConst(changed))
         QVERIFY(!(c == base));
 
     NamedDryingSettings named{QStringLiteral("x"), base};

@@ -28,7 +28,7 @@ void TestProfileEditors::timesAreClampedToTenMinutes()
     SlowProfile slow;
     slow.setTime(QTime(0, 12, 30));
     QCOMPARE(slow.time(), QTime(0, 10, 0));
-    QCOMPARE(slow.findChild<QTimeEdit *>("timeEdit")->text(), QString("10:00"));
+    QCOMPARE(slow.findChild<QTimeEdit*>("timeEdit")->text(), QString("10:00"));
     slow.setTime(QTime(0, 3, 7));
     QCOMPARE(slow.time(), QTime(0, 3, 7));
 
@@ -53,7 +53,7 @@ void TestProfileEditors::stepTemperatures()
     step.setValues(QTime(0, 1), 150, QTime(0, 2), 150);
     QCOMPARE(step.temperature1(), 120);
     QCOMPARE(step.temperature2(), 120);
-    QCOMPARE(step.findChild<QSpinBox *>("tempT2Spinbox")->text(), QString("120"));
+    QCOMPARE(step.findChild<QSpinBox*>("tempT2Spinbox")->text(), QString("120"));
 }
 
 void TestProfileEditors::fastTemperature()
@@ -77,11 +77,11 @@ void TestProfileEditors::readOnlyDisablesEveryEditor()
     slow.setReadOnly();
     step.setReadOnly();
     fast.setReadOnly();
-    for (QWidget *editor : {static_cast<QWidget *>(&slow), static_cast<QWidget *>(&step),
-                            static_cast<QWidget *>(&fast)}) {
-        const QList<QAbstractSpinBox *> boxes = editor->findChildren<QAbstractSpinBox *>();
+    for (QWidget* editor : {static_cast<QWidget*>(&slow), static_cast<QWidget*>(&step),
+                            static_cast<QWidget*>(&fast)}) {
+        const QList<QAbstractSpinBox*> boxes = editor->findChildren<QAbstractSpinBox*>();
         QVERIFY(!boxes.isEmpty());
-        for (QAbstractSpinBox *box : boxes)
+        for (QAbstractSpinBox* box : boxes)
             QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
     }
     // Values still arrive in a read-only editor.
@@ -95,10 +95,10 @@ void TestProfileEditors::picturesAreShown()
     SlowProfile slow;
     StepProfile step;
     FastProfile fast;
-    for (QWidget *editor : {static_cast<QWidget *>(&standard), static_cast<QWidget *>(&slow),
-                            static_cast<QWidget *>(&step), static_cast<QWidget *>(&fast)}) {
+    for (QWidget* editor : {static_cast<QWidget*>(&standard), static_cast<QWidget*>(&slow),
+                            static_cast<QWidget*>(&step), static_cast<QWidget*>(&fast)}) {
         bool hasPicture = false;
-        for (QLabel *label : editor->findChildren<QLabel *>()) {
+        for (QLabel* label : editor->findChildren<QLabel*>()) {
             if (label->pixmap() && !label->pixmap()->isNull())
                 hasPicture = true;
         }

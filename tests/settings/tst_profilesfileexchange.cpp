@@ -33,7 +33,7 @@ DryingSettings makeSet(DryingProfile::Type profile, int temperature)
     return s;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
+void writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -63,10 +63,10 @@ private slots:
 private:
     QString lastText() const { return m_boxes->last().text; }
 
-    ScopedTestSettings *m_settings = nullptr;
-    QTemporaryDir *m_dir = nullptr;
-    FakeFileDialogPresenter *m_dialogs = nullptr;
-    FakeMessageBoxPresenter *m_boxes = nullptr;
+    ScopedTestSettings* m_settings = nullptr;
+    QTemporaryDir* m_dir = nullptr;
+    FakeFileDialogPresenter* m_dialogs = nullptr;
+    FakeMessageBoxPresenter* m_boxes = nullptr;
     MessageBoxContext m_context{QStringLiteral("Brenko Sorvana"), nullptr};
 };
 
@@ -91,7 +91,8 @@ void TestProfilesFileExchange::cleanup()
 void TestProfilesFileExchange::roundTripThroughAFile()
 {
     for (int p = DryingProfile::Standard; p <= DryingProfile::Spec; ++p)
-        QVERIFY(DryerDB::saveSetting(DryingProfile::name(p), makeSet(static_cast<DryingProfile::Type>(p), 100 + p)));
+        QVERIFY(DryerDB::saveSetting(DryingProfile::name(p),
+                                     makeSet(static_cast<DryingProfile::Type>(p), 100 + p)));
 
     ProfilesFileExchange exchange(&m_context);
     const QString path = m_dir->filePath("sets.json");
@@ -99,7 +100,8 @@ void TestProfilesFileExchange::roundTripThroughAFile()
     QVERIFY(exchange.exportDataToFile());
     QVERIFY(m_boxes->shown().isEmpty());
     QCOMPARE(m_dialogs->last().acceptMode, QFileDialog::AcceptSave);
-    QCOMPARE(m_dialogs->last().nameFilters, QStringList{VornFileDialog::nameFilter(VornFileDialog::JsonFile)});
+    QCOMPARE(m_dialogs->last().nameFilters,
+             QStringList{VornFileDialog::nameFilter(VornFileDialog::JsonFile)});
     // The folder is remembered under the key "Profiles".
     QCOMPARE(QSettings().value("SavedFilePaths/Profiles").toString(), m_dir->path());
 
@@ -130,7 +132,8 @@ void TestProfilesFileExchange::emptyDatabase()
     QVERIFY(exchange.exportDataToFile());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QJsonDocument::fromJson(file.readAll()).object(), QJsonObject({{"Settings", QJsonObject()}}));
+    QCOMPARE(QJsonDocument::fromJson(file.readAll()).object(),
+             QJsonObject({{"Settings", QJsonObject()}}));
 
     m_dialogs->queueAnswer(path);
     QVERIFY(exchange.importDataFromFile()); // the table is refreshed
@@ -189,10 +192,14 @@ void TestProfilesFileExchange::importRefusals_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("not json") << QByteArray("{\"Settings\": {") << "Cannot parse json!";
     QTest::newRow("binary") << QByteArray("\x00\x01\xff garbage", 12) << "Cannot parse json!";
-    QTest::newRow("root array") << QByteArray("[{\"Settings\": {}}]") << "Could not find settings Json object!";
-    QTest::newRow("no Settings") << QByteArray("{\"Profiles\": {}}") << "Could not find settings Json object!";
-    QTest::newRow("Settings array") << QByteArray("{\"Settings\": []}") << "Settings Json value is not an object!";
-    QTest::newRow("none parsed") << QByteArray("{\"Settings\": {\"a\": 1, \"b\": {\"WorkMode\": \"Time\"}}}")
+    QTest::newRow("root array") << QByteArray("[{\"Settings\": {}}]")
+                                << "Could not find settings Json object!";
+    QTest::newRow("no Settings") << QByteArray("{\"Profiles\": {}}")
+                                 << "Could not find settings Json object!";
+    QTest::newRow("Settings array")
+        << QByteArray("{\"Settings\": []}") << "Settings Json value is not an object!";
+    QTest::newRow("none parsed") << QByteArray(
+        "{\"Settings\": {\"a\": 1, \"b\": {\"WorkMode\": \"Time\"}}}")
                                  << "Could not parse any setting!";
 }
 
@@ -214,15 +221,19 @@ void TestProfilesFileExchange::importRefusals()
 
 void TestProfilesFileExchange::partlyParsedFileListsTheFailures()
 {
-    QJsonObject good{{"WorkMode", "Time"}, {"CalcFormula", "(m0-mn)/m0"}, {"DryingProfile", "Standard"},
-                     {"MainTemperature", 105}, {"SamplesQunatity", 0}, {"SamplingTime", 2}, {"DryingTime", 600}};
+    QJsonObject good{
+        {"WorkMode", "Time"},     {"CalcFormula", "(m0-mn)/m0"}, {"DryingProfile", "Standard"},
+        {"MainTemperature", 105}, {"SamplesQunatity", 0},        {"SamplingTime", 2},
+        {"DryingTime", 600}};
     QJsonObject misspelt = good;
     misspelt.remove("SamplesQunatity");
     misspelt.insert("SamplesQuantity", 0);
     QJsonObject notWhole = good;
     notWhole["MainTemperature"] = 99.5;
-    const QJsonObject root{{"Settings", QJsonObject{{"good", good}, {"<b>bold</b>", misspelt},
-                                                    {"half", notWhole}, {"text", "x"}}}};
+    const QJsonObject root{{"Settings", QJsonObject{{"good", good},
+                                                    {"<b>bold</b>", misspelt},
+                                                    {"half", notWhole},
+                                                    {"text", "x"}}}};
     const QString path = m_dir->filePath("partly.json");
     writeFile(path, QJsonDocument(root).toJson());
 
@@ -230,9 +241,10 @@ void TestProfilesFileExchange::partlyParsedFileListsTheFailures()
     m_dialogs->queueAnswer(path);
     QVERIFY(exchange.importDataFromFile());
     QCOMPARE(m_boxes->shown().size(), 1);
-    QCOMPARE(lastText(), QString("Not all settings were parsed!<br><br>Settings that could not be parsed:<ul>"
-                                 "<li><tt>&lt;b&gt;bold&lt;/b&gt;</tt></li><li><tt>half</tt></li>"
-                                 "<li><tt>text</tt></li></ul>"));
+    QCOMPARE(lastText(),
+             QString("Not all settings were parsed!<br><br>Settings that could not be parsed:<ul>"
+                     "<li><tt>&lt;b&gt;bold&lt;/b&gt;</tt></li><li><tt>half</tt></li>"
+                     "<li><tt>text</tt></li></ul>"));
     QCOMPARE(DryerDB::settingNames(), QStringList{"good"});
     QCOMPARE(DryerDB::loadSetting("good")->dryingTime(), QTime(0, 10));
 }
@@ -240,7 +252,9 @@ void TestProfilesFileExchange::partlyParsedFileListsTheFailures()
 void TestProfilesFileExchange::databaseFailureDuringImport()
 {
     const QString path = m_dir->filePath("one.json");
-    writeFile(path, R"J({"Settings": {"x": {"WorkMode": "Short", "CalcFormula": "(mn/m0)", "DryingProfile": "Fast",
+    writeFile(
+        path,
+        R"J({"Settings": {"x": {"WorkMode": "Short", "CalcFormula": "(mn/m0)", "DryingProfile": "Fast",
         "MainTemperature": 100, "SamplesQunatity": 2, "SamplingTime": 3, "DryingTime": 60,
         "FastTime": 30, "FastTemperature": 120}}})J");
 
@@ -270,7 +284,7 @@ void TestProfilesFileExchange::databaseFailureDuringImport()
 void TestProfilesFileExchange::couldNotLoadMessage()
 {
     KD::CouldNotLoadFromDbMessageBox box(&m_context);
-    static_cast<KD::ICouldNotLoadFromDbMessageBox &>(box).show();
+    static_cast<KD::ICouldNotLoadFromDbMessageBox&>(box).show();
     QCOMPARE(lastText(), QString("Could not load setting from database!"));
     QCOMPARE(m_boxes->last().title, QString("Brenko Sorvana"));
     QCOMPARE(m_boxes->last().icon, QMessageBox::Warning);

@@ -36,10 +36,7 @@ QJsonObject standardObject()
     return ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Standard));
 }
 
-QJsonObject root(const QJsonObject &settings)
-{
-    return QJsonObject{{"Settings", settings}};
-}
+QJsonObject root(const QJsonObject& settings) { return QJsonObject{{"Settings", settings}}; }
 
 } // namespace
 
@@ -60,15 +57,20 @@ private slots:
 
 void TestProfilesJson::writerKeysPerProfile()
 {
-    const QStringList common = {"CalcFormula", "DryingProfile", "DryingTime", "MainTemperature",
-                                "SamplesQunatity", "SamplingTime", "WorkMode"};
-    QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Standard)).keys(), common);
+    const QStringList common = {"CalcFormula",     "DryingProfile", "DryingTime", "MainTemperature",
+                                "SamplesQunatity", "SamplingTime",  "WorkMode"};
+    QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Standard)).keys(),
+             common);
     QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Spec)).keys(), common);
     QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Slow)).keys(), common);
-    QStringList fast = QStringList(common) << "FastTemperature" << "FastTime";
+    QStringList fast = QStringList(common) << "FastTemperature"
+                                           << "FastTime";
     fast.sort();
     QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Fast)).keys(), fast);
-    QStringList step = QStringList(common) << "StepTemp1" << "StepTemp2" << "StepTime1" << "StepTime2";
+    QStringList step = QStringList(common) << "StepTemp1"
+                                           << "StepTemp2"
+                                           << "StepTime1"
+                                           << "StepTime2";
     step.sort();
     QCOMPARE(ProfilesJsonWriter::writeSettingsJson(makeSet(DryingProfile::Step)).keys(), step);
 
@@ -82,7 +84,8 @@ void TestProfilesJson::writerKeysPerProfile()
     DryingSettings odd;
     odd.setCalcFormula(CalcFormula::Unknown);
     odd.setWorkMode(WorkMode::Unknown);
-    QCOMPARE(ProfilesJsonWriter::writeSettingsJson(odd)["CalcFormula"].toString(), QString("Unknown"));
+    QCOMPARE(ProfilesJsonWriter::writeSettingsJson(odd)["CalcFormula"].toString(),
+             QString("Unknown"));
     QCOMPARE(ProfilesJsonWriter::writeSettingsJson(odd)["WorkMode"].toString(), QString("Unknown"));
 
     const QJsonObject doubled = makeJsonObject({{"a", 1}, {"b", 2}, {"a", 3}});
@@ -106,10 +109,12 @@ void TestProfilesJson::roundTripThroughText()
 {
     QList<NamedDryingSettings> list;
     for (int p = DryingProfile::Standard; p <= DryingProfile::Spec; ++p)
-        list.append({DryingProfile::name(p) + " set", makeSet(static_cast<DryingProfile::Type>(p))});
+        list.append(
+            {DryingProfile::name(p) + " set", makeSet(static_cast<DryingProfile::Type>(p))});
     list.append({"Zażółć \"quoted\"", makeSet(DryingProfile::Step)});
 
-    const QByteArray text = QJsonDocument(ProfilesJsonWriter::writeProfilesJson(list)).toJson(QJsonDocument::Indented);
+    const QByteArray text =
+        QJsonDocument(ProfilesJsonWriter::writeProfilesJson(list)).toJson(QJsonDocument::Indented);
     QVERIFY(text.contains("\n        \"Fast set\": {"));
     const QJsonObject rootObject = QJsonDocument::fromJson(text).object();
 
@@ -118,9 +123,10 @@ void TestProfilesJson::roundTripThroughText()
     QCOMPARE(import.readProfilesJson(), int(ProfilesImport::AllParsed));
     QVERIFY(import.failed().isEmpty());
     QCOMPARE(import.parsed().size(), list.size());
-    for (const NamedDryingSettings &read : import.parsed()) {
-        const auto it = std::find_if(list.cbegin(), list.cend(),
-                                     [&](const NamedDryingSettings &n) { return n.name == read.name; });
+    for (const NamedDryingSettings& read : import.parsed()) {
+        const auto it = std::find_if(list.cbegin(), list.cend(), [&](const NamedDryingSettings& n) {
+            return n.name == read.name;
+        });
         QVERIFY2(it != list.cend(), qPrintable(read.name));
         QCOMPARE(read.settings, it->settings);
     }
@@ -128,7 +134,8 @@ void TestProfilesJson::roundTripThroughText()
     // A name that occurs twice keeps the later set.
     const QJsonObject twice = ProfilesJsonWriter::writeProfilesJson(
         {{"x", makeSet(DryingProfile::Slow)}, {"x", makeSet(DryingProfile::Fast)}});
-    QCOMPARE(twice["Settings"].toObject()["x"].toObject()["DryingProfile"].toString(), QString("Fast"));
+    QCOMPARE(twice["Settings"].toObject()["x"].toObject()["DryingProfile"].toString(),
+             QString("Fast"));
 }
 
 void TestProfilesJson::slowSetCarriesSlowTimeOnly()
@@ -261,14 +268,16 @@ void TestProfilesJson::resultCodes()
 
 void TestProfilesJson::failedListInNameOrder()
 {
-    const QJsonObject r = root({{"c text", "x"}, {"a broken", QJsonObject{{"WorkMode", "Time"}}},
-                                {"b fine", standardObject()}, {"d array", QJsonArray()}});
+    const QJsonObject r = root({{"c text", "x"},
+                                {"a broken", QJsonObject{{"WorkMode", "Time"}}},
+                                {"b fine", standardObject()},
+                                {"d array", QJsonArray()}});
     ProfilesImport import;
     import.setRoot(&r);
     QCOMPARE(import.readProfilesJson(), int(ProfilesImport::SomeFailed));
-    const QList<QPair<QString, int>> expected = {
-        {"a broken", ProfilesImport::NotParsed}, {"c text", ProfilesImport::NotAnObject},
-        {"d array", ProfilesImport::NotAnObject}};
+    const QList<QPair<QString, int>> expected = {{"a broken", ProfilesImport::NotParsed},
+                                                 {"c text", ProfilesImport::NotAnObject},
+                                                 {"d array", ProfilesImport::NotAnObject}};
     QCOMPARE(import.failed(), expected);
 }
 

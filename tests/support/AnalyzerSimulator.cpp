@@ -2,28 +2,24 @@
 
 #include <QRandomGenerator>
 
-AnalyzerSimulator::AnalyzerSimulator(QObject *parent)
-    : QObject(parent), m_timer(this)
+AnalyzerSimulator::AnalyzerSimulator(QObject* parent) : QObject(parent), m_timer(this)
 {
     m_clock.start();
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &AnalyzerSimulator::flush);
     m_identification = {"WAG-50", "SN 00123 X7", "2024-04-12", "v2.07", "--", "--"};
-    setCommand("SJ", [this](const QByteArray &) { reply("MJ"); });
-    setCommand("SW9", [this](const QByteArray &) { replyLines(m_identification); });
+    setCommand("SJ", [this](const QByteArray&) { reply("MJ"); });
+    setCommand("SW9", [this](const QByteArray&) { replyLines(m_identification); });
 }
 
-void AnalyzerSimulator::setCommand(const QByteArray &name, Handler handler)
+void AnalyzerSimulator::setCommand(const QByteArray& name, Handler handler)
 {
     m_commands.insert(name, std::move(handler));
 }
 
-void AnalyzerSimulator::removeCommand(const QByteArray &name)
-{
-    m_commands.remove(name);
-}
+void AnalyzerSimulator::removeCommand(const QByteArray& name) { m_commands.remove(name); }
 
-void AnalyzerSimulator::receiveBytes(const QByteArray &bytes)
+void AnalyzerSimulator::receiveBytes(const QByteArray& bytes)
 {
     m_input += bytes;
     int end;
@@ -34,7 +30,7 @@ void AnalyzerSimulator::receiveBytes(const QByteArray &bytes)
     }
 }
 
-void AnalyzerSimulator::handleLine(const QByteArray &line)
+void AnalyzerSimulator::handleLine(const QByteArray& line)
 {
     m_received.append(line);
     emit lineReceived(line);
@@ -57,17 +53,14 @@ void AnalyzerSimulator::handleLine(const QByteArray &line)
     }
 }
 
-void AnalyzerSimulator::reply(const QByteArray &line)
-{
-    replyLines({line});
-}
+void AnalyzerSimulator::reply(const QByteArray& line) { replyLines({line}); }
 
-void AnalyzerSimulator::replyLines(const QByteArrayList &lines)
+void AnalyzerSimulator::replyLines(const QByteArrayList& lines)
 {
     if (m_silent)
         return;
     QByteArray bytes;
-    for (const QByteArray &line : lines) {
+    for (const QByteArray& line : lines) {
         for (int i = 0; i < m_emptyLines; ++i)
             bytes += "\r\n";
         bytes += (m_wrongCase ? line.toLower() : line) + "\r\n";
@@ -77,27 +70,21 @@ void AnalyzerSimulator::replyLines(const QByteArrayList &lines)
     enqueue(bytes, m_replyDelay);
 }
 
-void AnalyzerSimulator::sendRaw(const QByteArray &bytes)
-{
-    enqueue(bytes, 0);
-}
+void AnalyzerSimulator::sendRaw(const QByteArray& bytes) { enqueue(bytes, 0); }
 
 void AnalyzerSimulator::sendGarbage(int count)
 {
     QByteArray bytes(count, Qt::Uninitialized);
-    for (char &c : bytes) {
+    for (char& c : bytes) {
         // Anything but CR and LF.
         c = char(QRandomGenerator::global()->bounded(14, 256));
     }
     enqueue(bytes, 0);
 }
 
-void AnalyzerSimulator::dropConnection()
-{
-    emit dropRequested();
-}
+void AnalyzerSimulator::dropConnection() { emit dropRequested(); }
 
-void AnalyzerSimulator::enqueue(const QByteArray &bytes, int delay)
+void AnalyzerSimulator::enqueue(const QByteArray& bytes, int delay)
 {
     // Keep order: nothing leaves before what was queued earlier.
     qint64 due = m_clock.elapsed() + delay;

@@ -23,23 +23,23 @@ class AnalyzerSimulator : public QObject
     Q_OBJECT
 
 public:
-    using Handler = std::function<void(const QByteArray &argument)>;
+    using Handler = std::function<void(const QByteArray& argument)>;
 
-    explicit AnalyzerSimulator(QObject *parent = nullptr);
+    explicit AnalyzerSimulator(QObject* parent = nullptr);
 
-    void setCommand(const QByteArray &name, Handler handler);
-    void removeCommand(const QByteArray &name);
+    void setCommand(const QByteArray& name, Handler handler);
+    void removeCommand(const QByteArray& name);
     // The six lines answered to "SW9".
-    void setIdentification(const QByteArrayList &lines) { m_identification = lines; }
+    void setIdentification(const QByteArrayList& lines) { m_identification = lines; }
 
     // Received bytes, in whatever pieces the link delivers them.
-    void receiveBytes(const QByteArray &bytes);
+    void receiveBytes(const QByteArray& bytes);
     // Queues one line (CR LF added) through the fault switches below.
-    void reply(const QByteArray &line);
-    void replyLines(const QByteArrayList &lines);
+    void reply(const QByteArray& line);
+    void replyLines(const QByteArrayList& lines);
     // Queues bytes exactly as given (no CR LF added, faults other than
     // delays and chunking not applied).
-    void sendRaw(const QByteArray &bytes);
+    void sendRaw(const QByteArray& bytes);
     // Bytes that never end in CR LF, as a device at the wrong baud rate sends.
     void sendGarbage(int count);
     // The link closes the connection (TCP links; a pty has no connection).
@@ -51,20 +51,20 @@ public:
     bool isIdle() const { return m_queue.empty(); }
 
     // Fault switches.
-    void setSilent(bool silent) { m_silent = silent; }                // no replies at all
-    void setReplyDelay(int ms) { m_replyDelay = ms; }                 // before each reply
-    void setChunkSize(int bytes) { m_chunkSize = bytes; }             // cut output; 0 = whole
-    void setChunkGap(int ms) { m_chunkGap = ms; }                     // between chunks
-    void setEmptyLinesBefore(int count) { m_emptyLines = count; }     // before each reply
-    void setZeroByteAfterReply(bool on) { m_zeroByte = on; }          // "\0junk" after a reply
-    void setWrongCase(bool on) { m_wrongCase = on; }                  // replies in lower case
-    void setIgnoreUnknown(bool on) { m_ignoreUnknown = on; }          // else "?" to unknown lines
+    void setSilent(bool silent) { m_silent = silent; } // no replies at all
+    void setReplyDelay(int ms) { m_replyDelay = ms; } // before each reply
+    void setChunkSize(int bytes) { m_chunkSize = bytes; } // cut output; 0 = whole
+    void setChunkGap(int ms) { m_chunkGap = ms; } // between chunks
+    void setEmptyLinesBefore(int count) { m_emptyLines = count; } // before each reply
+    void setZeroByteAfterReply(bool on) { m_zeroByte = on; } // "\0junk" after a reply
+    void setWrongCase(bool on) { m_wrongCase = on; } // replies in lower case
+    void setIgnoreUnknown(bool on) { m_ignoreUnknown = on; } // else "?" to unknown lines
 
 signals:
     // The bytes to put on the wire, in order.
-    void bytesOut(const QByteArray &bytes);
+    void bytesOut(const QByteArray& bytes);
     void dropRequested();
-    void lineReceived(const QByteArray &line);
+    void lineReceived(const QByteArray& line);
 
 private:
     struct Pending
@@ -73,8 +73,8 @@ private:
         QByteArray bytes;
     };
 
-    void handleLine(const QByteArray &line);
-    void enqueue(const QByteArray &bytes, int delay);
+    void handleLine(const QByteArray& line);
+    void enqueue(const QByteArray& bytes, int delay);
     void flush();
 
     QHash<QByteArray, Handler> m_commands;

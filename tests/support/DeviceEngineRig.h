@@ -15,7 +15,7 @@ namespace Common {
 namespace Communication {
 class DeviceEngine;
 }
-}
+} // namespace Common
 
 // A device engine on a communication thread with the generic command set,
 // as a test drives it: what it reports arrives here, queued, as events

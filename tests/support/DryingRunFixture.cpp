@@ -2,8 +2,8 @@
 
 DryingRunFixture::DryingRunFixture() = default;
 
-void DryingRunFixture::addRecords(const QList<QPair<int, double>> &records)
+void DryingRunFixture::addRecords(const QList<QPair<int, double>>& records)
 {
-    for (const auto &record : records)
+    for (const auto& record : records)
         receiver.receive(record.first, record.second);
 }

@@ -26,20 +26,20 @@ struct DryingRunFixture
     };
     struct FormulaSetter : KD::ICalcFormulaSetter
     {
-        explicit FormulaSetter(KD::Drying::HumidityData *run) : run(run) {}
+        explicit FormulaSetter(KD::Drying::HumidityData* run) : run(run) { }
         void setCalcFormula(int id) override
         {
             formula = id;
             run->setCalcFormula(id);
         }
-        KD::Drying::HumidityData *run;
+        KD::Drying::HumidityData* run;
         int formula = -1;
     };
 
     DryingRunFixture();
 
     // Appends records at the given times (ms from the first) and masses.
-    void addRecords(const QList<QPair<int, double>> &records);
+    void addRecords(const QList<QPair<int, double>>& records);
 
     KD::Drying::HumidityData run;
     KD::Drying::DryingInfoGetter info{&run};
@@ -52,6 +52,8 @@ struct DryingRunFixture
     MessageBoxContext boxes;
     Common::CsvControllerDeps deps{boxes};
     KD::Drying::TdCsvContextSetter contextSetter{&formula, &context, &info};
-    KD::Drying::TdCsvExporter exporter{deps.saverErrorHandler(), deps.saverCreator(), &run, &contextGetter};
-    KD::Drying::TdCsvImporter importer{deps.loaderCreator(), deps.loaderErrorHandler(), &receiver, &contextSetter};
+    KD::Drying::TdCsvExporter exporter{deps.saverErrorHandler(), deps.saverCreator(), &run,
+                                       &contextGetter};
+    KD::Drying::TdCsvImporter importer{deps.loaderCreator(), deps.loaderErrorHandler(), &receiver,
+                                       &contextSetter};
 };

@@ -2,18 +2,14 @@
 
 #include "ui/VornFileDialog.h"
 
-FakeFileDialogPresenter::FakeFileDialogPresenter()
-    : m_previous(VornFileDialog::presenter())
+FakeFileDialogPresenter::FakeFileDialogPresenter() : m_previous(VornFileDialog::presenter())
 {
     VornFileDialog::setPresenter(this);
 }
 
-FakeFileDialogPresenter::~FakeFileDialogPresenter()
-{
-    VornFileDialog::setPresenter(m_previous);
-}
+FakeFileDialogPresenter::~FakeFileDialogPresenter() { VornFileDialog::setPresenter(m_previous); }
 
-QString FakeFileDialogPresenter::choose(QFileDialog &dialog)
+QString FakeFileDialogPresenter::choose(QFileDialog& dialog)
 {
     m_shown.append({dialog.directory().absolutePath(), dialog.nameFilters(), dialog.acceptMode(),
                     dialog.fileMode()});

@@ -24,14 +24,14 @@ public:
     FakeFileDialogPresenter();
     ~FakeFileDialogPresenter() override;
 
-    QString choose(QFileDialog &dialog) override;
+    QString choose(QFileDialog& dialog) override;
 
-    void queueAnswer(const QString &path) { m_answers.append(path); }
-    const QVector<Shown> &shown() const { return m_shown; }
+    void queueAnswer(const QString& path) { m_answers.append(path); }
+    const QVector<Shown>& shown() const { return m_shown; }
     Shown last() const { return m_shown.value(m_shown.size() - 1); }
 
 private:
-    IFileDialogPresenter *m_previous;
+    IFileDialogPresenter* m_previous;
     QList<QString> m_answers;
     QVector<Shown> m_shown;
 };

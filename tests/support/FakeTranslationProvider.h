@@ -9,7 +9,7 @@
 class FakeTranslationProvider : public ITranslationProvider
 {
 public:
-    void setText(int id, const QString &text) { m_texts.insert(id, text); }
+    void setText(int id, const QString& text) { m_texts.insert(id, text); }
     QString text(int id) const override { return m_texts.value(id); }
 
 private:

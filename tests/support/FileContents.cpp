@@ -2,13 +2,13 @@
 
 #include <QFile>
 
-QByteArray fileContents(const QString &path)
+QByteArray fileContents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-bool writeFileContents(const QString &path, const QByteArray &data)
+bool writeFileContents(const QString& path, const QByteArray& data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();

@@ -13,10 +13,7 @@ CommandRequest GenericCommandCreator::simple(int code, const QString& line, cons
     return CommandRequest(code, QStringList{line, reply});
 }
 
-Command* GenericCommandCreator::createEcho()
-{
-    return new CommandEchoSJ(echoLimit, nullptr);
-}
+Command* GenericCommandCreator::createEcho() { return new CommandEchoSJ(echoLimit, nullptr); }
 
 bool GenericCommandCreator::isEcho(Command* command)
 {
@@ -26,12 +23,9 @@ bool GenericCommandCreator::isEcho(Command* command)
 Command* GenericCommandCreator::create(CommandRequest request)
 {
     switch (request.code) {
-    case 0:
-        return nullptr;
-    case 35:
-        return new CommandEchoSJ();
-    case 36:
-        return new CommandSW9(false);
+    case 0: return nullptr;
+    case 35: return new CommandEchoSJ();
+    case 36: return new CommandSW9(false);
     default: {
         const QStringList texts = request.argument.toStringList();
         const QString reply = texts.value(1);
@@ -43,7 +37,4 @@ Command* GenericCommandCreator::create(CommandRequest request)
     }
 }
 
-CommandRequest GenericCommandCreator::deviceInfoRequest()
-{
-    return CommandRequest(36);
-}
+CommandRequest GenericCommandCreator::deviceInfoRequest() { return CommandRequest(36); }

@@ -6,7 +6,7 @@ namespace Common {
 namespace Communication {
 class Command;
 }
-}
+} // namespace Common
 
 // A command set for engine tests that need no analyzer commands: 35 is the
 // echo "SJ", 36 the identification "SW9", any other code a simple command

@@ -1,17 +1,14 @@
 #include "tests/support/MemoryInterface.h"
 
-MemoryInterface::MemoryInterface(QObject *parent)
-    : CInterface(parent)
-{
-}
+MemoryInterface::MemoryInterface(QObject* parent) : CInterface(parent) { }
 
-void MemoryInterface::feed(const QByteArray &bytes)
+void MemoryInterface::feed(const QByteArray& bytes)
 {
     queue(bytes);
     emit readyRead();
 }
 
-void MemoryInterface::queue(const QByteArray &bytes)
+void MemoryInterface::queue(const QByteArray& bytes)
 {
     // Drop what was read already, so long feeds do not grow without end.
     if (m_readPos > 0 && m_readPos >= m_incoming.size() / 2) {
@@ -29,9 +26,9 @@ QByteArray MemoryInterface::take(int max)
     return bytes;
 }
 
-CInterface *MemoryInterface::clone(QObject *parent)
+CInterface* MemoryInterface::clone(QObject* parent)
 {
-    auto *copy = new MemoryInterface(parent);
+    auto* copy = new MemoryInterface(parent);
     copy->setDescription(m_description);
     return copy;
 }
@@ -43,10 +40,7 @@ bool MemoryInterface::open()
     return m_openResult;
 }
 
-bool MemoryInterface::writeLine(QString text)
-{
-    return writeBytes(text.toUtf8());
-}
+bool MemoryInterface::writeLine(QString text) { return writeBytes(text.toUtf8()); }
 
 bool MemoryInterface::writeBytes(QByteArray bytes)
 {
@@ -57,16 +51,13 @@ bool MemoryInterface::writeBytes(QByteArray bytes)
     return true;
 }
 
-int MemoryInterface::readAllBytes(QByteArray &bytes)
+int MemoryInterface::readAllBytes(QByteArray& bytes)
 {
     bytes = take(pendingBytes());
     return bytes.size();
 }
 
-bool MemoryInterface::waitAndReadText(QString &text, int)
-{
-    return readText(text) > 0;
-}
+bool MemoryInterface::waitAndReadText(QString& text, int) { return readText(text) > 0; }
 
 bool MemoryInterface::close()
 {
@@ -75,7 +66,7 @@ bool MemoryInterface::close()
     return true;
 }
 
-int MemoryInterface::readText(QString &text)
+int MemoryInterface::readText(QString& text)
 {
     const int count = qMin(int(kReadChunk), pendingBytes());
     if (count == 0) {
@@ -87,17 +78,8 @@ int MemoryInterface::readText(QString &text)
     return count;
 }
 
-void MemoryInterface::discardInput()
-{
-    m_readPos = m_incoming.size();
-}
+void MemoryInterface::discardInput() { m_readPos = m_incoming.size(); }
 
-bool MemoryInterface::waitForReadyRead(int)
-{
-    return pendingBytes() > 0;
-}
+bool MemoryInterface::waitForReadyRead(int) { return pendingBytes() > 0; }
 
-QString MemoryInterface::description()
-{
-    return m_description;
-}
+QString MemoryInterface::description() { return m_description; }

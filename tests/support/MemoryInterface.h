@@ -12,12 +12,12 @@ class MemoryInterface : public CInterface
     Q_OBJECT
 
 public:
-    explicit MemoryInterface(QObject *parent = nullptr);
+    explicit MemoryInterface(QObject* parent = nullptr);
 
     // Queues bytes as received and announces them with readyRead().
-    void feed(const QByteArray &bytes);
+    void feed(const QByteArray& bytes);
     // Queues bytes without announcing them.
-    void queue(const QByteArray &bytes);
+    void queue(const QByteArray& bytes);
     int pendingBytes() const { return m_incoming.size() - m_readPos; }
 
     QByteArrayList writes() const { return m_writes; }
@@ -30,23 +30,23 @@ public:
     void announceState(int state) { reportState(state); }
     int openCount() const { return m_openCount; }
     int closeCount() const { return m_closeCount; }
-    void setDescription(const QString &text) { m_description = text; }
+    void setDescription(const QString& text) { m_description = text; }
 
-    CInterface *clone(QObject *parent) override;
+    CInterface* clone(QObject* parent) override;
     bool open() override;
     bool writeLine(QString text) override;
     bool writeBytes(QByteArray bytes) override;
-    int readAllBytes(QByteArray &bytes) override;
-    bool waitAndReadText(QString &text, int ms) override;
+    int readAllBytes(QByteArray& bytes) override;
+    bool waitAndReadText(QString& text, int ms) override;
     bool close() override;
-    int readText(QString &text) override;
+    int readText(QString& text) override;
     void discardInput() override;
     bool waitForReadyRead(int ms) override;
     QString description() override;
 
 signals:
     // Lets tests wait for a write, or for its absence, instead of sleeping.
-    void written(const QByteArray &bytes);
+    void written(const QByteArray& bytes);
 
 private:
     QByteArray take(int max);

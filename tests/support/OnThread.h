@@ -18,7 +18,8 @@ auto onThread(QObject* obj, F f) -> decltype(f())
         QMetaObject::invokeMethod(obj, f, Qt::BlockingQueuedConnection);
     } else {
         decltype(f()) result{};
-        QMetaObject::invokeMethod(obj, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            obj, [&] { result = f(); }, Qt::BlockingQueuedConnection);
         return result;
     }
 }

@@ -2,7 +2,7 @@
 
 #include "drying/ReportEngine.h"
 
-PdfFileReportPresenter::PdfFileReportPresenter(const QString &path)
+PdfFileReportPresenter::PdfFileReportPresenter(const QString& path)
     : m_previous(Common::PDF::ReportEngine::presenter()), m_path(path)
 {
     Common::PDF::ReportEngine::setPresenter(this);
@@ -13,7 +13,7 @@ PdfFileReportPresenter::~PdfFileReportPresenter()
     Common::PDF::ReportEngine::setPresenter(m_previous);
 }
 
-void PdfFileReportPresenter::present(Common::PDF::ReportEngine &engine)
+void PdfFileReportPresenter::present(Common::PDF::ReportEngine& engine)
 {
     ++m_shown;
     if (m_whileOpen)

@@ -12,10 +12,10 @@
 class PdfFileReportPresenter : public Common::PDF::IReportPresenter
 {
 public:
-    explicit PdfFileReportPresenter(const QString &path);
+    explicit PdfFileReportPresenter(const QString& path);
     ~PdfFileReportPresenter() override;
 
-    void present(Common::PDF::ReportEngine &engine) override;
+    void present(Common::PDF::ReportEngine& engine) override;
 
     // Runs while the "preview" is open, before the file is written.
     void setWhileOpen(std::function<void()> action) { m_whileOpen = std::move(action); }
@@ -23,7 +23,7 @@ public:
     bool printed() const { return m_printed; }
 
 private:
-    Common::PDF::IReportPresenter *m_previous;
+    Common::PDF::IReportPresenter* m_previous;
     QString m_path;
     std::function<void()> m_whileOpen;
     int m_shown = 0;

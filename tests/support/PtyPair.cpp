@@ -5,10 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-PtyPair::~PtyPair()
-{
-    close();
-}
+PtyPair::~PtyPair() { close(); }
 
 bool PtyPair::open()
 {

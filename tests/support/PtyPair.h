@@ -10,8 +10,8 @@ class PtyPair
 public:
     PtyPair() = default;
     ~PtyPair();
-    PtyPair(const PtyPair &) = delete;
-    PtyPair &operator=(const PtyPair &) = delete;
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
 
     // Opens a raw pair; false when the system has no pseudo-terminals left.
     bool open();

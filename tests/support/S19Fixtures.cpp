@@ -38,7 +38,7 @@ bool writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(content) == content.size();
+           && file.write(content) == content.size();
 }
 
 } // namespace S19Fixtures

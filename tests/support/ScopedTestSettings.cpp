@@ -12,10 +12,7 @@ ScopedTestSettings::ScopedTestSettings()
     clear();
 }
 
-ScopedTestSettings::~ScopedTestSettings()
-{
-    clear();
-}
+ScopedTestSettings::~ScopedTestSettings() { clear(); }
 
 void ScopedTestSettings::clear()
 {

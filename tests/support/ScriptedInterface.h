@@ -14,7 +14,7 @@ class ScriptedInterface : public MemoryInterface
 public:
     using Script = std::function<QByteArray(const QByteArray& written)>;
 
-    explicit ScriptedInterface(QObject* parent = nullptr) : MemoryInterface(parent) {}
+    explicit ScriptedInterface(QObject* parent = nullptr) : MemoryInterface(parent) { }
 
     void setScript(Script script) { m_script = std::move(script); }
     bool writeBytes(QByteArray bytes) override;

@@ -3,7 +3,7 @@
 #include "tests/support/AnalyzerSimulator.h"
 
 namespace {
-bool isInteger(const QByteArray &text)
+bool isInteger(const QByteArray& text)
 {
     bool ok = false;
     text.toInt(&ok);
@@ -11,7 +11,7 @@ bool isInteger(const QByteArray &text)
 }
 } // namespace
 
-SimulatedDryer::SimulatedDryer(AnalyzerSimulator *simulator, QObject *parent)
+SimulatedDryer::SimulatedDryer(AnalyzerSimulator* simulator, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_readings(this)
 {
     m_current = {"105", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
@@ -26,22 +26,22 @@ SimulatedDryer::SimulatedDryer(AnalyzerSimulator *simulator, QObject *parent)
         installLoader("Sv" + QByteArray::number(i - SlowTime), i);
     }
     // Slot moves answer only for an existing slot; the program then times out.
-    m_simulator->setCommand("Su7", [this](const QByteArray &arg) {
+    m_simulator->setCommand("Su7", [this](const QByteArray& arg) {
         const int slot = arg.toInt();
         if (slot < 1 || slot > SlotCount || !isInteger(arg))
             return;
         m_slots[slot - 1] = m_current;
         m_simulator->reply("MQ");
     });
-    m_simulator->setCommand("Su8", [this](const QByteArray &arg) {
+    m_simulator->setCommand("Su8", [this](const QByteArray& arg) {
         const int slot = arg.toInt();
         if (slot < 1 || slot > SlotCount || !isInteger(arg))
             return;
         m_current = m_slots.at(slot - 1);
         m_simulator->reply("MQ");
     });
-    m_simulator->setCommand("Sx6", [this](const QByteArray &) { start(); });
-    m_simulator->setCommand("Sx7", [this](const QByteArray &) { stop("SK0"); });
+    m_simulator->setCommand("Sx6", [this](const QByteArray&) { start(); });
+    m_simulator->setCommand("Sx7", [this](const QByteArray&) { stop("SK0"); });
     connect(&m_readings, &QTimer::timeout, this, &SimulatedDryer::sendReading);
     m_readings.setInterval(50);
 }
@@ -51,14 +51,14 @@ QByteArray SimulatedDryer::slotParameter(int slotNumber, int index) const
     return m_slots.value(slotNumber - 1).value(index);
 }
 
-void SimulatedDryer::setSlotParameter(int slotNumber, int index, const QByteArray &text)
+void SimulatedDryer::setSlotParameter(int slotNumber, int index, const QByteArray& text)
 {
     m_slots[slotNumber - 1][index] = text;
 }
 
-void SimulatedDryer::installSetter(const QByteArray &name, int index)
+void SimulatedDryer::installSetter(const QByteArray& name, int index)
 {
-    m_simulator->setCommand(name, [this, index](const QByteArray &arg) {
+    m_simulator->setCommand(name, [this, index](const QByteArray& arg) {
         if (!isInteger(arg))
             return;
         m_current[index] = QByteArray::number(arg.toInt());
@@ -66,18 +66,15 @@ void SimulatedDryer::installSetter(const QByteArray &name, int index)
     });
 }
 
-void SimulatedDryer::installLoader(const QByteArray &name, int index)
+void SimulatedDryer::installLoader(const QByteArray& name, int index)
 {
-    m_simulator->setCommand(name, [this, index](const QByteArray &arg) {
+    m_simulator->setCommand(name, [this, index](const QByteArray& arg) {
         if (arg.isEmpty())
             m_simulator->reply(m_current.at(index));
     });
 }
 
-void SimulatedDryer::startFromKeyboard()
-{
-    start();
-}
+void SimulatedDryer::startFromKeyboard() { start(); }
 
 void SimulatedDryer::start()
 {
@@ -91,7 +88,7 @@ void SimulatedDryer::start()
         m_readings.start();
 }
 
-void SimulatedDryer::stop(const QByteArray &stopLine)
+void SimulatedDryer::stop(const QByteArray& stopLine)
 {
     if (!m_readings.isActive())
         return;

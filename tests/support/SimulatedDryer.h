@@ -19,20 +19,32 @@ class SimulatedDryer : public QObject
 public:
     // Indexes of the parameters: the set/load digit, profile values after 7.
     enum Parameter {
-        Temperature, WorkMode, Formula, Samples, SamplingTime, DryingTime, Profile,
-        SlowTime, StepTime1, StepTime2, StepTemperature1, StepTemperature2, FastTime,
-        FastTemperature, ParameterCount
+        Temperature,
+        WorkMode,
+        Formula,
+        Samples,
+        SamplingTime,
+        DryingTime,
+        Profile,
+        SlowTime,
+        StepTime1,
+        StepTime2,
+        StepTemperature1,
+        StepTemperature2,
+        FastTime,
+        FastTemperature,
+        ParameterCount
     };
     static constexpr int SlotCount = 20;
 
-    explicit SimulatedDryer(AnalyzerSimulator *simulator, QObject *parent = nullptr);
+    explicit SimulatedDryer(AnalyzerSimulator* simulator, QObject* parent = nullptr);
 
     // Parameters are kept as the text the analyzer answers with.
     QByteArray parameter(int index) const { return m_current.value(index); }
-    void setParameter(int index, const QByteArray &text) { m_current[index] = text; }
+    void setParameter(int index, const QByteArray& text) { m_current[index] = text; }
     // Slot numbers count from 1, as on the wire.
     QByteArray slotParameter(int slotNumber, int index) const;
-    void setSlotParameter(int slotNumber, int index, const QByteArray &text);
+    void setSlotParameter(int slotNumber, int index, const QByteArray& text);
 
     // Real time between two readings; the block announces the sampling time.
     void setReadingPeriod(int ms) { m_readings.setInterval(ms); }
@@ -48,12 +60,12 @@ public:
 
 private:
     void start();
-    void stop(const QByteArray &stopLine);
+    void stop(const QByteArray& stopLine);
     void sendReading();
-    void installSetter(const QByteArray &name, int index);
-    void installLoader(const QByteArray &name, int index);
+    void installSetter(const QByteArray& name, int index);
+    void installLoader(const QByteArray& name, int index);
 
-    AnalyzerSimulator *m_simulator;
+    AnalyzerSimulator* m_simulator;
     QVector<QByteArray> m_current;
     QVector<QVector<QByteArray>> m_slots;
     QTimer m_readings;

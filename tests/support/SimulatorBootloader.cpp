@@ -22,9 +22,8 @@ void SimulatorBootloader::enter()
     // Records start with "S" and a digit, which no analyzer command does.
     for (char type : recordTypes) {
         const QByteArray name = QByteArray("S") + type;
-        m_simulator->setCommand(name, [this, name](const QByteArray& rest) {
-            onRecord(name + rest);
-        });
+        m_simulator->setCommand(name,
+                                [this, name](const QByteArray& rest) { onRecord(name + rest); });
     }
 }
 

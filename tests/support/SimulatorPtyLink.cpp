@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-SimulatorPtyLink::SimulatorPtyLink(AnalyzerSimulator *simulator, QObject *parent)
+SimulatorPtyLink::SimulatorPtyLink(AnalyzerSimulator* simulator, QObject* parent)
     : QObject(parent), m_simulator(simulator)
 {
     connect(simulator, &AnalyzerSimulator::bytesOut, this, &SimulatorPtyLink::write);
@@ -54,7 +54,7 @@ void SimulatorPtyLink::onReadable()
     }
 }
 
-void SimulatorPtyLink::write(const QByteArray &bytes)
+void SimulatorPtyLink::write(const QByteArray& bytes)
 {
     if (!m_pty.isOpen())
         return;
@@ -65,8 +65,8 @@ void SimulatorPtyLink::write(const QByteArray &bytes)
 void SimulatorPtyLink::writePending()
 {
     while (!m_pending.isEmpty()) {
-        const ssize_t count = ::write(m_pty.masterFd(), m_pending.constData(),
-                                      size_t(m_pending.size()));
+        const ssize_t count =
+            ::write(m_pty.masterFd(), m_pending.constData(), size_t(m_pending.size()));
         if (count <= 0)
             break;
         m_pending.remove(0, int(count));

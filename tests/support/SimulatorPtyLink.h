@@ -14,7 +14,7 @@ class SimulatorPtyLink : public QObject
     Q_OBJECT
 
 public:
-    explicit SimulatorPtyLink(AnalyzerSimulator *simulator, QObject *parent = nullptr);
+    explicit SimulatorPtyLink(AnalyzerSimulator* simulator, QObject* parent = nullptr);
 
     bool open();
     // Pulls the cable: the program's port sees the line hang up.
@@ -24,14 +24,14 @@ public:
 
 private:
     void onReadable();
-    void write(const QByteArray &bytes);
+    void write(const QByteArray& bytes);
     void writePending();
 
-    AnalyzerSimulator *m_simulator;
+    AnalyzerSimulator* m_simulator;
     PtyPair m_pty;
-    QSocketNotifier *m_notifier = nullptr;
+    QSocketNotifier* m_notifier = nullptr;
     // What the pty did not take yet: the program reads it on this same
     // thread, so writing must never block.
     QByteArray m_pending;
-    QSocketNotifier *m_writable = nullptr;
+    QSocketNotifier* m_writable = nullptr;
 };

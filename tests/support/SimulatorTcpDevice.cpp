@@ -2,7 +2,7 @@
 
 #include "tests/support/AnalyzerSimulator.h"
 
-SimulatorTcpDevice::SimulatorTcpDevice(AnalyzerSimulator *simulator, QObject *parent)
+SimulatorTcpDevice::SimulatorTcpDevice(AnalyzerSimulator* simulator, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_socket(this)
 {
     connect(&m_socket, &QTcpSocket::readyRead, this,
@@ -13,7 +13,7 @@ SimulatorTcpDevice::SimulatorTcpDevice(AnalyzerSimulator *simulator, QObject *pa
     connect(simulator, &AnalyzerSimulator::dropRequested, &m_socket, &QTcpSocket::abort);
 }
 
-void SimulatorTcpDevice::connectTo(const QHostAddress &address, quint16 port)
+void SimulatorTcpDevice::connectTo(const QHostAddress& address, quint16 port)
 {
     m_socket.abort();
     if (!m_local.isNull())
@@ -21,7 +21,7 @@ void SimulatorTcpDevice::connectTo(const QHostAddress &address, quint16 port)
     m_socket.connectToHost(address, port);
 }
 
-void SimulatorTcpDevice::write(const QByteArray &bytes)
+void SimulatorTcpDevice::write(const QByteArray& bytes)
 {
     if (isConnected())
         m_socket.write(bytes);

@@ -13,22 +13,22 @@ class SimulatorTcpDevice : public QObject
     Q_OBJECT
 
 public:
-    explicit SimulatorTcpDevice(AnalyzerSimulator *simulator, QObject *parent = nullptr);
+    explicit SimulatorTcpDevice(AnalyzerSimulator* simulator, QObject* parent = nullptr);
 
     // From this local address (the program tells devices apart by theirs).
-    void setLocalAddress(const QHostAddress &address) { m_local = address; }
-    void connectTo(const QHostAddress &address, quint16 port);
+    void setLocalAddress(const QHostAddress& address) { m_local = address; }
+    void connectTo(const QHostAddress& address, quint16 port);
     bool isConnected() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
-    QTcpSocket &socket() { return m_socket; }
+    QTcpSocket& socket() { return m_socket; }
 
 signals:
     void connected();
     void disconnected();
 
 private:
-    void write(const QByteArray &bytes);
+    void write(const QByteArray& bytes);
 
-    AnalyzerSimulator *m_simulator;
+    AnalyzerSimulator* m_simulator;
     QTcpSocket m_socket;
     QHostAddress m_local;
 };

@@ -4,7 +4,7 @@
 
 #include <QTcpSocket>
 
-SimulatorTcpModule::SimulatorTcpModule(AnalyzerSimulator *simulator, QObject *parent)
+SimulatorTcpModule::SimulatorTcpModule(AnalyzerSimulator* simulator, QObject* parent)
     : QObject(parent), m_simulator(simulator), m_server(this)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &SimulatorTcpModule::onNewConnection);
@@ -12,7 +12,7 @@ SimulatorTcpModule::SimulatorTcpModule(AnalyzerSimulator *simulator, QObject *pa
     connect(simulator, &AnalyzerSimulator::dropRequested, this, &SimulatorTcpModule::drop);
 }
 
-bool SimulatorTcpModule::listen(quint16 port, const QHostAddress &address)
+bool SimulatorTcpModule::listen(quint16 port, const QHostAddress& address)
 {
     return m_server.listen(address, port);
 }
@@ -24,7 +24,7 @@ bool SimulatorTcpModule::hasClient() const
 
 void SimulatorTcpModule::onNewConnection()
 {
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         if (m_client)
             m_client->abort();
         m_client = socket;
@@ -38,7 +38,7 @@ void SimulatorTcpModule::onNewConnection()
     }
 }
 
-void SimulatorTcpModule::write(const QByteArray &bytes)
+void SimulatorTcpModule::write(const QByteArray& bytes)
 {
     if (m_client)
         m_client->write(bytes);

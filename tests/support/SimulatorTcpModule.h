@@ -16,10 +16,10 @@ class SimulatorTcpModule : public QObject
     Q_OBJECT
 
 public:
-    explicit SimulatorTcpModule(AnalyzerSimulator *simulator, QObject *parent = nullptr);
+    explicit SimulatorTcpModule(AnalyzerSimulator* simulator, QObject* parent = nullptr);
 
     // Port 0 picks a free one.
-    bool listen(quint16 port = 0, const QHostAddress &address = QHostAddress::LocalHost);
+    bool listen(quint16 port = 0, const QHostAddress& address = QHostAddress::LocalHost);
     quint16 port() const { return m_server.serverPort(); }
     bool hasClient() const;
     // Stops accepting (a module that went away); the current client stays.
@@ -31,10 +31,10 @@ signals:
 
 private:
     void onNewConnection();
-    void write(const QByteArray &bytes);
+    void write(const QByteArray& bytes);
     void drop();
 
-    AnalyzerSimulator *m_simulator;
+    AnalyzerSimulator* m_simulator;
     QTcpServer m_server;
     QPointer<QTcpSocket> m_client;
 };

@@ -1,3 +1,4 @@
+#include "resources/Resources.h"
 #include "terminal/BoolFilter.h"
 #include "terminal/DateFilter.h"
 #include "terminal/DoubleFilter.h"
@@ -6,7 +7,6 @@
 #include "terminal/FloatFilter.h"
 #include "terminal/Int32Filter.h"
 #include "terminal/NFiltersTrProvider.h"
-#include "resources/Resources.h"
 #include "terminal/StringFilter.h"
 #include "terminal/TimeFilter.h"
 #include "terminal/Uint32Filter.h"
@@ -34,9 +34,9 @@ private slots:
         DateFilter date(Between);
         TimeFilter time(Between);
         DoubleFilter number(Between, -1e9, 1e9);
-        const std::vector<const IFilter *> all{&notEqual, &emptyPattern, &boolFilter,
-                                                &date, &time, &number};
-        for (const IFilter *f : all)
+        const std::vector<const IFilter*> all{&notEqual, &emptyPattern, &boolFilter,
+                                              &date,     &time,         &number};
+        for (const IFilter* f : all)
             QVERIFY(!f->test(QVariant()));
     }
 
@@ -49,10 +49,13 @@ private slots:
 
         const QVariant empty = QString();
         for (int mode : {0, 1, 2, 3, 7, -1})
-            QTest::addRow("empty value, empty pattern, mode %d", mode) << mode << QString() << empty << true;
+            QTest::addRow("empty value, empty pattern, mode %d", mode)
+                << mode << QString() << empty << true;
         for (int mode : {0, 1, 2})
-            QTest::addRow("empty pattern in text, mode %d", mode) << mode << QString() << QVariant("SZ") << true;
-        QTest::newRow("empty pattern not equal to text") << 3 << QString() << QVariant("SZ") << false;
+            QTest::addRow("empty pattern in text, mode %d", mode)
+                << mode << QString() << QVariant("SZ") << true;
+        QTest::newRow("empty pattern not equal to text")
+            << 3 << QString() << QVariant("SZ") << false;
         for (int mode : {0, 1, 2, 3})
             QTest::addRow("pattern, empty value, mode %d", mode) << mode << "a" << empty << false;
         QTest::newRow("starts with") << 0 << "SZ" << QVariant("SZ1\r\n") << true;
@@ -156,7 +159,7 @@ private slots:
         f.setTo(QTime(1, 0));
         QVERIFY(!f.test(QTime(23, 30)));
         QVERIFY(!f.test(QTime(0, 30)));
-        QVERIFY(!f.test(QTime()));  // invalid time
+        QVERIFY(!f.test(QTime())); // invalid time
         DateFilter d(Equal);
         d.setFrom(QDate(2026, 1, 1));
         QVERIFY(!d.test(QStringLiteral("not a date")));

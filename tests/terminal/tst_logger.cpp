@@ -43,7 +43,7 @@ private slots:
     {
         Logger logger;
         const int perThread = 5000;
-        QList<QThread *> writers;
+        QList<QThread*> writers;
         for (int t = 0; t < 4; ++t) {
             writers << QThread::create([&logger, t] {
                 for (int i = 0; i < perThread; ++i)
@@ -64,7 +64,7 @@ private slots:
                 ++taken;
             }
         };
-        for (QThread *w : writers) {
+        for (QThread* w : writers) {
             while (!w->wait(1))
                 drain();
         }

@@ -31,7 +31,7 @@ public:
     ~Row() override { --g_alive; }
     int columnCount() const override { return m_values.size(); }
     QVariant value(int column) const override { return m_values.value(column); }
-    bool setValue(int column, const QVariant &value) override
+    bool setValue(int column, const QVariant& value) override
     {
         if (!m_writable || column >= m_values.size())
             return false;
@@ -45,17 +45,17 @@ private:
 };
 
 // A row of five columns whose last column is the id, as in the log.
-Row *logRow(int id, const QString &direction = QStringLiteral("IN"))
+Row* logRow(int id, const QString& direction = QStringLiteral("IN"))
 {
     return new Row({direction, "COM1", QDate(2026, 12, 7), QTime(9, 0), id});
 }
 
-Filters::IFilter *idAbove(int limit)
+Filters::IFilter* idAbove(int limit)
 {
     return new Filters::Int32Filter(Filters::GreaterThan, limit);
 }
 
-QList<int> shownIds(const CustomTableFilterModel &m)
+QList<int> shownIds(const CustomTableFilterModel& m)
 {
     QList<int> ids;
     for (int r = 0; r < m.rowCount(); ++r)
@@ -76,7 +76,8 @@ private slots:
     void plainModelRows()
     {
         CustomTableModel model(3);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         model.appendRecord(new Row({"a", 0.1 + 0.2, 1}));
         model.appendRecord(new Row({"c", 3.0, 3}));
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(g_alive, 0);
-        model.clear();  // empty clear is harmless
+        model.clear(); // empty clear is harmless
     }
 
     void destructorsDeleteRecords()
@@ -116,7 +117,7 @@ private slots:
             plain.appendRecord(new Row({1}));
             CustomTableFilterModel filtered(5);
             filtered.setFilter(4, idAbove(5));
-            filtered.addRecord(logRow(1));  // hidden rows are owned too
+            filtered.addRecord(logRow(1)); // hidden rows are owned too
             filtered.addRecord(logRow(9));
             QCOMPARE(g_alive, 3);
         }
@@ -127,18 +128,19 @@ private slots:
     {
         CustomTableModel plain(5);
         CustomTableFilterModel filtered(5);
-        for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(&plain),
-                                          static_cast<QAbstractItemModel *>(&filtered)}) {
+        for (QAbstractItemModel* model : {static_cast<QAbstractItemModel*>(&plain),
+                                          static_cast<QAbstractItemModel*>(&filtered)}) {
             for (int s = 0; s < 5; ++s)
                 QCOMPARE(model->headerData(s, Qt::Horizontal).toString(), QString::number(s + 1));
             QVERIFY(!model->headerData(5, Qt::Horizontal).isValid());
             QVERIFY(!model->headerData(-1, Qt::Horizontal).isValid());
-            QVERIFY(!model->headerData(0, Qt::Vertical).isValid());  // no rows yet
+            QVERIFY(!model->headerData(0, Qt::Vertical).isValid()); // no rows yet
 
             QSignalSpy headerChanged(model, &QAbstractItemModel::headerDataChanged);
             QVERIFY(model->setHeaderData(1, Qt::Horizontal, "Time", Qt::UserRole));
             QCOMPARE(headerChanged.count(), 0);
-            QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::UserRole).toString(), QStringLiteral("Time"));
+            QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::UserRole).toString(),
+                     QStringLiteral("Time"));
             QVERIFY(!model->setHeaderData(1, Qt::Horizontal, 42, Qt::DisplayRole));
             QVERIFY(!model->setHeaderData(5, Qt::Horizontal, "x", Qt::DisplayRole));
             QVERIFY(!model->setHeaderData(0, Qt::Vertical, "x", Qt::DisplayRole));
@@ -159,19 +161,20 @@ private slots:
         filtered.setFilter(4, idAbove(0));
         QCOMPARE(filtered.headerData(0, Qt::Vertical).toInt(), 1);
         QCOMPARE(filtered.headerData(1, Qt::Vertical).toInt(), 2);
-        QVERIFY(!filtered.headerData(2, Qt::Vertical).isValid());  // counts shown rows
+        QVERIFY(!filtered.headerData(2, Qt::Vertical).isValid()); // counts shown rows
     }
 
     void filterHidesAndShowsInOrder()
     {
         CustomTableFilterModel model(5);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.addRecord(logRow(1));
         model.setFilter(4, idAbove(2));
         QCOMPARE(model.rowCount(), 0);
 
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        model.addRecord(logRow(2));  // rejected: stored, not shown
+        model.addRecord(logRow(2)); // rejected: stored, not shown
         QCOMPARE(model.allRowCount(), 2);
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(inserted.count(), 0);
@@ -180,7 +183,7 @@ private slots:
         QCOMPARE(shownIds(model), QList<int>({3}));
 
         // Two predicates must both pass.
-        auto *outOnly = new Filters::EnumFilter;
+        auto* outOnly = new Filters::EnumFilter;
         outOnly->setText(QStringLiteral("OUT"));
         model.setFilter(0, outOnly);
         model.addRecord(logRow(4, QStringLiteral("OUT")));
@@ -197,35 +200,36 @@ private slots:
         wide.addRecord(logRow(1));
         wide.setFilter(5, new Filters::EnumFilter);
         QCOMPARE(wide.rowCount(), 0);
-        wide.setFilter(6, new Filters::EnumFilter);  // out of range: ignored, not leaked
+        wide.setFilter(6, new Filters::EnumFilter); // out of range: ignored, not leaked
     }
 
     void removals()
     {
         CustomTableFilterModel model(5);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         for (int i = 1; i <= 6; ++i)
             model.addRecord(logRow(i));
         model.setFilter(4, new Filters::Int32Filter(Filters::Between, 2, 5));
         QCOMPARE(shownIds(model), QList<int>({2, 3, 4, 5}));
 
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        model.removeFirst();  // id 1 is hidden: no view change
+        model.removeFirst(); // id 1 is hidden: no view change
         QCOMPARE(removed.count(), 0);
         QCOMPARE(model.allRowCount(), 5);
-        model.removeFirst();  // id 2 is shown row 0
+        model.removeFirst(); // id 2 is shown row 0
         QCOMPARE(removed.count(), 1);
         QCOMPARE(removed.at(0).at(1).toInt(), 0);
-        model.removeLast();  // id 6 hidden
+        model.removeLast(); // id 6 hidden
         QCOMPARE(removed.count(), 1);
-        model.removeLast();  // id 5 shown last
+        model.removeLast(); // id 5 shown last
         QCOMPARE(removed.count(), 2);
         QCOMPARE(shownIds(model), QList<int>({3, 4}));
 
         model.removeRow(1);
         QCOMPARE(shownIds(model), QList<int>({3}));
         QCOMPARE(model.allRowCount(), 1);
-        model.removeRow(1);  // beyond the shown rows: nothing
+        model.removeRow(1); // beyond the shown rows: nothing
         QCOMPARE(model.allRowCount(), 1);
         QCOMPARE(g_alive, 1);
 
@@ -238,12 +242,13 @@ private slots:
     void displayAndEdit()
     {
         CustomTableFilterModel model(3);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.addRecord(new Row({0.1 + 0.2, 123456789.0}, true));
         QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("0.3"));
         QCOMPARE(model.index(0, 0).data(Qt::EditRole).toString(), QStringLiteral("0.3"));
         QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("1.23457e+08"));
-        QVERIFY(!model.index(0, 2).data().isValid());  // beyond the record's columns
+        QVERIFY(!model.index(0, 2).data().isValid()); // beyond the record's columns
         QVERIFY(!model.index(0, 0).data(Qt::ToolTipRole).isValid());
 
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
@@ -254,11 +259,11 @@ private slots:
         QVERIFY(model.setData(model.index(0, 0), 7));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(model.index(0, 0).data().toInt(), 7);
-        QVERIFY(!model.setData(model.index(0, 2), 7));          // record refuses
+        QVERIFY(!model.setData(model.index(0, 2), 7)); // record refuses
         QVERIFY(!model.setData(model.index(0, 0), 8, Qt::DisplayRole));
         QCOMPARE(changed.count(), 1);
 
-        model.addRecord(logRow(1));  // read-only record
+        model.addRecord(logRow(1)); // read-only record
         QVERIFY(!model.setData(model.index(1, 0), "OUT"));
     }
 
@@ -268,7 +273,7 @@ private slots:
         CustomTableLogModel model(5);
         QCOMPARE(model.rowLimit(), 3000);
         // Only even ids are shown.
-        auto *sent = new Filters::EnumFilter;
+        auto* sent = new Filters::EnumFilter;
         sent->setText(QStringLiteral("OUT"));
         model.setFilter(0, sent);
         for (int i = 0; i < 3000; ++i)
@@ -277,13 +282,14 @@ private slots:
         QCOMPARE(model.rowCount(), 1500);
 
         // Attached only now: it rechecks every row on each change.
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        model.addRecord(logRow(3000, QStringLiteral("IN")));  // drops shown id 0
+        model.addRecord(logRow(3000, QStringLiteral("IN"))); // drops shown id 0
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.allRowCount(), 3000);
         QCOMPARE(model.allRecord(0)->value(4).toInt(), 1);
-        model.addRecord(logRow(3001, QStringLiteral("OUT")));  // drops hidden id 1
+        model.addRecord(logRow(3001, QStringLiteral("OUT"))); // drops hidden id 1
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.allRowCount(), 3000);
         QCOMPARE(model.rowCount(), 1500);
@@ -295,13 +301,14 @@ private slots:
     void logModelDisplay()
     {
         CustomTableLogModel model(5);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         Communication::LogEntry entry;
         entry.isIn = true;
         entry.record = VornLogRecord(QStringLiteral("COM3 (USB,9600)"),
                                      QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3, 7)),
                                      QStringLiteral("12.5 g\r\n"));
-        auto *received = new LogTableRecord(entry);
+        auto* received = new LogTableRecord(entry);
         QVERIFY(received->isIn() && !received->isOut());
         QCOMPARE(received->interface(), QStringLiteral("COM3 (USB,9600)"));
         model.addRecord(received);
@@ -315,14 +322,16 @@ private slots:
         QCOMPARE(model.index(1, 4).data().toString(), QStringLiteral("a<LF>b<CR>c"));
         QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("OUT"));
         // Filters test the record's own value, not the display text.
-        auto *endsWithLf = new Filters::StringFilter(1);
+        auto* endsWithLf = new Filters::StringFilter(1);
         endsWithLf->setPattern(QStringLiteral("\r\n"));
         model.setFilter(4, endsWithLf);
         QCOMPARE(model.rowCount(), 1);
         model.setFilter(4, nullptr);
 
-        QCOMPARE(model.index(0, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0xc0, 0xc0, 0xc0));
-        QCOMPARE(model.index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0xd0, 0xd0, 0xd0));
+        QCOMPARE(model.index(0, 1).data(Qt::BackgroundRole).value<QColor>(),
+                 QColor(0xc0, 0xc0, 0xc0));
+        QCOMPARE(model.index(1, 1).data(Qt::BackgroundRole).value<QColor>(),
+                 QColor(0xd0, 0xd0, 0xd0));
         QVERIFY(!model.index(0, 1).data(Qt::ToolTipRole).isValid());
         QCOMPARE(model.index(0, 1).data(Qt::TextAlignmentRole).toInt(),
                  int(Qt::AlignLeft | Qt::AlignVCenter));

@@ -24,13 +24,13 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
+QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void writeAll(const QString &path, const QByteArray &data)
+void writeAll(const QString& path, const QByteArray& data)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -140,7 +140,7 @@ private slots:
             ++expectedBoxes;
         }
         QCOMPARE(boxes.shown().size(), expectedBoxes);
-        for (const MessageBoxRequest &box : boxes.shown()) {
+        for (const MessageBoxRequest& box : boxes.shown()) {
             QCOMPARE(box.icon, QMessageBox::Warning);
             QCOMPARE(box.text, QString("There was an error while trying to open a file"));
         }
@@ -228,13 +228,15 @@ private slots:
         QCOMPARE(qAlpha(orange.pixel(7, 7)), 0);
 
         paintButtonIconBlack(&button);
-        const QImage black = button.icon().pixmap(8, 8).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage black =
+            button.icon().pixmap(8, 8).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(black.pixel(1, 1), qRgba(0, 0, 0, 255));
         QVERIFY(qAbs(qAlpha(black.pixel(5, 1)) - 128) <= 1);
         QCOMPARE(qAlpha(black.pixel(7, 1)), 0);
 
         paintButtonIconWhite(&button);
-        const QImage white = button.icon().pixmap(8, 8).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage white =
+            button.icon().pixmap(8, 8).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(white.pixel(0, 7), qRgba(255, 255, 255, 255));
 
         QVERIFY(recolourIcon(QIcon(), 0x000000, QSize(8, 8)).isNull());

@@ -4,8 +4,8 @@
 #include <QKeySequence>
 #include <QtTest>
 
-#include "ui/AbstractGuiTab.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "ui/AbstractGuiTab.h"
 #include "ui/HotKeys.h"
 #include "ui/NVornHotkeyItem.h"
 #include "ui/NVornModelView.h"
@@ -18,7 +18,8 @@ private slots:
     void init()
     {
         m_hotKeys.reset(new Common::HotKeys);
-        const char *const titles[] = {"Search engine", "Drying View", "Drying settings", "Terminal"};
+        const char* const titles[] = {"Search engine", "Drying View", "Drying settings",
+                                      "Terminal"};
         for (int i = 0; i < 4; ++i) {
             m_provider.setText(i, titles[i]);
             m_pages.append(new AbstractGuiTab(TranslationHandle(&m_provider, i)));
@@ -48,10 +49,11 @@ private slots:
         m_hotKeys->setHotKey(1, "Ctrl+D");
         QCOMPARE(m_pages.at(1)->menuAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
         m_hotKeys->setHotKey(3, "Shift+Ctrl+F5");
-        QCOMPARE(m_pages.at(3)->menuAction()->shortcut(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F5));
+        QCOMPARE(m_pages.at(3)->menuAction()->shortcut(),
+                 QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F5));
 
         m_hotKeys->setHotKey(7, "Ctrl+X");
-        for (AbstractGuiTab *page : qAsConst(m_pages))
+        for (AbstractGuiTab* page : qAsConst(m_pages))
             QVERIFY(page->menuAction()->shortcut() != QKeySequence(Qt::CTRL | Qt::Key_X));
 
         m_hotKeys->setHotKey(1, QString());
@@ -72,7 +74,7 @@ private slots:
         // No action bound to key 10 yet: nothing happens, and no page action is touched.
         m_hotKeys->setHotKey(id, "F5");
         QVERIFY(start.shortcut().isEmpty());
-        for (AbstractGuiTab *page : qAsConst(m_pages))
+        for (AbstractGuiTab* page : qAsConst(m_pages))
             QVERIFY(page->menuAction()->shortcut().isEmpty());
 
         m_hotKeys->bindAction(10, &start);
@@ -88,12 +90,13 @@ private slots:
     {
         Common::VornModel::NVornModelView table;
         for (int id = 0; id < 4; ++id) {
-            Common::VornModel::NVornHotkeyItem *item = m_hotKeys->createEditorItem(id);
+            Common::VornModel::NVornHotkeyItem* item = m_hotKeys->createEditorItem(id);
             QCOMPARE(item->name(), id);
             table.addItem(m_hotKeys->titleOf(id), item);
         }
-        connect(&table, &Common::VornModel::NVornModelView::parameterChanged, m_hotKeys.data(),
-                [this](int id, const QVariant &value) { m_hotKeys->setHotKey(id, value.toString()); });
+        connect(
+            &table, &Common::VornModel::NVornModelView::parameterChanged, m_hotKeys.data(),
+            [this](int id, const QVariant& value) { m_hotKeys->setHotKey(id, value.toString()); });
         QVERIFY(table.setValue(2, "Alt+F2"));
         QCOMPARE(m_pages.at(2)->menuAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F2));
         QVERIFY(m_pages.at(1)->menuAction()->shortcut().isEmpty());
@@ -103,7 +106,7 @@ private slots:
     // deleted action.
     void deletedActionsAreSkipped()
     {
-        auto *action = new QAction;
+        auto* action = new QAction;
         const int id = m_hotKeys->registerNamed("Gone", TranslationHandle(), 3);
         m_hotKeys->bindAction(3, action);
         delete action;
@@ -116,7 +119,7 @@ private slots:
 private:
     FakeTranslationProvider m_provider;
     QScopedPointer<Common::HotKeys> m_hotKeys;
-    QList<AbstractGuiTab *> m_pages;
+    QList<AbstractGuiTab*> m_pages;
 };
 
 QTEST_MAIN(TestHotKeys)

@@ -28,10 +28,10 @@ public:
 };
 
 // Answers the real modal box that opens next, from inside its event loop.
-void answerNextBox(std::function<void(QMessageBox *)> action)
+void answerNextBox(std::function<void(QMessageBox*)> action)
 {
     QTimer::singleShot(0, [action] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         action(box);
     });
@@ -87,11 +87,11 @@ private slots:
         search.showNoSearchMode();
         terminal.askClearLogs();
 
-        const QVector<MessageBoxRequest> &shown = presenter.shown();
+        const QVector<MessageBoxRequest>& shown = presenter.shown();
         QCOMPARE(shown.size(), 7);
         const QVector<QMessageBox::Icon> icons = {
-            QMessageBox::Warning,     QMessageBox::Information, QMessageBox::Critical,
-            QMessageBox::Warning,     QMessageBox::Information, QMessageBox::Information,
+            QMessageBox::Warning, QMessageBox::Information, QMessageBox::Critical,
+            QMessageBox::Warning, QMessageBox::Information, QMessageBox::Information,
             QMessageBox::Question};
         for (int i = 0; i < shown.size(); ++i) {
             QCOMPARE(shown[i].icon, icons[i]);
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(boxes.askClearData());
         QCOMPARE(presenter.last().icon, QMessageBox::Question);
         QCOMPARE(presenter.last().text, QString("Are you sure you want to clear all the data?"));
-        for (const MessageBoxRequest &box : presenter.shown()) {
+        for (const MessageBoxRequest& box : presenter.shown()) {
             QCOMPARE(box.title, QString());
             QVERIFY(!box.parent);
         }
@@ -165,7 +165,7 @@ private slots:
         MessageBoxContext context;
         context.setTitle("Brenko Sorvana");
 
-        answerNextBox([](QMessageBox *box) {
+        answerNextBox([](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QString("Brenko Sorvana"));
             QCOMPARE(box->button(QMessageBox::Yes)->text(), QString("Yes"));
             QCOMPARE(box->button(QMessageBox::No)->text(), QString("No"));
@@ -173,13 +173,13 @@ private slots:
         });
         QVERIFY(!context.askWarning("Escape?"));
 
-        answerNextBox([](QMessageBox *box) { box->close(); });
+        answerNextBox([](QMessageBox* box) { box->close(); });
         QVERIFY(!context.askQuestion("Close?"));
 
-        answerNextBox([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+        answerNextBox([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
         QVERIFY(context.askQuestion("Yes?"));
 
-        answerNextBox([](QMessageBox *box) {
+        answerNextBox([](QMessageBox* box) {
             QCOMPARE(box->textFormat(), Qt::RichText);
             QCOMPARE(box->icon(), QMessageBox::Critical);
             box->button(QMessageBox::Ok)->click();

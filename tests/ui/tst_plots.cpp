@@ -26,19 +26,16 @@ namespace {
 
 constexpr double hourMs = 3600000.0;
 
-QString xTitle(const QwtPlot &plot)
-{
-    return plot.axisTitle(QwtPlot::xBottom).text();
-}
+QString xTitle(const QwtPlot& plot) { return plot.axisTitle(QwtPlot::xBottom).text(); }
 
-QString xLabel(const QwtPlot &plot, double value)
+QString xLabel(const QwtPlot& plot, double value)
 {
     return plot.axisScaleDraw(QwtPlot::xBottom)->label(value).text();
 }
 
-QString tracker(const QwtPlotZoomer *zoomer, QPointF at)
+QString tracker(const QwtPlotZoomer* zoomer, QPointF at)
 {
-    return static_cast<const TimePlotZoomer *>(zoomer)->trackerTextF(at).text();
+    return static_cast<const TimePlotZoomer*>(zoomer)->trackerTextF(at).text();
 }
 
 } // namespace
@@ -54,14 +51,14 @@ private slots:
         QVERIFY(data.isEmpty());
         QCOMPARE(data.x(0), 0.0);
         QCOMPARE(data.y(-1), 0.0);
-        data.setX(0, 5.0);  // no such point
+        data.setX(0, 5.0); // no such point
         QVERIFY(data.isEmpty());
 
         data.append(0.0, 10.0);
-        data.insert(1, 2000.0, 30.0);   // at the end: appends
-        data.insert(99, 3000.0, 40.0);  // past the end: appends
-        data.insert(1, 1000.0, 20.0);   // before point 1
-        data.insert(-1, 4000.0, 50.0);  // nonsense index: appended, no crash
+        data.insert(1, 2000.0, 30.0); // at the end: appends
+        data.insert(99, 3000.0, 40.0); // past the end: appends
+        data.insert(1, 1000.0, 20.0); // before point 1
+        data.insert(-1, 4000.0, 50.0); // nonsense index: appended, no crash
         QCOMPARE(data.xs(), QVector<double>({0, 1000, 2000, 3000, 4000}));
         QCOMPARE(data.ys(), QVector<double>({10, 20, 30, 40, 50}));
         data.setY(4, 55.0);
@@ -94,7 +91,8 @@ private slots:
         QTest::newRow("past a day does not wrap") << 25 * hourMs + 1500 << false << "25:00:01.500";
         QTest::newRow("hours asked for") << 61234.0 << true << "00:01:01.234";
         QTest::newRow("negative") << -1000.0 << false << "-00:01.000";
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << "00:00.000";
+        QTest::newRow("not a number")
+            << std::numeric_limits<double>::quiet_NaN() << false << "00:00.000";
     }
 
     void timeLabels()
@@ -130,7 +128,7 @@ private slots:
         QCOMPARE(tracker(plot.zoomer(), {hourMs + 1500, 6.0}), QStringLiteral("01:00:01.500, 6"));
         QCOMPARE(xTitle(plot), QStringLiteral("Time [hh:mm:ss.zzz]"));
 
-        data.clear();  // a new run starts below an hour again
+        data.clear(); // a new run starts below an hour again
         plot.replot();
         QVERIFY(!plot.showsHours());
         QCOMPARE(xTitle(plot), QStringLiteral("Time [mm:ss.zzz]"));
@@ -140,7 +138,7 @@ private slots:
         data.append(2 * hourMs, 1.0);
         PlotWrapper wrapper(&data, true);
         std::unique_ptr<ScatterPlot> late(wrapper.widget());
-        QVERIFY(static_cast<TimeScatterPlot *>(late.get())->showsHours());
+        QVERIFY(static_cast<TimeScatterPlot*>(late.get())->showsHours());
         QCOMPARE(tracker(late->zoomer(), {1500, 1.0}), QStringLiteral("00:00:01.500, 1"));
     }
 
@@ -148,7 +146,7 @@ private slots:
     {
         PlotData data;
         ScatterPlot plot(&data);
-        data.append(0.0, std::numeric_limits<double>::infinity());  // m0 = 0
+        data.append(0.0, std::numeric_limits<double>::infinity()); // m0 = 0
         data.append(1000.0, std::numeric_limits<double>::quiet_NaN());
         plot.replot();
         QCOMPARE(plot.curve()->dataSize(), size_t(0));
@@ -220,7 +218,7 @@ private slots:
         QCOMPARE(plot.toolTip().count(QLatin1Char('\n')), 4);
         QVERIFY(PlotTrProvider().text(1).isEmpty());
 
-        for (const auto &[catalogue, expected] :
+        for (const auto& [catalogue, expected] :
              {std::pair<QString, QString>{":/i18n/english.qm", "Mouse wheel click or X key"},
               {":/i18n/polish.qm", "Przybliżanie"}}) {
             QTranslator translator;
@@ -237,8 +235,8 @@ private slots:
     {
         PlotData data;
         PlotWrapper wrapper(&data, true);
-        std::unique_ptr<ScatterPlot> plot(wrapper.widget());  // normally the page's
-        QVERIFY(qobject_cast<TimeScatterPlot *>(plot.get()));
+        std::unique_ptr<ScatterPlot> plot(wrapper.widget()); // normally the page's
+        QVERIFY(qobject_cast<TimeScatterPlot*>(plot.get()));
         wrapper.setMinReplotInterval(20);
         wrapper.setXLabel(QStringLiteral("Time"));
         wrapper.setYLabel(QStringLiteral("Humidity [%]"));
@@ -250,7 +248,7 @@ private slots:
             wrapper.onDataChanged();
         }
         QVERIFY(wrapper.replotPending());
-        QCOMPARE(plot->curve()->dataSize(), size_t(0));  // not one redraw per point
+        QCOMPARE(plot->curve()->dataSize(), size_t(0)); // not one redraw per point
         QTRY_COMPARE(plot->curve()->dataSize(), size_t(100));
         QVERIFY(!wrapper.replotPending());
 
@@ -267,8 +265,8 @@ private slots:
         QCOMPARE(picture.size(), QSize(400, 300));
         QCOMPARE(plot->curve()->dataSize(), size_t(101));
 
-        ScatterPlot *plain = PlotWrapper(&data, false).widget();
-        QVERIFY(!qobject_cast<TimeScatterPlot *>(plain));
+        ScatterPlot* plain = PlotWrapper(&data, false).widget();
+        QVERIFY(!qobject_cast<TimeScatterPlot*>(plain));
         delete plain;
     }
 };

@@ -77,10 +77,7 @@ private:
     QWidget* m_window = nullptr;
 };
 
-void TestPropertyTable::initTestCase()
-{
-    qRegisterMetaType<Qt::KeyboardModifiers>();
-}
+void TestPropertyTable::initTestCase() { qRegisterMetaType<Qt::KeyboardModifiers>(); }
 
 void TestPropertyTable::init()
 {
@@ -361,7 +358,8 @@ void TestPropertyTable::retranslation()
     m_view->addTitle(TranslationHandle(&provider, 1));
     m_view->addItem(TranslationHandle(&provider, 2), new NVornLineItem(40, "v"));
     m_view->addItem(TranslationHandle(&provider, 99), new NVornLineItem(41, "w"));
-    TranslationListGetter options({TranslationHandle(&provider, 3), TranslationHandle(&provider, 4)});
+    TranslationListGetter options(
+        {TranslationHandle(&provider, 3), TranslationHandle(&provider, 4)});
     m_view->addItem("Mode", new NVornListItem(42, options, 1));
     m_view->addItem("Fixed", new NVornListItem(43, QStringList{"TCP", "UDP"}, 0));
     QCOMPARE(m_view->model()->index(0, 0).data().toString(), QStringLiteral("en-1"));

@@ -9,8 +9,8 @@
 #include "resources/Resources.h"
 #include "ui/StatusBarHandler.h"
 
-using Common::Communication::DeviceConnectionInfo;
 using Common::StatusBarHandler;
+using Common::Communication::DeviceConnectionInfo;
 
 namespace {
 
@@ -41,14 +41,14 @@ private slots:
         m_bar.reset(new QStatusBar);
         m_handler.reset(new StatusBarHandler);
         m_handler->install(m_bar.data());
-        m_labels = m_bar->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+        m_labels = m_bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     }
 
     void installAddsFiveLabels()
     {
         QCOMPARE(m_labels.size(), 5);
         QCOMPARE(texts(), (QStringList{"DISCONNECTED", "", "", "", ""}));
-        for (QLabel *label : qAsConst(m_labels)) {
+        for (QLabel* label : qAsConst(m_labels)) {
             QCOMPARE(label->font().pointSize(), 9);
             QVERIFY(label->alignment() & Qt::AlignLeft);
         }
@@ -59,8 +59,9 @@ private slots:
         QTest::addColumn<int>("event");
         QTest::addColumn<QStringList>("expected");
         const DeviceConnectionInfo info = analyzer();
-        QTest::newRow("connected") << 0 << QStringList{"CONNECTED", "MA 110", "SN-4711",
-                                                      info.connectionInfo.toDisplayString()};
+        QTest::newRow("connected")
+            << 0
+            << QStringList{"CONNECTED", "MA 110", "SN-4711", info.connectionInfo.toDisplayString()};
         QTest::newRow("connecting") << 1 << QStringList{"CONNECTING", "", "", ""};
         QTest::newRow("disconnected") << 2 << QStringList{"DISCONNECTED", "", "", ""};
         QTest::newRow("listening") << 3 << QStringList{"LISTENNING", "", "", ""};
@@ -120,14 +121,14 @@ private:
     QStringList texts() const
     {
         QStringList result;
-        for (QLabel *label : m_labels)
+        for (QLabel* label : m_labels)
             result << label->text();
         return result;
     }
 
     QScopedPointer<QStatusBar> m_bar;
     QScopedPointer<StatusBarHandler> m_handler;
-    QList<QLabel *> m_labels;
+    QList<QLabel*> m_labels;
 };
 
 QTEST_MAIN(TestStatusBar)

@@ -1,5 +1,5 @@
-#include "ui/ITranslationProvider.h"
 #include "ui/IStateTextRequestable.h"
+#include "ui/ITranslationProvider.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/MessageBoxTrProvider.h"
 #include "ui/Retranslator.h"
@@ -30,11 +30,11 @@ public:
 class Recorder : public Common::IRetranslatable
 {
 public:
-    Recorder(QStringList *log, QString name) : m_log(log), m_name(std::move(name)) {}
+    Recorder(QStringList* log, QString name) : m_log(log), m_name(std::move(name)) { }
     void retranslate() override { m_log->append(m_name); }
 
 private:
-    QStringList *m_log;
+    QStringList* m_log;
     QString m_name;
 };
 
@@ -45,10 +45,7 @@ public:
     int requests = 0;
 };
 
-QString yesText()
-{
-    return Common::MessageBoxTrProvider().text(Common::MessageBoxTrProvider::Yes);
-}
+QString yesText() { return Common::MessageBoxTrProvider().text(Common::MessageBoxTrProvider::Yes); }
 
 class LanguageChangeCounter : public QWidget
 {
@@ -56,7 +53,7 @@ public:
     int changes = 0;
 
 protected:
-    void changeEvent(QEvent *event) override
+    void changeEvent(QEvent* event) override
     {
         if (event->type() == QEvent::LanguageChange)
             ++changes;
@@ -102,7 +99,7 @@ private slots:
         Recorder first(&log, "status bar");
         Recorder second(&log, "state text");
         Common::Retranslator retranslator;
-        Common::IRetranslator &registry = retranslator;
+        Common::IRetranslator& registry = retranslator;
         registry.add(&first);
         registry.add(&second);
         registry.add(&first);
@@ -125,21 +122,20 @@ private slots:
 
         const QVariant none;
         const QByteArray noFile;
-        QTest::newRow("stored polish wins") << QVariant("polish") << QByteArray("english\n")
-                                            << QLocale::English << "polish";
-        QTest::newRow("stored english wins") << QVariant("english") << QByteArray("polish")
-                                             << QLocale::Polish << "english";
-        QTest::newRow("capitalised name ignored") << QVariant("Polish") << noFile
-                                                  << QLocale::German << "english";
-        QTest::newRow("install file with CR LF") << none << QByteArray("polish\r\nenglish\r\n")
-                                                 << QLocale::English << "polish";
-        QTest::newRow("install file with spaces") << QVariant("klingon")
-                                                  << QByteArray("  polish \t\n")
-                                                  << QLocale::English << "polish";
-        QTest::newRow("install file case-sensitive") << none << QByteArray("POLISH")
-                                                     << QLocale::English << "english";
-        QTest::newRow("unknown install file, polish system") << none << QByteArray("german")
-                                                             << QLocale::Polish << "polish";
+        QTest::newRow("stored polish wins")
+            << QVariant("polish") << QByteArray("english\n") << QLocale::English << "polish";
+        QTest::newRow("stored english wins")
+            << QVariant("english") << QByteArray("polish") << QLocale::Polish << "english";
+        QTest::newRow("capitalised name ignored")
+            << QVariant("Polish") << noFile << QLocale::German << "english";
+        QTest::newRow("install file with CR LF")
+            << none << QByteArray("polish\r\nenglish\r\n") << QLocale::English << "polish";
+        QTest::newRow("install file with spaces")
+            << QVariant("klingon") << QByteArray("  polish \t\n") << QLocale::English << "polish";
+        QTest::newRow("install file case-sensitive")
+            << none << QByteArray("POLISH") << QLocale::English << "english";
+        QTest::newRow("unknown install file, polish system")
+            << none << QByteArray("german") << QLocale::Polish << "polish";
         QTest::newRow("german system") << none << noFile << QLocale::German << "english";
         QTest::newRow("polish system") << none << noFile << QLocale::Polish << "polish";
     }

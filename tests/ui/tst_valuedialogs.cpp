@@ -37,31 +37,32 @@ bool editThroughRow(SettingWidget& row, VornAbstractDialog& dialog, Close how,
                     const std::function<void()>& edit = {})
 {
     bool reached = false;
-    QMetaObject::invokeMethod(&dialog, [&] {
-        reached = dialog.isVisible();
-        if (edit)
-            edit();
-        switch (how) {
-        case Close::Confirm:
-            QTest::mouseClick(dialog.findChild<QPushButton*>("confirmButton"), Qt::LeftButton);
-            break;
-        case Close::Cancel:
-            QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
-            break;
-        case Close::Escape: {
-            QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
-            QTest::keyClick(target, Qt::Key_Escape);
-            break;
-        }
-        case Close::CloseButton:
-            dialog.close();
-            break;
-        }
-        if (dialog.isVisible()) { // never leave the test hanging in exec()
-            reached = false;
-            dialog.done(QDialog::Rejected);
-        }
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&] {
+            reached = dialog.isVisible();
+            if (edit)
+                edit();
+            switch (how) {
+            case Close::Confirm:
+                QTest::mouseClick(dialog.findChild<QPushButton*>("confirmButton"), Qt::LeftButton);
+                break;
+            case Close::Cancel:
+                QTest::mouseClick(dialog.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+                break;
+            case Close::Escape: {
+                QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+                QTest::keyClick(target, Qt::Key_Escape);
+                break;
+            }
+            case Close::CloseButton: dialog.close(); break;
+            }
+            if (dialog.isVisible()) { // never leave the test hanging in exec()
+                reached = false;
+                dialog.done(QDialog::Rejected);
+            }
+        },
+        Qt::QueuedConnection);
     QTest::mouseClick(row.editButton(), Qt::LeftButton);
     return reached;
 }
@@ -74,10 +75,7 @@ Wrapper* wrap(Editor* editor)
     return wrapper;
 }
 
-QComboBox* combo(QDialog& d, const char* name)
-{
-    return d.findChild<QComboBox*>(name);
-}
+QComboBox* combo(QDialog& d, const char* name) { return d.findChild<QComboBox*>(name); }
 
 } // namespace
 
@@ -247,11 +245,16 @@ void TestValueDialogs::timeDialog12Hours_data()
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("hourText");
     QTest::addColumn<QString>("amPm");
-    QTest::newRow("half past midnight") << QTime(0, 30, 0) << "12" << "AM";
-    QTest::newRow("noon") << QTime(12, 0, 0) << "12" << "PM";
-    QTest::newRow("quarter past one pm") << QTime(13, 15, 0) << "1" << "PM";
-    QTest::newRow("eleven am") << QTime(11, 59, 59) << "11" << "AM";
-    QTest::newRow("eleven pm") << QTime(23, 1, 2) << "11" << "PM";
+    QTest::newRow("half past midnight") << QTime(0, 30, 0) << "12"
+                                        << "AM";
+    QTest::newRow("noon") << QTime(12, 0, 0) << "12"
+                          << "PM";
+    QTest::newRow("quarter past one pm") << QTime(13, 15, 0) << "1"
+                                         << "PM";
+    QTest::newRow("eleven am") << QTime(11, 59, 59) << "11"
+                               << "AM";
+    QTest::newRow("eleven pm") << QTime(23, 1, 2) << "11"
+                               << "PM";
 }
 
 void TestValueDialogs::timeDialog12Hours()
@@ -422,12 +425,14 @@ void TestValueDialogs::screenshot()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(form.grab().save(QDir(dir).filePath("settingrows.png")));
 
-    const QList<QPair<VornAbstractDialog*, QString>> dialogs{
-        {&textDialog, "textdialog.png"}, {&timeDialog, "timedialog.png"}, {&dateDialog, "datedialog.png"}};
+    const QList<QPair<VornAbstractDialog*, QString>> dialogs{{&textDialog, "textdialog.png"},
+                                                             {&timeDialog, "timedialog.png"},
+                                                             {&dateDialog, "datedialog.png"}};
     for (const auto& shot : dialogs) {
-        shot.first->setValue(shot.first == &textDialog ? QVariant(QStringLiteral("Wheat flour, batch 12"))
+        shot.first->setValue(shot.first == &textDialog
+                                 ? QVariant(QStringLiteral("Wheat flour, batch 12"))
                              : shot.first == &timeDialog ? QVariant(QTime(14, 5, 30))
-                                                        : QVariant(QDate(2024, 3, 5)));
+                                                         : QVariant(QDate(2024, 3, 5)));
         shot.first->show();
         QVERIFY(QTest::qWaitForWindowExposed(shot.first));
         QVERIFY(shot.first->grab().save(QDir(dir).filePath(shot.second)));

@@ -27,15 +27,15 @@
 
 namespace {
 
-QTextStream &out()
+QTextStream& out()
 {
     static QTextStream stream(stdout);
     return stream;
 }
 
-void forwardStandardInput(AnalyzerSimulator &sim, SimulatedDryer &dryer, QObject *parent)
+void forwardStandardInput(AnalyzerSimulator& sim, SimulatedDryer& dryer, QObject* parent)
 {
-    auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, parent);
+    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, parent);
     QObject::connect(notifier, &QSocketNotifier::activated, parent, [&sim, &dryer, notifier] {
         char line[1024];
         if (!std::fgets(line, sizeof line, stdin)) {
@@ -56,7 +56,7 @@ void forwardStandardInput(AnalyzerSimulator &sim, SimulatedDryer &dryer, QObject
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("analyzer-sim"));
@@ -64,7 +64,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A simulated moisture analyzer."));
     parser.addHelpOption();
-    const QCommandLineOption pty(QStringLiteral("pty"), QStringLiteral("Serial over a pseudo-terminal."));
+    const QCommandLineOption pty(QStringLiteral("pty"),
+                                 QStringLiteral("Serial over a pseudo-terminal."));
     const QCommandLineOption listen(QStringLiteral("listen"),
                                     QStringLiteral("Network module listening on 127.0.0.1:PORT."),
                                     QStringLiteral("PORT"));
@@ -74,9 +75,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption host(QStringLiteral("host"),
                                   QStringLiteral("Address for --connect (loopback by default)."),
                                   QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Delay before each reply."),
-                                   QStringLiteral("MS"), QStringLiteral("0"));
-    const QCommandLineOption chunk(QStringLiteral("chunk"), QStringLiteral("Send replies in pieces of N bytes."),
+    const QCommandLineOption delay(QStringLiteral("delay"),
+                                   QStringLiteral("Delay before each reply."), QStringLiteral("MS"),
+                                   QStringLiteral("0"));
+    const QCommandLineOption chunk(QStringLiteral("chunk"),
+                                   QStringLiteral("Send replies in pieces of N bytes."),
                                    QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption gap(QStringLiteral("gap"), QStringLiteral("Pause between pieces."),
                                  QStringLiteral("MS"), QStringLiteral("0"));
@@ -84,15 +87,19 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Empty lines before each reply."),
                                         QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never reply."));
-    const QCommandLineOption zeroByte(QStringLiteral("zero-byte"), QStringLiteral("A zero byte after each reply."));
-    const QCommandLineOption wrongCase(QStringLiteral("wrong-case"), QStringLiteral("Replies in lower case."));
-    const QCommandLineOption period(QStringLiteral("period"), QStringLiteral("Time between two readings of a run."),
+    const QCommandLineOption zeroByte(QStringLiteral("zero-byte"),
+                                      QStringLiteral("A zero byte after each reply."));
+    const QCommandLineOption wrongCase(QStringLiteral("wrong-case"),
+                                       QStringLiteral("Replies in lower case."));
+    const QCommandLineOption period(QStringLiteral("period"),
+                                    QStringLiteral("Time between two readings of a run."),
                                     QStringLiteral("MS"), QStringLiteral("1000"));
-    const QCommandLineOption failRecord(QStringLiteral("fail-record"),
-                                        QStringLiteral("Bootloader answers \"f2\" to firmware record K (from 1)."),
-                                        QStringLiteral("K"), QStringLiteral("0"));
-    parser.addOptions({pty, listen, connectTo, host, delay, chunk, gap, emptyLines, silent, zeroByte, wrongCase,
-                       period, failRecord});
+    const QCommandLineOption failRecord(
+        QStringLiteral("fail-record"),
+        QStringLiteral("Bootloader answers \"f2\" to firmware record K (from 1)."),
+        QStringLiteral("K"), QStringLiteral("0"));
+    parser.addOptions({pty, listen, connectTo, host, delay, chunk, gap, emptyLines, silent,
+                       zeroByte, wrongCase, period, failRecord});
     parser.process(app);
 
     AnalyzerSimulator sim;
@@ -105,9 +112,8 @@ int main(int argc, char *argv[])
     sim.setWrongCase(parser.isSet(wrongCase));
     SimulatedDryer dryer(&sim);
     dryer.setReadingPeriod(parser.value(period).toInt());
-    QObject::connect(&sim, &AnalyzerSimulator::lineReceived, [](const QByteArray &line) {
-        out() << "<< " << line << Qt::endl;
-    });
+    QObject::connect(&sim, &AnalyzerSimulator::lineReceived,
+                     [](const QByteArray& line) { out() << "<< " << line << Qt::endl; });
     SimulatorBootloader bootloader(&sim);
     bootloader.failAt(parser.value(failRecord).toInt());
     QObject::connect(&bootloader, &SimulatorBootloader::finished, [&bootloader](bool ok) {
@@ -116,24 +122,27 @@ int main(int argc, char *argv[])
     });
 
     if (parser.isSet(pty)) {
-        auto *link = new SimulatorPtyLink(&sim, &app);
+        auto* link = new SimulatorPtyLink(&sim, &app);
         if (!link->open()) {
             out() << "No pseudo-terminal could be opened." << Qt::endl;
             return 1;
         }
         out() << link->slavePath() << Qt::endl;
     } else if (parser.isSet(listen)) {
-        auto *module = new SimulatorTcpModule(&sim, &app);
+        auto* module = new SimulatorTcpModule(&sim, &app);
         if (!module->listen(quint16(parser.value(listen).toUInt()))) {
             out() << "Cannot listen on port " << parser.value(listen) << Qt::endl;
             return 1;
         }
         out() << "listening on 127.0.0.1:" << module->port() << Qt::endl;
     } else if (parser.isSet(connectTo)) {
-        auto *device = new SimulatorTcpDevice(&sim, &app);
-        QObject::connect(device, &SimulatorTcpDevice::connected, [] { out() << "connected" << Qt::endl; });
-        QObject::connect(device, &SimulatorTcpDevice::disconnected, [] { out() << "disconnected" << Qt::endl; });
-        device->connectTo(QHostAddress(parser.value(host)), quint16(parser.value(connectTo).toUInt()));
+        auto* device = new SimulatorTcpDevice(&sim, &app);
+        QObject::connect(device, &SimulatorTcpDevice::connected,
+                         [] { out() << "connected" << Qt::endl; });
+        QObject::connect(device, &SimulatorTcpDevice::disconnected,
+                         [] { out() << "disconnected" << Qt::endl; });
+        device->connectTo(QHostAddress(parser.value(host)),
+                          quint16(parser.value(connectTo).toUInt()));
     } else {
         parser.showHelp(2);
     }
