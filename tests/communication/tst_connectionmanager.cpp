@@ -176,4 +176,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestConnectionManager)
-#include "tst_ConnectionManager.moc"
+#include "tst_connectionmanager.moc"

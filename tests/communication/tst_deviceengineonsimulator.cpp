@@ -143,4 +143,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDeviceEngineOnSimulator)
-#include "tst_DeviceEngineOnSimulator.moc"
+#include "tst_deviceengineonsimulator.moc"

@@ -329,4 +329,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDeviceEngine)
-#include "tst_DeviceEngine.moc"
+#include "tst_deviceengine.moc"
