@@ -1,3 +1,4 @@
+#include "communication/SystemSerialPortLister.h"
 #include "search/SearchEngine.h"
 #include "search/SearchHolder.h"
 #include "tests/support/AnalyzerSimulator.h"
@@ -89,6 +90,16 @@ class TestSerialSearch : public QObject
     Q_OBJECT
 
 private slots:
+    void extraPortsFromTheEnvironment()
+    {
+        qputenv(SystemSerialPortLister::kExtraPortsVariable, "/dev/pts/7::/dev/pts/9");
+        const QVector<SerialPortEntry> ports = SystemSerialPortLister().availablePorts();
+        qunsetenv(SystemSerialPortLister::kExtraPortsVariable);
+        QVERIFY(ports.size() >= 2);
+        QCOMPARE(ports[ports.size() - 2].portName, QStringLiteral("/dev/pts/7"));
+        QCOMPARE(ports.last().portName, QStringLiteral("/dev/pts/9"));
+    }
+
     void findsTheAnalyzerAtItsRateAmongFailingPorts()
     {
         Rig rig;
