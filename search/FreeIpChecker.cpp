@@ -5,7 +5,19 @@
 namespace Common {
 namespace Communication {
 
-FreeIpChecker::FreeIpChecker(QObject* parent) : QObject(parent) { setProbe(new PingProbe); }
+namespace {
+std::function<IAddressProbe*()> probeFactory;
+}
+
+FreeIpChecker::FreeIpChecker(QObject* parent) : QObject(parent)
+{
+    setProbe(probeFactory ? probeFactory() : new PingProbe);
+}
+
+void FreeIpChecker::setProbeFactory(std::function<IAddressProbe*()> factory)
+{
+    probeFactory = std::move(factory);
+}
 
 FreeIpChecker::~FreeIpChecker() = default;
 
