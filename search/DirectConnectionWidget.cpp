@@ -1,5 +1,7 @@
 #include "search/DirectConnectionWidget.h"
 
+#include "ui/Ipv4Expression.h"
+
 #include "ui_DirectConnectionWidget.h"
 
 #include <QRegularExpressionValidator>
@@ -8,12 +10,6 @@
 namespace {
 
 const QString group = QStringLiteral("Direct Connection");
-
-QRegularExpression ipv4Expression()
-{
-    return QRegularExpression(QStringLiteral(
-        "(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)(\\.(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)){3}"));
-}
 
 } // namespace
 
