@@ -71,8 +71,7 @@ public:
 
     // For tests and tools: the run behind the page.
     Drying::HumidityData* runData() { return m_run.get(); }
-    Drying::TdRunContext* runContext() { return &m_runContext; }
-    Drying::TdPdfGenerator* pdfGenerator() { return &m_pdf; }
+    const Drying::DryingInfoGetter* runInfo() const { return &m_info; }
     Common::PlotWrapper* plot() { return &m_plot; }
     const Common::IInterval* interval() const { return &m_interval; }
 

@@ -279,10 +279,11 @@ private slots:
         QVERIFY(QFile::exists(path));
 
         find<QRadioButton>("methodM0MnM0")->click();
+        QVERIFY(composition->runInfo()->info().start.isValid());
         triggerIcon(TabDryerTrProvider::ClearData);
         QCOMPARE(boxes->last().text, QString("Are you sure you want to clear all the data?"));
         QCOMPARE(run()->samplesCount(), 0);
-        QVERIFY(composition->runContext() != nullptr);
+        QVERIFY(!composition->runInfo()->info().start.isValid());
 
         dialogs->queueAnswer(path);
         triggerIcon(TabDryerTrProvider::LoadData);
