@@ -225,6 +225,23 @@ bool DryerDB::saveSetting(const QString& name, const DryingSettings& settings)
     return inserted;
 }
 
+bool DryerDB::replaceSetting(const QString& name, const DryingSettings& settings)
+{
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return false;
+    QSqlQuery remove(db);
+    remove.prepare("DELETE FROM PARAMETERS WHERE Name = ?");
+    remove.addBindValue(boundName(name));
+    if (!run(remove) || !insertSetting(db, {name, settings})) {
+        remove.finish();
+        db.rollback();
+        return false;
+    }
+    remove.finish();
+    return commitOrRollBack(db);
+}
+
 bool DryerDB::settingExists(const QString& name, bool* queryOk)
 {
     QSqlQuery query(database());
