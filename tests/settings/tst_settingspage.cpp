@@ -111,6 +111,9 @@ private:
     }
     QTableView* table() const { return child<QTableView>("tableView"); }
     FilterWidget* filterBar() const { return m_page->findChild<FilterWidget*>(); }
+    // The combo enabled, the controller ready and its queued ready() delivered,
+    // so that a choice made next is not met by the end of the previous read.
+    bool pageIdle() const;
     QStringList shownNames() const;
     void saveAs(const QString& name, const DryingSettings& settings);
     // Switches the filter rows of these columns on, all others off.
@@ -140,6 +143,15 @@ void TestSettingsPage::cleanup()
     m_page.reset();
     m_boxes.reset();
     m_rig.reset();
+}
+
+bool TestSettingsPage::pageIdle() const
+{
+    if (!QTest::qWaitFor(
+            [this] { return slotCombo()->isEnabled() && m_rig->controller()->isReady(); }))
+        return false;
+    QCoreApplication::sendPostedEvents();
+    return slotCombo()->isEnabled() && m_rig->controller()->isReady();
 }
 
 QStringList TestSettingsPage::shownNames() const
@@ -172,12 +184,12 @@ void TestSettingsPage::deviceSideFollowsTheChosenSlot()
     // No analyzer yet: the read is refused and the combo waits for ready().
     QVERIFY(!slotCombo()->isEnabled());
     QVERIFY(m_rig->connectAnalyzer());
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     QCOMPARE(devicePanel()->settings(), fastSet());
 
     slotCombo()->setCurrentIndex(1);
     QVERIFY(!slotCombo()->isEnabled());
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     QCOMPARE(devicePanel()->settings(), slotSet());
 
     // "<" copies the analyzer's set into the workspace.
@@ -190,14 +202,14 @@ void TestSettingsPage::writeToASlotReadsItBack()
 {
     QVERIFY(m_rig->connectAnalyzer());
     m_page->show();
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     slotCombo()->setCurrentIndex(3);
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
 
     workspace()->setSettings(fastSet());
     child<QToolButton>("exportButton")->click();
     QVERIFY(!slotCombo()->isEnabled());
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     QCOMPARE(m_rig->deviceSettings(3), fastSet());
     QCOMPARE(devicePanel()->settings(), fastSet());
     QCOMPARE(m_rig->deviceSettings(0), fastSet());
@@ -208,7 +220,7 @@ void TestSettingsPage::writeDuringARunIsRefused()
 {
     QVERIFY(m_rig->connectAnalyzer());
     m_page->show();
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     m_rig->device()->startFromKeyboard();
     QTRY_COMPARE(m_rig->controller()->state(), int(KD::OperationState::Running));
 
@@ -223,25 +235,22 @@ void TestSettingsPage::failedCurrentReadThenOneSlotRead()
 {
     QVERIFY(m_rig->connectAnalyzer());
     m_page->show();
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     slotCombo()->setCurrentIndex(2);
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
 
     m_rig->simulator()->setSilent(true);
     slotCombo()->setCurrentIndex(0);
     QTRY_VERIFY_WITH_TIMEOUT(!m_rig->controller()->lastLoadOk(), 10000);
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     m_rig->simulator()->setSilent(false);
     QVERIFY(m_rig->waitReady());
 
     m_rig->simulator()->clearReceived();
     slotCombo()->setCurrentIndex(1);
-    QTRY_VERIFY(slotCombo()->isEnabled());
+    QVERIFY(pageIdle());
     QCOMPARE(devicePanel()->settings(), slotSet());
     // The page's queued reaction to the controller's ready() starts no other read.
-    QTRY_VERIFY(m_rig->controller()->isReady());
-    QCoreApplication::processEvents();
-    QVERIFY(m_rig->controller()->isReady());
     const QByteArrayList lines = m_rig->simulator()->receivedLines();
     QCOMPARE(std::count_if(lines.cbegin(), lines.cend(),
                            [](const QByteArray& line) { return line.startsWith("Su8"); }),
