@@ -254,6 +254,8 @@ void CTabDryingSettings::onDCError()
 void CTabDryingSettings::showEvent(QShowEvent* event)
 {
     AbstractGuiTab::showEvent(event);
+    // Cheap: the view measures the rows on screen only.
+    ui->tableView->resizeColumnsToContents();
     m_refreshPending = true;
     onReady();
 }
