@@ -27,6 +27,15 @@ FilterWidgetNew::FilterWidgetNew(QWidget* parent)
             &FilterWidgetNew::onColumnsVisibilityCheckChanged);
 }
 
+// The rows are hidden, and announce it, only once the bar's own members are
+// gone: nothing may reach the bar or its listeners from then on.
+FilterWidgetNew::~FilterWidgetNew()
+{
+    blockSignals(true);
+    for (AbstractFilterWidget* row : qAsConst(m_rows))
+        row->disconnect(this);
+}
+
 void FilterWidgetNew::setColumns(const QVector<LogColumnFilterSpec>& columns,
                                  const TranslationListGetter& titles)
 {

@@ -26,6 +26,7 @@ class FilterWidgetNew : public QScrollArea
 
 public:
     explicit FilterWidgetNew(QWidget* parent = nullptr);
+    ~FilterWidgetNew() override;
 
     // Builds the rows once; later calls change nothing.
     void setColumns(const QVector<LogColumnFilterSpec>& columns,
