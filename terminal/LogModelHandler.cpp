@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -41,6 +42,17 @@ void LogModelHandler::setTableView(QTableView* view)
     showCurrentTable();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->horizontalHeader()->setStretchLastSection(true);
+    // Room for a port name with its settings and for a whole date and time;
+    // the message takes the rest.
+    const QFontMetrics metrics = view->fontMetrics();
+    const QStringList samples = {QStringLiteral("OUT"), QStringLiteral("/dev/ttyUSB0 (115200,8N1)"),
+                                 QLocale().toString(QDate(2026, 12, 28), QLocale::ShortFormat),
+                                 QStringLiteral("23:59:59.999")};
+    for (int column = 0; column < samples.size(); ++column) {
+        const int text = qMax(metrics.horizontalAdvance(samples.at(column)),
+                              metrics.horizontalAdvance(m_trProvider.text(column)));
+        view->setColumnWidth(column, text + 24);
+    }
     QHeaderView* rows = view->verticalHeader();
     rows->setMinimumSectionSize(10);
     rows->setMaximumSectionSize(100);

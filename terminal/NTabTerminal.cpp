@@ -53,6 +53,9 @@ NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxe
         connect(row, &VornCommandWidget::sendString, this, &NTabTerminal::sendString);
     }
     m_ui->verticalLayout->addStretch();
+    // Extra width goes to the log, not to the command lines.
+    m_ui->splitter->setStretchFactor(0, 1);
+    m_ui->splitter->setStretchFactor(1, 0);
 
     QSettings settings;
     if (settings.childGroups().contains(settingsGroup)) {
