@@ -23,7 +23,7 @@ constexpr int logColumns = 5;
 } // namespace
 
 LogModelHandler::LogModelHandler(QObject* parent)
-    : QObject(parent), m_raw(logColumns), m_formattedTable(logColumns)
+    : QObject(parent), m_raw(logColumns), m_formattedTable(logColumns), m_fetchTimer(this)
 {
     setColumnTitles();
     m_fetchTimer.setInterval(fetchInterval);
@@ -143,8 +143,7 @@ void LogModelHandler::onFetchTimer()
     QScrollBar* bar = m_view ? m_view->verticalScrollBar() : nullptr;
     const int position = bar ? bar->value() : 0;
     const bool atBottom = bar && position == bar->maximum();
-    while (m_fetcher->hasRecords())
-        onNewLog();
+    takeEntries(-1);
     if (!bar)
         return;
     if (atBottom)
@@ -155,35 +154,52 @@ void LogModelHandler::onFetchTimer()
 
 void LogModelHandler::onNewLog()
 {
-    if (!m_fetcher || !m_fetcher->hasRecords())
-        return;
-    const Communication::LogEntry entry = m_fetcher->takeFirst();
-    m_raw.addRecord(new LogTableRecord(entry));
-    appendFormatted(entry);
+    if (m_fetcher)
+        takeEntries(1);
 }
 
-void LogModelHandler::appendFormatted(const Communication::LogEntry& entry)
+void LogModelHandler::takeEntries(int limit)
+{
+    QVector<CustomTableRecord*> raw;
+    QVector<CustomTableRecord*> formatted;
+    for (int taken = 0; (limit < 0 || taken < limit) && m_fetcher->hasRecords(); ++taken) {
+        const Communication::LogEntry entry = m_fetcher->takeFirst();
+        raw.append(new LogTableRecord(entry));
+        appendFormatted(entry, formatted);
+    }
+    m_raw.addRecords(raw);
+    m_formattedTable.addRecords(formatted);
+}
+
+void LogModelHandler::appendFormatted(const Communication::LogEntry& entry,
+                                      QVector<CustomTableRecord*>& batch)
 {
     const VornLogRecord& in = entry.record;
+    const CustomTableRecord* lastRecord = nullptr;
+    if (!batch.isEmpty())
+        lastRecord = batch.last();
+    else if (m_formattedTable.allRowCount() > 0)
+        lastRecord = m_formattedTable.allRecord(m_formattedTable.allRowCount() - 1);
+    const auto* last = static_cast<const LogTableRecord*>(lastRecord);
     QString pending;
-    if (m_formattedTable.allRowCount() > 0) {
-        const auto* last = static_cast<const LogTableRecord*>(
-            m_formattedTable.allRecord(m_formattedTable.allRowCount() - 1));
-        if (!last->message().endsWith(lineEnd) && last->isIn() == entry.isIn
-            && last->interface() == in.interface)
-            pending = last->message();
-    }
+    if (last && !last->message().endsWith(lineEnd) && last->isIn() == entry.isIn
+        && last->interface() == in.interface)
+        pending = last->message();
     // The unfinished line is taken back and added again with this piece.
-    if (!pending.isEmpty())
-        m_formattedTable.removeLast();
+    if (!pending.isEmpty()) {
+        if (batch.isEmpty())
+            m_formattedTable.removeLast();
+        else
+            delete batch.takeLast();
+    }
     const QString text = pending + in.message;
     const QVector<QStringRef> parts = text.splitRef(lineEnd);
     for (int i = 0; i < parts.size() - 1; ++i)
-        m_formattedTable.addRecord(new LogTableRecord(entry.isIn, in.interface, in.date, in.time,
-                                                      parts.at(i).toString() + lineEnd));
+        batch.append(new LogTableRecord(entry.isIn, in.interface, in.date, in.time,
+                                        parts.at(i).toString() + lineEnd));
     if (!text.endsWith(lineEnd))
-        m_formattedTable.addRecord(new LogTableRecord(entry.isIn, in.interface, in.date, in.time,
-                                                      parts.last().toString()));
+        batch.append(new LogTableRecord(entry.isIn, in.interface, in.date, in.time,
+                                        parts.last().toString()));
 }
 
 void LogModelHandler::exportRaw()

@@ -60,7 +60,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void appendFormatted(const Communication::LogEntry& entry);
+    // Takes up to `limit` entries (all for a negative limit) and adds them to
+    // both tables, each table announcing its new rows at once.
+    void takeEntries(int limit);
+    // Joins the entry onto the formatted rows; new rows go to `batch`.
+    void appendFormatted(const Communication::LogEntry& entry, QVector<CustomTableRecord*>& batch);
     void setColumnTitles();
     void showCurrentTable();
     QSet<int> visibleColumns() const;
@@ -74,7 +78,7 @@ private:
     bool m_formatted = true;
     CustomTableLogModel m_raw;
     CustomTableLogModel m_formattedTable;
-    QTimer m_fetchTimer;
+    QTimer m_fetchTimer; // a child, so that a benchmark can find it
 };
 
 } // namespace Common
