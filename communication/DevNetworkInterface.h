@@ -9,12 +9,18 @@ namespace Communication {
 
 // A network module's IP and TCP settings with the PC-side values needed to
 // judge them. Travels by value inside DeviceConnectionInfo.
+class IOInterfaceModule;
+
 class DevNetworkInterface : public IReachabilitySettingsProvider
 {
 public:
     static constexpr int kTibboUdpPort = 65535;
     static constexpr int kEspUdpPort = 65534;
     static constexpr int kEspBroadcastUdpPort = 65533;
+
+    DevNetworkInterface() = default;
+    // The settings a module reported after its configuration was read.
+    explicit DevNetworkInterface(const IOInterfaceModule& module);
 
     bool isDhcp() const override { return m_dhcp; }
     bool isAddressObtained() const override { return m_addressObtained; }
