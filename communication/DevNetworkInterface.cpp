@@ -5,21 +5,23 @@
 namespace Common {
 namespace Communication {
 
+DevNetworkInterface::DevNetworkInterface(const IOInterfaceModule& module)
+    : m_dhcp(module.isDhcp()), m_addressObtained(module.isAddressObtained()),
+      m_routingMode(module.routingMode()), m_transportProtocol(module.transportProtocol()),
+      m_hostNetmask(module.hostNetmask()), m_udpPort(module.udpPort()),
+      // The port the PC connects to, or in client mode the PC's own server's.
+      m_port(module.routingMode() == 2 ? module.remotePort() : module.port()),
+      m_hostIp(module.hostIp()), m_deviceIp(module.deviceIp()), m_remoteIp(module.remoteIp()),
+      m_netmask(module.netmask()), m_gateway(module.gateway()), m_intmac(module.mac()),
+      m_valid(true)
+{ }
+
 quint32 ipv4Number(const QHostAddress& address)
 {
     bool ok = false;
     const quint32 number = address.toIPv4Address(&ok);
     return ok ? number : 0;
 }
-
-DevNetworkInterface::DevNetworkInterface(const IOInterfaceModule& module)
-    : m_dhcp(module.isDhcp()), m_addressObtained(module.isAddressObtained()),
-      m_routingMode(module.routingMode()), m_transportProtocol(module.transportProtocol()),
-      m_hostNetmask(module.hostNetmask()), m_udpPort(module.udpPort()), m_port(module.port()),
-      m_hostIp(module.hostIp()), m_deviceIp(module.deviceIp()), m_remoteIp(module.remoteIp()),
-      m_netmask(module.netmask()), m_gateway(module.gateway()), m_intmac(module.mac()),
-      m_valid(true)
-{ }
 
 bool DevNetworkInterface::isDeviceInHostSubnet() const
 {

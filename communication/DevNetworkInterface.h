@@ -7,20 +7,20 @@
 namespace Common {
 namespace Communication {
 
-// A network module's IP and TCP settings with the PC-side values needed to
-// judge them. Travels by value inside DeviceConnectionInfo.
 class IOInterfaceModule;
 
+// A network module's IP and TCP settings with the PC-side values needed to
+// judge them. Travels by value inside DeviceConnectionInfo.
 class DevNetworkInterface : public IReachabilitySettingsProvider
 {
 public:
+    DevNetworkInterface() = default;
+    // The module's settings as it last read them; a valid record.
+    explicit DevNetworkInterface(const IOInterfaceModule& module);
+
     static constexpr int kTibboUdpPort = 65535;
     static constexpr int kEspUdpPort = 65534;
     static constexpr int kEspBroadcastUdpPort = 65533;
-
-    DevNetworkInterface() = default;
-    // The settings a module reported after its configuration was read.
-    explicit DevNetworkInterface(const IOInterfaceModule& module);
 
     bool isDhcp() const override { return m_dhcp; }
     bool isAddressObtained() const override { return m_addressObtained; }

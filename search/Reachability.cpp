@@ -7,29 +7,6 @@
 namespace Common {
 namespace Communication {
 
-namespace {
-
-class ModuleSettings : public IReachabilitySettingsProvider
-{
-public:
-    explicit ModuleSettings(const IOInterfaceModule& module) : m_module(module) { }
-    bool isDhcp() const override { return m_module.isDhcp(); }
-    bool isAddressObtained() const override { return m_module.isAddressObtained(); }
-    int routingMode() const override { return m_module.routingMode(); }
-    bool isDeviceInHostSubnet() const override { return m_module.isDeviceInHostSubnet(); }
-    bool isHostInDeviceSubnet() const override { return m_module.isHostInDeviceSubnet(); }
-    QHostAddress remoteIp() const override { return m_module.remoteIp(); }
-    QHostAddress hostIp() const override { return m_module.hostIp(); }
-    QHostAddress deviceIp() const override { return m_module.deviceIp(); }
-    int transportProtocol() const override { return m_module.transportProtocol(); }
-    int udpPort() const override { return m_module.udpPort(); }
-
-private:
-    const IOInterfaceModule& m_module;
-};
-
-} // namespace
-
 QVector<int> reachabilityReasons(const IReachabilitySettingsProvider& settings)
 {
     using Tr = UnreachableTrProvider;
@@ -55,7 +32,7 @@ QVector<int> reachabilityReasons(const IReachabilitySettingsProvider& settings)
 
 QVector<int> moduleReachabilityReasons(const IOInterfaceModule& module)
 {
-    return reachabilityReasons(ModuleSettings(module));
+    return reachabilityReasons(module);
 }
 
 QString firstReasonText(const QVector<int>& reasons)
