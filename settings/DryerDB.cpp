@@ -122,6 +122,16 @@ bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings& named)
     return run(query);
 }
 
+// A file whose pages are damaged opens and even creates its tables, then fails
+// every later list, load and save; SQLite's quick check finds it before
+// anything is written to it.
+bool passesQuickCheck(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("PRAGMA quick_check")) && query.next()
+           && query.value(0).toString() == QLatin1String("ok");
+}
+
 } // namespace
 
 bool DryerDB::CreateDBsIfNeeded(const QString& directory, int busyTimeoutMs)
@@ -137,6 +147,11 @@ bool DryerDB::CreateDBsIfNeeded(const QString& directory, int busyTimeoutMs)
     if (!db.open()) {
         qDebug() << "bool DryerDB::CreateDBsIfNeeded(QString)"
                  << "Cannot open main database file!";
+        return false;
+    }
+    if (!passesQuickCheck(db)) {
+        qDebug() << "bool DryerDB::CreateDBsIfNeeded(QString)"
+                 << "Main database file is damaged!";
         return false;
     }
     return createTables();
