@@ -7,11 +7,15 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
     : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
       m_terminalBoxes(&m_messageBoxContext), m_searchSettingsBoxes(&m_messageBoxContext),
       m_firmwareBoxes(&m_messageBoxContext), m_fileOperationBoxes(&m_messageBoxContext),
-      m_fileUtilFactory(&m_fileOperationBoxes), m_searchParameters(searchParameters)
+      m_fileUtilFactory(&m_fileOperationBoxes), m_deviceFilters(deviceFilters),
+      m_searchParameters(searchParameters)
 {
-    Q_UNUSED(deviceFilters);
+    m_searchTabData.searchModes.setDefaults();
     m_workerThread.start(QThread::InheritPriority);
     m_serversManager.setMacIpMapper(&m_macIpMapper);
+    m_searchHolder = std::make_unique<SearchHolder>(m_deviceFilters, &m_logger, &m_serversManager,
+                                                    &m_macIpMapper);
+    m_searchTabData.searchModes.loadSearchModes();
     m_retranslator.add(&m_statusBarHandler);
 }
 

@@ -4,6 +4,8 @@
 #include "communication/ServersManager.h"
 #include "communication/TargetManager.h"
 #include "search/MacIpMapper.h"
+#include "search/SearchHolder.h"
+#include "search/SearchTabData.h"
 #include "terminal/Logger.h"
 #include "ui/FileUtilFactory.h"
 #include "ui/HotKeys.h"
@@ -16,6 +18,8 @@
 #include "ui/StatusBarHandler.h"
 
 #include <QThread>
+
+#include <memory>
 
 class AbstractGuiTab;
 class QStatusBar;
@@ -61,6 +65,9 @@ public:
     // The status-bar handler fills the window's status bar with its labels.
     void installStatusBar(QStatusBar* statusBar);
 
+    SearchTabData* searchTabData() { return &m_searchTabData; }
+    SearchHolder* searchHolder() { return m_searchHolder.get(); }
+
     AbstractGuiTab* searchTab() const { return m_searchTab; }
     AbstractGuiTab* terminalTab() const { return m_terminalTab; }
 
@@ -80,7 +87,9 @@ private:
     Common::MessageBoxesFirmware m_firmwareBoxes;
     Common::MessageBoxesFileOperation m_fileOperationBoxes;
     Common::FileUtilFactory m_fileUtilFactory;
+    Common::Communication::ISearchInfo* m_deviceFilters;
     SearchParameters* m_searchParameters;
+    SearchTabData m_searchTabData;
     Common::Communication::Logger m_logger;
     Common::Communication::ServersManager m_serversManager;
     Common::Communication::MacIpMapper m_macIpMapper;
@@ -88,4 +97,6 @@ private:
     // Shown and owned by the main window, never deleted here.
     AbstractGuiTab* m_searchTab = nullptr;
     AbstractGuiTab* m_terminalTab = nullptr;
+    // Goes first: it stops the search thread before anything it uses goes.
+    std::unique_ptr<SearchHolder> m_searchHolder;
 };
