@@ -24,7 +24,12 @@ Program::Program()
     QCoreApplication::setApplicationName(QStringLiteral("Brenko Sorvana"));
     // Recoloured icons stay sharp on high-DPI screens.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QSettings().setValue(QStringLiteral("Version"), QStringLiteral("24.04.12"));
+    // Any stored value is replaced; the usual start finds this one already
+    // and spares the write to disk.
+    const QString version = QStringLiteral("24.04.12");
+    m_settings = std::make_unique<QSettings>();
+    if (m_settings->value(QStringLiteral("Version")).toString() != version)
+        m_settings->setValue(QStringLiteral("Version"), version);
 
     registerVornLogRecordType();
     registerMeasurementType();
