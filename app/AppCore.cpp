@@ -2,6 +2,8 @@
 
 #include "analyzer/NDryer.h"
 #include "app/CommunicationContext.h"
+#include "settings/CTabDryingSettings.h"
+#include "settings/DryingSettingsTrProvider.h"
 
 AppCore::AppCore(CommunicationContext* context)
     : m_dryer(new KD::Communication::NDryer(context->workerThread())), m_controller(m_dryer),
@@ -49,4 +51,8 @@ void AppCore::setSearchBaudRates()
     m_context->loadSearchBaudrates();
 }
 
-void AppCore::createTabs() { }
+void AppCore::createTabs()
+{
+    m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
+                                                 m_context->messageBoxContext());
+}

@@ -12,6 +12,7 @@
 #include "ui/LanguageSwitch.h"
 #include "ui/MessageBoxContext.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QSettings>
 #include <QSqlQueryModel>
@@ -76,9 +77,11 @@ void Program::shutDown()
     if (m_databaseOpen) {
         // A model still holding a query would keep the connection in use.
         if (m_window) {
-            const QList<QSqlQueryModel*> models = m_window->findChildren<QSqlQueryModel*>();
-            for (QSqlQueryModel* model : models)
-                model->clear();
+            const QList<QAbstractItemView*> views = m_window->findChildren<QAbstractItemView*>();
+            for (QAbstractItemView* view : views) {
+                if (auto* model = qobject_cast<QSqlQueryModel*>(view->model()))
+                    model->clear();
+            }
         }
         DryerDB::close();
         m_databaseOpen = false;

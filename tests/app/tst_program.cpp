@@ -205,7 +205,10 @@ private slots:
             QVERIFY(program.prepareDatabase());
             program.build();
             program.window()->resize(700, 500);
+            // The drying-settings page shown holds a query on the database.
             program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
             QVERIFY(program.window()->close());
         }
         Program program;
@@ -280,7 +283,10 @@ private slots:
             QSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
             QMetaObject::invokeMethod(engine, "search", Q_ARG(bool, true), Q_ARG(bool, false));
             QVERIFY(progress.wait(5000));
+            // The drying-settings page shown holds a query on the database.
             program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
             QVERIFY(program.window()->close());
             shutDown.start();
             qInstallMessageHandler(recordWarning);
