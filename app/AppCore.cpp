@@ -32,6 +32,7 @@ AppCore::AppCore(CommunicationContext* context)
     QObject::connect(&m_controller, SIGNAL(stateText(QString)), &m_controllerChangeHandler,
                      SLOT(onStateTextChanged(QString)), Qt::QueuedConnection);
 
+    m_context->dispatcher()->setConnectionStateChangeHandler(&m_mainWindowController);
     setSearchBaudRates();
     createTabs();
 

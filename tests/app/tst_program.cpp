@@ -119,6 +119,9 @@ private slots:
         MainWindow* window = program.window();
         QCOMPARE(window->size(), QSize(878, 646));
         QCOMPARE(window->windowTitle(), QString("Brenko Sorvana"));
+        QCOMPARE(window->currentTab(), program.communication()->searchTab());
+        QVERIFY(window->currentTab()->selectorButton()->isChecked());
+        QCOMPARE(window->findChild<QLabel*>("tabTitle")->text(), window->currentTab()->title());
         // Start and Stop stand first in the header, before the page title.
         QCOMPARE(headerWidget(window, 0), window->startAction()->button()->parentWidget());
         QCOMPARE(headerWidget(window, 1), window->stopAction()->button()->parentWidget());
