@@ -1,7 +1,20 @@
 #include "communication/DevNetworkInterface.h"
 
+#include "communication/IOInterfaceModule.h"
+
 namespace Common {
 namespace Communication {
+
+DevNetworkInterface::DevNetworkInterface(const IOInterfaceModule& module)
+    : m_dhcp(module.isDhcp()), m_addressObtained(module.isAddressObtained()),
+      m_routingMode(module.routingMode()), m_transportProtocol(module.transportProtocol()),
+      m_hostNetmask(module.hostNetmask()), m_udpPort(module.udpPort()),
+      // The port the PC connects to, or in client mode the PC's own server's.
+      m_port(module.routingMode() == 2 ? module.remotePort() : module.port()),
+      m_hostIp(module.hostIp()), m_deviceIp(module.deviceIp()), m_remoteIp(module.remoteIp()),
+      m_netmask(module.netmask()), m_gateway(module.gateway()), m_intmac(module.mac()),
+      m_valid(true)
+{ }
 
 quint32 ipv4Number(const QHostAddress& address)
 {

@@ -7,11 +7,18 @@
 namespace Common {
 namespace Communication {
 
+class IOInterfaceModule;
+
 // A network module's IP and TCP settings with the PC-side values needed to
 // judge them. Travels by value inside DeviceConnectionInfo.
+
 class DevNetworkInterface : public IReachabilitySettingsProvider
 {
 public:
+    DevNetworkInterface() = default;
+    // The module's settings as it last read them; a valid record.
+    explicit DevNetworkInterface(const IOInterfaceModule& module);
+
     static constexpr int kTibboUdpPort = 65535;
     static constexpr int kEspUdpPort = 65534;
     static constexpr int kEspBroadcastUdpPort = 65533;

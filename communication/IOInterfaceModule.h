@@ -1,5 +1,6 @@
 #pragma once
 
+#include "communication/IReachabilitySettingsProvider.h"
 #include "communication/VornLogRecord.h"
 
 #include <QHostAddress>
@@ -11,8 +12,9 @@ namespace Communication {
 // A network module (Tibbo or ESP) configured over UDP. Each command that sends
 // a request ends, later, with exactly one of infoReady() (readInfo only),
 // commandOk(), commandFailed() or commandTimeout(); every datagram sent or
-// received is reported as a log record.
-class IOInterfaceModule : public QObject
+// received is reported as a log record. Its settings as last read are what
+// decides whether the PC can reach the analyzer behind it.
+class IOInterfaceModule : public QObject, public IReachabilitySettingsProvider
 {
     Q_OBJECT
 
@@ -20,25 +22,15 @@ public:
     using QObject::QObject;
 
     virtual bool rebootNeeded() const = 0;
-    virtual bool isDeviceInHostSubnet() const = 0;
-    virtual bool isHostInDeviceSubnet() const = 0;
     virtual QHostAddress ipAddress() const = 0;
     virtual QHostAddress gateway() const = 0;
     virtual QHostAddress netmask() const = 0;
     virtual int port() const = 0;
-    virtual int routingMode() const = 0;
-    virtual int transportProtocol() const = 0;
     virtual int baudrate() const = 0;
     virtual QByteArray moduleId() const = 0;
     virtual quint64 mac() const = 0;
-    virtual QHostAddress remoteIp() const = 0;
     virtual int remotePort() const = 0;
-    virtual bool isDhcp() const = 0;
-    virtual bool isAddressObtained() const = 0;
-    virtual QHostAddress hostIp() const = 0;
-    virtual QHostAddress deviceIp() const = 0;
     virtual quint32 hostNetmask() const = 0;
-    virtual int udpPort() const = 0;
     virtual void setDeviceIp(const QHostAddress& ip) = 0;
 
 public slots:

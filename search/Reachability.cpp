@@ -1,5 +1,6 @@
 #include "search/Reachability.h"
 
+#include "communication/IOInterfaceModule.h"
 #include "communication/IReachabilitySettingsProvider.h"
 #include "search/UnreachableTrProvider.h"
 
@@ -27,6 +28,12 @@ QVector<int> reachabilityReasons(const IReachabilitySettingsProvider& settings)
     if (settings.transportProtocol() != 1)
         reasons.append(Tr::WrongTransport);
     return reasons;
+}
+
+QVector<int> moduleReachabilityReasons(const IOInterfaceModule& module)
+{
+    // A module is itself a source of these settings, subnet tests included.
+    return reachabilityReasons(module);
 }
 
 QString firstReasonText(const QVector<int>& reasons)

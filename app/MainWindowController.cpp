@@ -1,0 +1,20 @@
+#include "app/MainWindowController.h"
+
+#include "analyzer/IStartStop.h"
+#include "ui/IFirmwareSetup.h"
+
+namespace KD {
+
+MainWindowController::MainWindowController(CommunicationContext* context,
+                                           Common::IFirmwareSetup* firmwareSetup,
+                                           IStartStop* startStop)
+    : m_context(context), m_firmwareSetup(firmwareSetup), m_startStop(startStop)
+{ }
+
+void MainWindowController::firmware() { m_firmwareSetup->setup(); }
+
+void MainWindowController::start() { m_startStop->start(); }
+
+void MainWindowController::stop() { m_startStop->stop(); }
+
+} // namespace KD
