@@ -5,6 +5,7 @@
 // settings change.
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 #include "analyzer/DeviceFilters.h"
@@ -258,6 +259,22 @@ private slots:
         QTRY_COMPARE(boxTexts().last(), QString("Disconnected from:"));
         QCOMPARE(connectButton()->text(), QString("Connect"));
         QVERIFY(runner->shown().isEmpty());
+    }
+
+    void languageSwitchKeepsTheConnectionLook()
+    {
+        QVERIFY(search());
+        QVERIFY(connectRow(0));
+        QTRY_COMPARE(connectButton()->text(), QString("Disconnect"));
+        QTranslator polish;
+        QVERIFY(polish.load(":/i18n/polish.qm"));
+        QCoreApplication::installTranslator(&polish);
+        QTRY_COMPARE(connectButton()->text(), QString("Rozłącz"));
+        QCOMPARE(page->findChild<QPushButton*>("searchButton")->text(), QString("Wyszukaj"));
+        QCOMPARE(table()->horizontalHeaderItem(0)->text(), QString("Stan"));
+        QCOMPARE(page->title(), QString("Wyszukiwarka urządzeń"));
+        QCoreApplication::removeTranslator(&polish);
+        QTRY_COMPARE(connectButton()->text(), QString("Disconnect"));
     }
 
     void searchWhileConnectedAsksFirst()
