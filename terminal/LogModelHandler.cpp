@@ -41,6 +41,8 @@ void LogModelHandler::setTableView(QTableView* view)
     view->installEventFilter(this);
     showCurrentTable();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One line per row: a long message is cut at the end, not wrapped away.
+    view->setWordWrap(false);
     view->horizontalHeader()->setStretchLastSection(true);
     // Room for a port name with its settings and for a whole date and time;
     // the message takes the rest.
@@ -98,7 +100,15 @@ void LogModelHandler::showCurrentTable()
 {
     if (!m_view)
         return;
+    // A new model resets the header; the widths the user gave stay.
+    QVector<int> widths;
+    for (int column = 0; m_view->model() && column < logColumns; ++column)
+        widths.append(m_view->columnWidth(column));
     m_view->setModel(m_formatted ? &m_formattedTable : &m_raw);
+    for (int column = 0; column < widths.size(); ++column) {
+        if (widths.at(column) > 0)
+            m_view->setColumnWidth(column, widths.at(column));
+    }
     onVisiblityChanged();
 }
 
