@@ -19,6 +19,10 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 constexpr int logColumns = 5;
+// A row that has grown this long is not continued: a device at the wrong
+// baud rate sends without end and never a CR LF, and re-joining an ever
+// longer row on every piece would stall the view.
+constexpr int maxJoinedLength = 4096;
 
 } // namespace
 
@@ -192,8 +196,8 @@ void LogModelHandler::appendFormatted(const Communication::LogEntry& entry,
         lastRecord = m_formattedTable.allRecord(m_formattedTable.allRowCount() - 1);
     const auto* last = static_cast<const LogTableRecord*>(lastRecord);
     QString pending;
-    if (last && !last->message().endsWith(lineEnd) && last->isIn() == entry.isIn
-        && last->interface() == in.interface)
+    if (last && !last->message().endsWith(lineEnd) && last->message().size() < maxJoinedLength
+        && last->isIn() == entry.isIn && last->interface() == in.interface)
         pending = last->message();
     // The unfinished line is taken back and added again with this piece.
     if (!pending.isEmpty()) {
