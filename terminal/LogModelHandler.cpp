@@ -281,7 +281,9 @@ void LogModelHandler::setColumnTitles()
 
 bool LogModelHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view && event->type() == QEvent::LanguageChange)
+    // Only the view is watched; it may be in its destructor here, so it is
+    // not compared through the guarded (typed) pointer.
+    if (event->type() == QEvent::LanguageChange)
         setColumnTitles();
     return QObject::eventFilter(watched, event);
 }
