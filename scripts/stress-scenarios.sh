@@ -71,7 +71,9 @@ for run in $(seq "$runs"); do
       [[ -f $f ]] || continue
       d=$(dirname "$f")
       echo "run $run, copy ${d##*-}: $(cat "$f") FAILED"
-      grep -E 'FAIL!|Loc:|Totals' "$d/log" | head -20 || tail -20 "$d/log"
+      grep -E -B3 'FAIL!|Loc:|Totals' "$d/log" | head -40 || tail -40 "$d/log"
+      cp "$d/log" "${TMPDIR:-/tmp}/stress-failure.log"
+      echo "(whole output: ${TMPDIR:-/tmp}/stress-failure.log)"
     done
     exit 1
   fi
