@@ -35,4 +35,15 @@ if [ "$mode" = test ]; then
   exec env QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
 fi
 
+# Without a display Qt would abort in its platform plugin; say what to do.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  cat >&2 <<EOF
+There is no display to show the program's window on (DISPLAY is not set).
+Start it on a virtual display instead:
+  Xvfb :99 -screen 0 1280x800x24 -nolisten tcp &
+  DISPLAY=:99 $0 run
+or in one step:  xvfb-run -a -s "-screen 0 1280x800x24" $0 run
+EOF
+  exit 1
+fi
 exec "$build/app/sorvana"

@@ -14,8 +14,8 @@ class MacIpMapper : public IMacIpMapper
 {
 public:
     quint64 lookup(quint32 ipv4, bool* found) override;
-    void insert(quint32 ipv4, quint64 mac);
-    void clear();
+    void insert(quint32 ipv4, quint64 mac) override;
+    void clear() override;
 
 private:
     QMutex m_mutex;

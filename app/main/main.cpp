@@ -1,10 +1,18 @@
-#include <cstdio>
+#include "app/Program.h"
+#include "app/TerminationSignals.h"
+#include "resources/Resources.h"
 
-// The main window is not built yet; until it is, the program says so instead
-// of showing an empty window.
-int main()
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
-    std::puts("Brenko Sorvana: the main window is not built yet. "
-              "Built so far: see \"What it does not do\" in README.md.");
-    return 0;
+    initSorvanaResources();
+    QApplication application(argc, argv);
+    // A termination request closes the window as the user would.
+    closeWindowsOnTerminationSignals();
+    Program program;
+    if (!program.prepareDatabase())
+        return Program::DatabaseFailure;
+    program.build();
+    return program.run();
 }

@@ -1,0 +1,59 @@
+#include "app/AppCore.h"
+
+#include "analyzer/NDryer.h"
+#include "app/CommunicationContext.h"
+#include "settings/CTabDryingSettings.h"
+#include "settings/DryingSettingsTrProvider.h"
+
+AppCore::AppCore(CommunicationContext* context)
+    : m_dryer(new KD::Communication::NDryer(context->workerThread())), m_controller(m_dryer),
+      m_context(context), m_csvDeps(context->messageBoxContext()),
+      m_errorMessageHandler(context->messageBoxContext(), &m_controller),
+      m_firmwareSetup(context->firmwareMessageBoxes(), &m_controller),
+      m_controllerChangeHandler(context->statusBarHandler()),
+      m_dryingMessagesHandler(context->messageBoxContext()),
+      m_mainWindowController(context, &m_firmwareSetup, &m_startStop),
+      m_stateTextRetranslator(&m_controller)
+{
+    m_context->setTerminalFlag(false);
+    m_startStop.setController(&m_controller);
+
+    // Queued although both ends live on the GUI thread: each handler runs
+    // after the controller has finished the step that emitted the signal.
+    QObject::connect(&m_controller, SIGNAL(error()), &m_errorMessageHandler,
+                     SLOT(onControllerError()), Qt::QueuedConnection);
+    QObject::connect(&m_controller, SIGNAL(dryingEnd()), &m_dryingMessagesHandler,
+                     SLOT(onDryingEnd()), Qt::QueuedConnection);
+    QObject::connect(&m_controller, SIGNAL(dryingStarted(bool, bool, int)),
+                     &m_dryingMessagesHandler, SLOT(onDryingStart(bool, bool, int)),
+                     Qt::QueuedConnection);
+    QObject::connect(&m_controller, SIGNAL(destructiveStarted(bool)), &m_dryingMessagesHandler,
+                     SLOT(onDestructiveStart(bool)), Qt::QueuedConnection);
+    QObject::connect(&m_controller, SIGNAL(stateText(QString)), &m_controllerChangeHandler,
+                     SLOT(onStateTextChanged(QString)), Qt::QueuedConnection);
+
+    m_context->dispatcher()->setConnectionStateChangeHandler(&m_mainWindowController);
+    setSearchBaudRates();
+    createTabs();
+
+    QObject::connect(m_context->workerThread(), &QThread::finished, m_dryer, &QObject::deleteLater);
+    m_context->targetManager()->setTarget(0, m_dryer->engine());
+    m_context->retranslator()->add(&m_stateTextRetranslator);
+}
+
+QVector<AbstractGuiTab*> AppCore::tabs() const
+{
+    return {m_context->searchTab(), m_dryingTab, m_dryingSettingsTab, m_context->terminalTab()};
+}
+
+void AppCore::setSearchBaudRates()
+{
+    m_context->setSearchBaudrates({1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200});
+    m_context->loadSearchBaudrates();
+}
+
+void AppCore::createTabs()
+{
+    m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
+                                                 m_context->messageBoxContext());
+}

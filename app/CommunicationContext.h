@@ -1,0 +1,110 @@
+#pragma once
+
+#include "communication/ConnectionManager.h"
+#include "communication/ServersManager.h"
+#include "communication/TargetManager.h"
+#include "search/MacIpMapper.h"
+#include "search/SearchHolder.h"
+#include "search/SearchTabData.h"
+#include "search/TabSearchingController.h"
+#include "terminal/Logger.h"
+#include "ui/ConnectionStateChangeDispatcher.h"
+#include "ui/ConnectionStateChangeMessageBoxHandler.h"
+#include "ui/FileUtilFactory.h"
+#include "ui/HotKeys.h"
+#include "ui/MessageBoxContext.h"
+#include "ui/MessageBoxesFileOperation.h"
+#include "ui/MessageBoxesFirmware.h"
+#include "ui/MessageBoxesSearchSettings.h"
+#include "ui/MessageBoxesTerminal.h"
+#include "ui/Retranslator.h"
+#include "ui/StatusBarHandler.h"
+
+#include <QThread>
+
+#include <memory>
+
+class AbstractGuiTab;
+class QStatusBar;
+class SearchParameters;
+
+namespace Common {
+namespace Communication {
+class ISearchInfo;
+}
+} // namespace Common
+
+// The long-lived objects of the general layer, built by main before the
+// product's object graph and wired onto by it: the communication thread and
+// the connection, the message boxes, the log and the search. Members are built
+// in declaration order and destroyed in reverse.
+class CommunicationContext
+{
+public:
+    // Both are owned by main and outlive the context.
+    CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
+                         SearchParameters* searchParameters);
+    ~CommunicationContext();
+    CommunicationContext(const CommunicationContext&) = delete;
+    CommunicationContext& operator=(const CommunicationContext&) = delete;
+
+    void retranslate();
+    QThread* workerThread() { return &m_workerThread; }
+    // Quits the communication thread and waits for it without a time limit.
+    void stopWorker();
+
+    void setSearchBaudrates(const QVector<int>& rates);
+    void loadSearchBaudrates();
+
+    MessageBoxContext* messageBoxContext() { return &m_messageBoxContext; }
+    Common::IRetranslator* retranslator() { return &m_retranslator; }
+    Common::MessageBoxesFirmware* firmwareMessageBoxes() { return &m_firmwareBoxes; }
+    Common::Communication::TargetManager* targetManager() { return &m_targetManager; }
+    Common::Communication::ConnectionManager* connectionManager() { return &m_connectionManager; }
+    Common::Communication::ILogger* logger() { return &m_logger; }
+    Common::IFileUtilFactory* fileUtilFactory() { return &m_fileUtilFactory; }
+    Common::HotKeys* hotKeys() { return &m_hotKeys; }
+    Common::StatusBarHandler* statusBarHandler() { return &m_statusBarHandler; }
+    Common::ConnectionStateChangeDispatcher* dispatcher() { return &m_dispatcher; }
+    Common::TabSearchingController* searchController() { return m_searchController.get(); }
+    // The status-bar handler fills the window's status bar with its labels.
+    void installStatusBar(QStatusBar* statusBar);
+
+    SearchTabData* searchTabData() { return &m_searchTabData; }
+    SearchHolder* searchHolder() { return m_searchHolder.get(); }
+
+    AbstractGuiTab* searchTab() const { return m_searchTab; }
+    AbstractGuiTab* terminalTab() const { return m_terminalTab; }
+
+    // The state that the terminal page's "Auto check connection" starts in.
+    void setTerminalFlag(bool check) { m_terminalFlag = check; }
+
+private:
+    Common::StatusBarHandler m_statusBarHandler;
+    Common::HotKeys m_hotKeys;
+    Common::ConnectionStateChangeDispatcher m_dispatcher;
+    QThread m_workerThread;
+    Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
+    Common::Communication::TargetManager m_targetManager;
+    Common::Communication::ConnectionManager m_connectionManager;
+    Common::Retranslator m_retranslator;
+    MessageBoxContext m_messageBoxContext;
+    Common::MessageBoxesTerminal m_terminalBoxes;
+    Common::MessageBoxesSearchSettings m_searchSettingsBoxes;
+    Common::MessageBoxesFirmware m_firmwareBoxes;
+    Common::MessageBoxesFileOperation m_fileOperationBoxes;
+    Common::FileUtilFactory m_fileUtilFactory;
+    Common::Communication::ISearchInfo* m_deviceFilters;
+    SearchParameters* m_searchParameters;
+    SearchTabData m_searchTabData;
+    Common::Communication::Logger m_logger;
+    Common::Communication::ServersManager m_serversManager;
+    Common::Communication::MacIpMapper m_macIpMapper;
+    bool m_terminalFlag = true;
+    // Shown and owned by the main window, never deleted here.
+    AbstractGuiTab* m_searchTab = nullptr;
+    AbstractGuiTab* m_terminalTab = nullptr;
+    std::unique_ptr<Common::TabSearchingController> m_searchController;
+    // Goes first: it stops the search thread before anything it uses goes.
+    std::unique_ptr<SearchHolder> m_searchHolder;
+};
