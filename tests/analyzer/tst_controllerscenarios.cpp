@@ -2,7 +2,7 @@
 // facade on a communication thread of its own, as in the program.
 #include "analyzer/ErrorMessageHandler.h"
 #include "analyzer/HLDryerController.h"
-#include "analyzer/ISettingNotifiable.h"
+#include "settings/ISettingNotifiable.h"
 #include "analyzer/NDryer.h"
 #include "communication/CRS232.h"
 #include "communication/CommnadEngine.h"
