@@ -2,6 +2,8 @@
 
 #include "analyzer/NDryer.h"
 #include "app/CommunicationContext.h"
+#include "settings/CTabDryingSettings.h"
+#include "settings/DryingSettingsTrProvider.h"
 
 AppCore::AppCore(CommunicationContext* context)
     : m_dryer(new KD::Communication::NDryer(context->workerThread())), m_controller(m_dryer),
@@ -30,6 +32,7 @@ AppCore::AppCore(CommunicationContext* context)
     QObject::connect(&m_controller, SIGNAL(stateText(QString)), &m_controllerChangeHandler,
                      SLOT(onStateTextChanged(QString)), Qt::QueuedConnection);
 
+    m_context->dispatcher()->setConnectionStateChangeHandler(&m_mainWindowController);
     setSearchBaudRates();
     createTabs();
 
@@ -49,4 +52,8 @@ void AppCore::setSearchBaudRates()
     m_context->loadSearchBaudrates();
 }
 
-void AppCore::createTabs() { }
+void AppCore::createTabs()
+{
+    m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
+                                                 m_context->messageBoxContext());
+}

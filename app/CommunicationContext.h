@@ -4,7 +4,12 @@
 #include "communication/ServersManager.h"
 #include "communication/TargetManager.h"
 #include "search/MacIpMapper.h"
+#include "search/SearchHolder.h"
+#include "search/SearchTabData.h"
+#include "search/TabSearchingController.h"
 #include "terminal/Logger.h"
+#include "ui/ConnectionStateChangeDispatcher.h"
+#include "ui/ConnectionStateChangeMessageBoxHandler.h"
 #include "ui/FileUtilFactory.h"
 #include "ui/HotKeys.h"
 #include "ui/MessageBoxContext.h"
@@ -16,6 +21,8 @@
 #include "ui/StatusBarHandler.h"
 
 #include <QThread>
+
+#include <memory>
 
 class AbstractGuiTab;
 class QStatusBar;
@@ -58,8 +65,13 @@ public:
     Common::IFileUtilFactory* fileUtilFactory() { return &m_fileUtilFactory; }
     Common::HotKeys* hotKeys() { return &m_hotKeys; }
     Common::StatusBarHandler* statusBarHandler() { return &m_statusBarHandler; }
+    Common::ConnectionStateChangeDispatcher* dispatcher() { return &m_dispatcher; }
+    Common::TabSearchingController* searchController() { return m_searchController.get(); }
     // The status-bar handler fills the window's status bar with its labels.
     void installStatusBar(QStatusBar* statusBar);
+
+    SearchTabData* searchTabData() { return &m_searchTabData; }
+    SearchHolder* searchHolder() { return m_searchHolder.get(); }
 
     AbstractGuiTab* searchTab() const { return m_searchTab; }
     AbstractGuiTab* terminalTab() const { return m_terminalTab; }
@@ -70,7 +82,9 @@ public:
 private:
     Common::StatusBarHandler m_statusBarHandler;
     Common::HotKeys m_hotKeys;
+    Common::ConnectionStateChangeDispatcher m_dispatcher;
     QThread m_workerThread;
+    Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
     Common::Communication::TargetManager m_targetManager;
     Common::Communication::ConnectionManager m_connectionManager;
     Common::Retranslator m_retranslator;
@@ -80,7 +94,9 @@ private:
     Common::MessageBoxesFirmware m_firmwareBoxes;
     Common::MessageBoxesFileOperation m_fileOperationBoxes;
     Common::FileUtilFactory m_fileUtilFactory;
+    Common::Communication::ISearchInfo* m_deviceFilters;
     SearchParameters* m_searchParameters;
+    SearchTabData m_searchTabData;
     Common::Communication::Logger m_logger;
     Common::Communication::ServersManager m_serversManager;
     Common::Communication::MacIpMapper m_macIpMapper;
@@ -88,4 +104,7 @@ private:
     // Shown and owned by the main window, never deleted here.
     AbstractGuiTab* m_searchTab = nullptr;
     AbstractGuiTab* m_terminalTab = nullptr;
+    std::unique_ptr<Common::TabSearchingController> m_searchController;
+    // Goes first: it stops the search thread before anything it uses goes.
+    std::unique_ptr<SearchHolder> m_searchHolder;
 };

@@ -7,6 +7,7 @@
 #include "app/MainWindowTrProvider.h"
 #include "app/Program.h"
 #include "resources/Resources.h"
+#include "search/SearchEngine.h"
 #include "settings/DryerDB.h"
 #include "ui/AbstractGuiTab.h"
 #include "ui/GuiIconAction.h"
@@ -14,10 +15,13 @@
 
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "tests/support/FixedSerialPortLister.h"
+#include "tests/support/PtyPair.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -31,6 +35,14 @@
 #include <QtTest>
 
 namespace {
+
+QStringList shutDownWarnings;
+
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        shutDownWarnings << message;
+}
 
 class TestPage : public AbstractGuiTab
 {
@@ -107,6 +119,9 @@ private slots:
         MainWindow* window = program.window();
         QCOMPARE(window->size(), QSize(878, 646));
         QCOMPARE(window->windowTitle(), QString("Brenko Sorvana"));
+        QCOMPARE(window->currentTab(), program.communication()->searchTab());
+        QVERIFY(window->currentTab()->selectorButton()->isChecked());
+        QCOMPARE(window->findChild<QLabel*>("tabTitle")->text(), window->currentTab()->title());
         // Start and Stop stand first in the header, before the page title.
         QCOMPARE(headerWidget(window, 0), window->startAction()->button()->parentWidget());
         QCOMPARE(headerWidget(window, 1), window->stopAction()->button()->parentWidget());
@@ -193,7 +208,10 @@ private slots:
             QVERIFY(program.prepareDatabase());
             program.build();
             program.window()->resize(700, 500);
+            // The drying-settings page shown holds a query on the database.
             program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
             QVERIFY(program.window()->close());
         }
         Program program;
@@ -246,6 +264,40 @@ private slots:
         QCOMPARE(boxes.last().text, QString("Could not prepare database!"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
+    }
+
+    // Closing the window while the serial search waits on silent ports ends
+    // promptly, and the shut-down leaves no database connection in use.
+    void closingDuringASearchShutsDownCleanly()
+    {
+        PtyPair silent[3];
+        FixedSerialPortLister ports;
+        for (PtyPair& pty : silent) {
+            QVERIFY(pty.open());
+            ports.add(pty.slavePath());
+        }
+        QElapsedTimer shutDown;
+        {
+            Program program;
+            QVERIFY(program.prepareDatabase());
+            program.build();
+            program.communication()->searchHolder()->serialSearch()->setPortLister(&ports);
+            Common::SearchEngine* engine = program.communication()->searchHolder()->searchEngine();
+            QSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
+            QMetaObject::invokeMethod(engine, "search", Q_ARG(bool, true), Q_ARG(bool, false));
+            QVERIFY(progress.wait(5000));
+            // The drying-settings page shown holds a query on the database.
+            program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
+            QVERIFY(program.window()->close());
+            shutDown.start();
+            qInstallMessageHandler(recordWarning);
+        }
+        qInstallMessageHandler(nullptr);
+        QVERIFY2(shutDown.elapsed() < 5000, qPrintable(QString::number(shutDown.elapsed())));
+        QVERIFY2(shutDownWarnings.filter("still in use").isEmpty(),
+                 qPrintable(shutDownWarnings.join('\n')));
     }
 
 private:
