@@ -17,6 +17,9 @@ AppCore::AppCore(CommunicationContext* context)
 {
     m_context->setTerminalFlag(false);
     m_startStop.setController(&m_controller);
+    m_terminalSignalHandler.setController(&m_controller);
+    m_terminalSignalHandler.setMessageBoxContext(context->messageBoxContext());
+    m_context->setTerminalSignalHandler(&m_terminalSignalHandler);
 
     // Queued although both ends live on the GUI thread: each handler runs
     // after the controller has finished the step that emitted the signal.
@@ -54,6 +57,7 @@ void AppCore::setSearchBaudRates()
 
 void AppCore::createTabs()
 {
+    m_context->createTerminalTab();
     m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
                                                  m_context->messageBoxContext());
 }

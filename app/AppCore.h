@@ -6,6 +6,7 @@
 #include "analyzer/ErrorMessageHandler.h"
 #include "analyzer/FirmwareSetup.h"
 #include "analyzer/HLDryerController.h"
+#include "analyzer/KDTerminalSignalHandler.h"
 #include "app/MainWindowController.h"
 #include "drying/CsvDepsHolder.h"
 #include "ui/StateTextRetranslator.h"
@@ -51,6 +52,7 @@ private:
     KD::AnalysisStartStop m_startStop;
     CommunicationContext* m_context;
     Common::CsvDepsHolder m_csvDeps;
+    KD::KDTerminalSignalHandler m_terminalSignalHandler;
     KD::ErrorMessageHandler m_errorMessageHandler;
     KD::FirmwareSetup m_firmwareSetup;
     KD::ControllerChangeHandler m_controllerChangeHandler;
