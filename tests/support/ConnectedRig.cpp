@@ -61,7 +61,8 @@ ConnectedRig::~ConnectedRig()
         // A pending request refuses a second one; the engine then goes directly.
         if (!m_manager->requestDisconnect())
             m_dryer->engine()->requestDisconnect();
-        QTest::qWaitFor([this] { return !m_controller->isConnected(); }, shutdownWaitMs);
+        if (!QTest::qWaitFor([this] { return !m_controller->isConnected(); }, shutdownWaitMs))
+            qWarning() << "ConnectedRig: the analyzer did not let go; stopping anyway";
     }
     m_controller.reset();
     onThread(m_manager, [this] { delete m_manager; });

@@ -1,0 +1,198 @@
+#include "app/TabDryer.h"
+
+#include "app/ITabDryingController.h"
+#include "app/TabDryerTrProvider.h"
+#include "settings/CalcFormula.h"
+#include "settings/SettingsComboBoxes.h"
+#include "ui/GuiIconAction.h"
+
+#include "ui_TabDryer.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controller, QWidget* parent)
+    : AbstractGuiTab(TranslationHandle(texts, TabDryerTrProvider::Title), parent),
+      m_controller(controller), m_texts(texts), ui(new Ui::TabDryer)
+{
+    ui->setupUi(this);
+    createSelectorButton(QStringLiteral(":/icons2/paid/dryer.svg"));
+    m_runContext = addIconAction(QStringLiteral(":/table-line.svg"),
+                                 TranslationHandle(texts, TabDryerTrProvider::RunContext));
+    m_pdf = addIconAction(QStringLiteral(":/pdf-files.svg"),
+                          TranslationHandle(texts, TabDryerTrProvider::GeneratePdf));
+    m_save = addIconAction(QStringLiteral(":/upload-file (1).svg"),
+                           TranslationHandle(texts, TabDryerTrProvider::SaveData));
+    m_load = addIconAction(QStringLiteral(":/file-download (1).svg"),
+                           TranslationHandle(texts, TabDryerTrProvider::LoadData));
+    m_clear = addIconAction(QStringLiteral(":/broom-cleaning.svg"),
+                            TranslationHandle(texts, TabDryerTrProvider::ClearData));
+
+    connect(m_pdf, &GuiIconAction::clicked, this, &TabDryer::onGeneratePdf);
+    connect(m_save, &GuiIconAction::clicked, this, &TabDryer::onExportCsv);
+    connect(m_load, &GuiIconAction::clicked, this, &TabDryer::onImportCsv);
+    connect(m_clear, &GuiIconAction::clicked, this, &TabDryer::onClear);
+    connect(m_runContext, &GuiIconAction::clicked, this, &TabDryer::onRunContextSteup);
+    connect(ui->buttonStart, &QPushButton::clicked, this, &TabDryer::onStartDrying);
+    connect(ui->buttonStop, &QPushButton::clicked, this, &TabDryer::onStopDrying);
+
+    showFormulaLabels();
+    ui->splitter->setSizes({300, 100});
+
+    fillSlotComboBoxWithPlaceholder(ui->slotComboBox);
+    connect(ui->slotComboBox, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(onSlotComboBoxIdxChange(int)));
+    connectDbCombo();
+    ui->currentSettingsPanel->setReadOnly();
+    ui->startFromDeviceWidget->setReceiver(this);
+
+    for (QRadioButton* radio : {ui->methodM0MnM0, ui->methodM0MnMn, ui->methodMnM0})
+        connect(radio, SIGNAL(toggled(bool)), this, SLOT(formulaToggled()));
+    setCalcFormula(CalcFormula::defaultValue());
+    ui->currentSettingsPanel->applyProfileIndex();
+}
+
+TabDryer::~TabDryer() { delete ui; }
+
+void TabDryer::showFormulaLabels()
+{
+    // The label keys swap formulas 0 and 1.
+    ui->methodM0MnM0Txt->setText(CalcFormula::htmlLabel(1));
+    ui->methodM0MnMnTxt->setText(CalcFormula::htmlLabel(0));
+    ui->methodMnM0Txt->setText(CalcFormula::htmlLabel(2));
+}
+
+void TabDryer::connectDbCombo()
+{
+    connect(ui->dbNameComboBox, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(onDbComboBoxIdxChange(int)));
+}
+
+void TabDryer::onGeneratePdf() { m_controller->generatePdf(); }
+
+void TabDryer::onExportCsv() { m_controller->exportCsv(); }
+
+void TabDryer::onImportCsv() { m_controller->importCsv(); }
+
+void TabDryer::onClear() { m_controller->clearData(); }
+
+void TabDryer::onRunContextSteup() { m_controller->setupRunContext(); }
+
+void TabDryer::onStartDrying() { m_controller->startDrying(); }
+
+void TabDryer::onStopDrying() { m_controller->stopDrying(); }
+
+void TabDryer::formulaToggled()
+{
+    int formula = CalcFormula::defaultValue();
+    if (ui->methodM0MnMn->isChecked())
+        formula = CalcFormula::M0MinusMnOverMn;
+    else if (ui->methodM0MnM0->isChecked())
+        formula = CalcFormula::M0MinusMnOverM0;
+    else if (ui->methodMnM0->isChecked())
+        formula = CalcFormula::MnOverM0;
+    m_controller->setFormula(formula);
+}
+
+void TabDryer::onSlotComboBoxIdxChange(int idx) { m_controller->onSlotComboChange(idx); }
+
+void TabDryer::onDbComboBoxIdxChange(int idx)
+{
+    m_controller->onDbComboChange(idx, ui->dbNameComboBox->currentText());
+}
+
+void TabDryer::setCalcFormula(int formula)
+{
+    QRadioButton* radio = nullptr;
+    switch (formula) {
+    case CalcFormula::M0MinusMnOverMn: radio = ui->methodM0MnMn; break;
+    case CalcFormula::MnOverM0: radio = ui->methodMnM0; break;
+    default: radio = ui->methodM0MnM0; break;
+    }
+    // Toggling an exclusive radio that is already checked leaves it checked.
+    if (!radio->isChecked())
+        radio->toggle();
+}
+
+void TabDryer::setStateText(const QString& text) { ui->settingSourceStatusLabel->setText(text); }
+
+bool TabDryer::isTabVisible() const { return isVisible(); }
+
+void TabDryer::setTableModel(QAbstractItemModel* model)
+{
+    QHeaderView* header = ui->resultsTableView->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignCenter);
+    ui->resultsTableView->setModel(model);
+    // Time and mass as wide as they need, measured on the visible rows only
+    // (a long run would be read whole); the humidity takes the rest.
+    header->setResizeContentsPrecision(0);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+}
+
+void TabDryer::setPlotWidget(QWidget* widget)
+{
+    auto* area = new QScrollArea;
+    area->setMinimumSize(0, 0);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    area->setWidget(holder);
+    ui->scatterLayout->addWidget(area);
+}
+
+void TabDryer::setSettingSourceEnabled(bool on)
+{
+    ui->slotComboBox->setEnabled(on);
+    ui->dbNameComboBox->setEnabled(on);
+}
+
+void TabDryer::setCurrentSettings(const DryingSettings& settings)
+{
+    ui->currentSettingsPanel->setSettings(settings);
+}
+
+void TabDryer::setDbNames(const QStringList& names, int current)
+{
+    disconnect(ui->dbNameComboBox, SIGNAL(currentIndexChanged(int)), this,
+               SLOT(onDbComboBoxIdxChange(int)));
+    ui->dbNameComboBox->clear();
+    ui->dbNameComboBox->addItem(comboPlaceholderText());
+    ui->dbNameComboBox->addItems(names);
+    ui->dbNameComboBox->setCurrentIndex(current >= 0 && current < names.size() ? current + 1 : 0);
+    connectDbCombo();
+}
+
+bool TabDryer::setIgnoreStartFromDevice(bool ignore)
+{
+    return m_controller->setIgnoreStartFromDevice(ignore);
+}
+
+void TabDryer::showEvent(QShowEvent* event)
+{
+    AbstractGuiTab::showEvent(event);
+    m_controller->onWidgetShow();
+}
+
+void TabDryer::hideEvent(QHideEvent* event)
+{
+    AbstractGuiTab::hideEvent(event);
+    m_controller->onWidgetHide();
+}
+
+void TabDryer::changeEvent(QEvent* event)
+{
+    AbstractGuiTab::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        // The form put its placeholder back.
+        showFormulaLabels();
+        m_controller->retranslate();
+    }
+}

@@ -1,0 +1,15 @@
+#include "drying/TdRunClearer.h"
+
+#include "drying/IStartTimeSetter.h"
+
+namespace KD {
+namespace Drying {
+
+void TdRunClearer::clear()
+{
+    m_run->clear();
+    m_start->setStartTime(QDateTime());
+}
+
+} // namespace Drying
+} // namespace KD
