@@ -8,6 +8,7 @@
 #include "analyzer/HLDryerController.h"
 #include "analyzer/KDTerminalSignalHandler.h"
 #include "app/MainWindowController.h"
+#include "app/TdComposition.h"
 #include "drying/CsvDepsHolder.h"
 #include "ui/StateTextRetranslator.h"
 
@@ -35,6 +36,7 @@ public:
     CommunicationContext* communication() { return m_context; }
     KD::IMainWindowController* mainWindowController() { return &m_mainWindowController; }
     KD::HLDryerController* controller() { return &m_controller; }
+    KD::TdComposition* dryingComposition() { return &m_dryingComposition; }
     // Search, drying, drying settings, terminal; a page that this build does
     // not have is null and leaves its place empty.
     QVector<AbstractGuiTab*> tabs() const;
@@ -57,6 +59,7 @@ private:
     KD::FirmwareSetup m_firmwareSetup;
     KD::ControllerChangeHandler m_controllerChangeHandler;
     KD::DryingMessagesHandler m_dryingMessagesHandler;
+    KD::TdComposition m_dryingComposition;
     KD::MainWindowController m_mainWindowController;
     Common::StateTextRetranslator m_stateTextRetranslator;
 };

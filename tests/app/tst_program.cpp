@@ -225,7 +225,7 @@ private slots:
             Program program;
             QVERIFY(program.prepareDatabase());
             program.build();
-            program.window()->resize(1000, 720);
+            program.window()->resize(1200, 760);
             // The drying-settings page shown holds a query on the database.
             program.window()->show();
             program.window()->changePage(2, true);
@@ -235,7 +235,7 @@ private slots:
         Program program;
         QVERIFY(program.prepareDatabase());
         program.build();
-        QCOMPARE(program.window()->size(), QSize(1000, 720));
+        QCOMPARE(program.window()->size(), QSize(1200, 760));
     }
 
     void databaseThatCannotBePreparedEndsTheStartWithAWarning()
