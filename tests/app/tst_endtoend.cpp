@@ -6,12 +6,15 @@
 #include "app/CommunicationContext.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "app/TdComposition.h"
+#include "drying/HumidityData.h"
 #include "resources/Resources.h"
 #include "search/NTabSearching.h"
 #include "settings/DryerDB.h"
 #include "terminal/NTabTerminal.h"
 #include "terminal/VornCommandWidget.h"
 #include "ui/GuiIconAction.h"
+#include "ui/PlotData.h"
 
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/FakeDialogRunner.h"
@@ -48,6 +51,16 @@ bool viewContains(QAbstractItemView* view, const QString& text)
     return false;
 }
 
+QAction* pageAction(AbstractGuiTab* page, const QString& text)
+{
+    const QList<QAction*> actions = page->menu()->actions();
+    for (QAction* action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
 QStringList statusTexts(MainWindow* window)
 {
     QStringList texts;
@@ -77,6 +90,7 @@ private slots:
         m_simulator.reset(new AnalyzerSimulator);
         m_simulator->setIdentification({"MA 50.R", "SN 4711", "2024-03-01", "FW 2.1", "x", "y"});
         m_device.reset(new SimulatedDryer(m_simulator.get()));
+        m_device->setReadingPeriod(30);
         m_link.reset(new SimulatorPtyLink(m_simulator.get()));
         QVERIFY(m_link->open());
         m_ports = FixedSerialPortLister();
@@ -118,6 +132,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(statusTexts(window).contains("MA 50.R"), 10000);
         QVERIFY(statusTexts(window).contains("SN 4711"));
         QTRY_COMPARE(program.core()->controller()->state(), 1);
+
+        // A run from the header's icons, ended by Stop, saved as CSV.
+        KD::TdComposition* drying = program.core()->dryingComposition();
+        window->changePage(1, true);
+        // The page reads the analyzer's parameters when it is shown.
+        QTRY_VERIFY(m_simulator->receivedLines().contains("Sd6"));
+        QTRY_COMPARE(program.core()->controller()->state(), 1);
+        window->startAction()->button()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(drying->runData()->model()->rowCount() >= 3, 5000);
+        QVERIFY(drying->runData()->plotData()->size() >= 3);
+        window->stopAction()->button()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            boxes.shown().size() > 0 && boxes.last().text == "Drying process ended!", 5000);
+        QTRY_COMPARE(program.core()->controller()->state(), 1);
+        const int rows = drying->runData()->model()->rowCount();
+        const QString csv = m_data->filePath("run.csv");
+        files.queueAnswer(csv);
+        pageAction(window->currentTab(), "Save data to file")->trigger();
+        QFile saved(csv);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = saved.readAll().split('\n');
+        QVERIFY(lines.size() >= rows + 16);
 
         // The terminal: the identification command and the analyzer's reply.
         auto* terminal = qobject_cast<NTabTerminal*>(context->terminalTab());
