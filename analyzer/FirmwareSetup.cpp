@@ -2,6 +2,7 @@
 
 #include "analyzer/DryerFirmwareImpl.h"
 #include "analyzer/HLDryerController.h"
+#include "ui/DialogRunner.h"
 #include "ui/FirmwareDialog.h"
 
 namespace KD {
@@ -20,7 +21,7 @@ void FirmwareSetup::setup()
     DryerFirmwareImpl implementation(m_controller);
     dialog.prepare(tr("Firmware upload"));
     dialog.setImplementation(&implementation);
-    dialog.exec();
+    DialogRunner::run(dialog);
 }
 
 } // namespace KD

@@ -1,6 +1,6 @@
 #include "analyzer/HLDryerController.h"
 
-#include "analyzer/ISettingNotifiable.h"
+#include "settings/ISettingNotifiable.h"
 #include "analyzer/NDryer.h"
 #include "communication/ConnectionInfo.h"
 #include "communication/DeviceEngine.h"

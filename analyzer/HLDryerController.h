@@ -2,7 +2,7 @@
 
 #include "analyzer/IDisconnectionListener.h"
 #include "analyzer/IRunControl.h"
-#include "analyzer/ISettingInterface.h"
+#include "settings/ISettingInterface.h"
 #include "analyzer/ITryIgnoreStartFromDevice.h"
 #include "analyzer/Measurement.h"
 #include "analyzer/NonDestructiveSlotReader.h"
@@ -58,9 +58,9 @@ public:
     // Only while running.
     bool stopDrying() override;
     bool loadSettings(ISettingNotifiable* requester) override;
-    bool readSlot(int slot, ISettingNotifiable* requester);
+    bool readSlot(int slot, ISettingNotifiable* requester) override;
     bool writeSettings(const DryingSettings& settings) override;
-    bool writeSlot(int slot, const DryingSettings& settings);
+    bool writeSlot(int slot, const DryingSettings& settings) override;
     void copySlotToCurrent(int slot) override;
     // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
     // follow the upload; the state stays "uploading" until the engine drops

@@ -1,17 +1,36 @@
 #include "app/CommunicationContext.h"
 
+#include "search/NTabSearching.h"
 #include "search/SearchParameters.h"
+#include "search/TabSearchingTrProvider.h"
+#include "terminal/IOTerminalSignalHandler.h"
+#include "terminal/NTabTerminal.h"
+#include "terminal/TabTerminalTrProvider.h"
+#include "terminal/TerminalCommandMenu.h"
 
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
     : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
       m_terminalBoxes(&m_messageBoxContext), m_searchSettingsBoxes(&m_messageBoxContext),
       m_firmwareBoxes(&m_messageBoxContext), m_fileOperationBoxes(&m_messageBoxContext),
-      m_fileUtilFactory(&m_fileOperationBoxes), m_searchParameters(searchParameters)
+      m_fileUtilFactory(&m_fileOperationBoxes), m_deviceFilters(deviceFilters),
+      m_searchParameters(searchParameters)
 {
-    Q_UNUSED(deviceFilters);
+    m_searchTabData.searchModes.setDefaults();
     m_workerThread.start(QThread::InheritPriority);
     m_serversManager.setMacIpMapper(&m_macIpMapper);
+    m_searchHolder = std::make_unique<SearchHolder>(m_deviceFilters, &m_logger, &m_serversManager,
+                                                    &m_macIpMapper);
+    m_logModelHandler.setLogFetcher(&m_logger);
+    m_logModelHandler.setFileMessageBoxes(&m_fileOperationBoxes);
+    m_searchTabData.searchModes.loadSearchModes();
+    m_dispatcher.setMessageBoxHandler(&m_connectionBoxes);
+    // No network settings changer in this build: the controller offers no
+    // change of a module's settings without one.
+    m_searchController = std::make_unique<Common::TabSearchingController>(
+        &m_searchSettingsBoxes, m_searchHolder->searchEngine(), &m_searchTabData, &m_dispatcher,
+        &m_messageBoxContext, &m_connectionManager, m_deviceFilters, m_searchParameters, nullptr);
+    m_searchTab = new NTabSearching(new TabSearchingTrProvider, m_searchController.get());
     m_retranslator.add(&m_statusBarHandler);
 }
 
@@ -32,6 +51,29 @@ void CommunicationContext::setSearchBaudrates(const QVector<int>& rates)
 }
 
 void CommunicationContext::loadSearchBaudrates() { m_searchParameters->loadSearchBaudrates(); }
+
+void CommunicationContext::createTerminalTab()
+{
+    createTerminalTab(TerminalCommandMenu::defaultCommands(), TerminalCommandMenu::createMenu());
+}
+
+void CommunicationContext::createTerminalTab(const QStringList& defaultCommands,
+                                             VornContextMenu* menu)
+{
+    auto* page = new NTabTerminal(new TabTerminalTrProvider, &m_terminalBoxes, m_terminalFlag,
+                                  defaultCommands, menu);
+    connectTerminal(page);
+    m_terminalTab = page;
+}
+
+void CommunicationContext::connectTerminal(NTabTerminal* page)
+{
+    page->setLogWidgetManager(&m_logModelHandler);
+    QObject::connect(page, SIGNAL(sendString(QString)), m_terminalSignalHandler,
+                     SLOT(onSendString(QString)));
+    QObject::connect(page, SIGNAL(checkConnection(bool)), m_terminalSignalHandler,
+                     SLOT(onCheckConnection(bool)));
+}
 
 void CommunicationContext::installStatusBar(QStatusBar* statusBar)
 {

@@ -4,7 +4,13 @@
 #include "communication/ServersManager.h"
 #include "communication/TargetManager.h"
 #include "search/MacIpMapper.h"
+#include "search/SearchHolder.h"
+#include "search/SearchTabData.h"
+#include "search/TabSearchingController.h"
+#include "terminal/LogModelHandler.h"
 #include "terminal/Logger.h"
+#include "ui/ConnectionStateChangeDispatcher.h"
+#include "ui/ConnectionStateChangeMessageBoxHandler.h"
 #include "ui/FileUtilFactory.h"
 #include "ui/HotKeys.h"
 #include "ui/MessageBoxContext.h"
@@ -17,11 +23,16 @@
 
 #include <QThread>
 
+#include <memory>
+
 class AbstractGuiTab;
+class NTabTerminal;
+class VornContextMenu;
 class QStatusBar;
 class SearchParameters;
 
 namespace Common {
+class IOTerminalSignalHandler;
 namespace Communication {
 class ISearchInfo;
 }
@@ -55,22 +66,41 @@ public:
     Common::Communication::TargetManager* targetManager() { return &m_targetManager; }
     Common::Communication::ConnectionManager* connectionManager() { return &m_connectionManager; }
     Common::Communication::ILogger* logger() { return &m_logger; }
+    Common::ILogWidgetManager* logWidgetManager() { return &m_logModelHandler; }
     Common::IFileUtilFactory* fileUtilFactory() { return &m_fileUtilFactory; }
     Common::HotKeys* hotKeys() { return &m_hotKeys; }
     Common::StatusBarHandler* statusBarHandler() { return &m_statusBarHandler; }
+    Common::ConnectionStateChangeDispatcher* dispatcher() { return &m_dispatcher; }
+    Common::TabSearchingController* searchController() { return m_searchController.get(); }
     // The status-bar handler fills the window's status bar with its labels.
     void installStatusBar(QStatusBar* statusBar);
+
+    SearchTabData* searchTabData() { return &m_searchTabData; }
+    SearchHolder* searchHolder() { return m_searchHolder.get(); }
 
     AbstractGuiTab* searchTab() const { return m_searchTab; }
     AbstractGuiTab* terminalTab() const { return m_terminalTab; }
 
     // The state that the terminal page's "Auto check connection" starts in.
     void setTerminalFlag(bool check) { m_terminalFlag = check; }
+    // Receives the terminal page's command lines; not owned.
+    void setTerminalSignalHandler(Common::IOTerminalSignalHandler* handler)
+    {
+        m_terminalSignalHandler = handler;
+    }
+    // The terminal page with the default command rows and menu, or with the
+    // caller's (the page owns the menu).
+    void createTerminalTab();
+    void createTerminalTab(const QStringList& defaultCommands, VornContextMenu* menu);
+    // Wires a terminal page to the log and to the terminal signal handler.
+    void connectTerminal(NTabTerminal* page);
 
 private:
     Common::StatusBarHandler m_statusBarHandler;
     Common::HotKeys m_hotKeys;
+    Common::ConnectionStateChangeDispatcher m_dispatcher;
     QThread m_workerThread;
+    Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
     Common::Communication::TargetManager m_targetManager;
     Common::Communication::ConnectionManager m_connectionManager;
     Common::Retranslator m_retranslator;
@@ -80,12 +110,19 @@ private:
     Common::MessageBoxesFirmware m_firmwareBoxes;
     Common::MessageBoxesFileOperation m_fileOperationBoxes;
     Common::FileUtilFactory m_fileUtilFactory;
+    Common::Communication::ISearchInfo* m_deviceFilters;
     SearchParameters* m_searchParameters;
+    SearchTabData m_searchTabData;
     Common::Communication::Logger m_logger;
+    Common::LogModelHandler m_logModelHandler;
     Common::Communication::ServersManager m_serversManager;
     Common::Communication::MacIpMapper m_macIpMapper;
+    Common::IOTerminalSignalHandler* m_terminalSignalHandler = nullptr;
     bool m_terminalFlag = true;
     // Shown and owned by the main window, never deleted here.
     AbstractGuiTab* m_searchTab = nullptr;
     AbstractGuiTab* m_terminalTab = nullptr;
+    std::unique_ptr<Common::TabSearchingController> m_searchController;
+    // Goes first: it stops the search thread before anything it uses goes.
+    std::unique_ptr<SearchHolder> m_searchHolder;
 };

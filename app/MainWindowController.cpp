@@ -1,6 +1,7 @@
 #include "app/MainWindowController.h"
 
 #include "analyzer/IStartStop.h"
+#include "app/CommunicationContext.h"
 #include "ui/IFirmwareSetup.h"
 
 namespace KD {
@@ -10,6 +11,12 @@ MainWindowController::MainWindowController(CommunicationContext* context,
                                            IStartStop* startStop)
     : m_context(context), m_firmwareSetup(firmwareSetup), m_startStop(startStop)
 { }
+
+void MainWindowController::onConnectionStateChange(int event,
+                                                   Common::Communication::DeviceConnectionInfo info)
+{
+    m_context->statusBarHandler()->onConnectionStateChanged(event, info);
+}
 
 void MainWindowController::firmware() { m_firmwareSetup->setup(); }
 

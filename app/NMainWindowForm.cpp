@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/CommunicationContext.h"
 #include "ui/AbstractGuiTab.h"
+#include "ui/DialogRunner.h"
 #include "ui/GuiIconAction.h"
 #include "ui/LanguageSwitch.h"
 
@@ -108,7 +109,7 @@ AbstractGuiTab* NMainWindowForm::currentTab() const
 void NMainWindowForm::showAbout()
 {
     Common::AboutDialog dialog(m_aboutText, this);
-    dialog.exec();
+    DialogRunner::run(dialog);
 }
 
 void NMainWindowForm::changePage(int id, bool toggled)

@@ -12,6 +12,7 @@
 #include "ui/LanguageSwitch.h"
 #include "ui/MessageBoxContext.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QSettings>
 #include <QSqlQueryModel>
@@ -24,7 +25,12 @@ Program::Program()
     QCoreApplication::setApplicationName(QStringLiteral("Brenko Sorvana"));
     // Recoloured icons stay sharp on high-DPI screens.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QSettings().setValue(QStringLiteral("Version"), QStringLiteral("24.04.12"));
+    // Any stored value is replaced; the usual start finds this one already
+    // and spares the write to disk.
+    const QString version = QStringLiteral("24.04.12");
+    m_settings = std::make_unique<QSettings>();
+    if (m_settings->value(QStringLiteral("Version")).toString() != version)
+        m_settings->setValue(QStringLiteral("Version"), version);
 
     registerVornLogRecordType();
     registerMeasurementType();
@@ -71,9 +77,11 @@ void Program::shutDown()
     if (m_databaseOpen) {
         // A model still holding a query would keep the connection in use.
         if (m_window) {
-            const QList<QSqlQueryModel*> models = m_window->findChildren<QSqlQueryModel*>();
-            for (QSqlQueryModel* model : models)
-                model->clear();
+            const QList<QAbstractItemView*> views = m_window->findChildren<QAbstractItemView*>();
+            for (QAbstractItemView* view : views) {
+                if (auto* model = qobject_cast<QSqlQueryModel*>(view->model()))
+                    model->clear();
+            }
         }
         DryerDB::close();
         m_databaseOpen = false;

@@ -7,6 +7,7 @@
 class AppCore;
 class CommunicationContext;
 class MainWindow;
+class QSettings;
 class SearchFilters;
 
 // Everything main builds once the application object exists, in start-up
@@ -43,6 +44,7 @@ public:
 private:
     void shutDown();
 
+    std::unique_ptr<QSettings> m_settings;
     QString m_language;
     bool m_databaseOpen = false;
     std::unique_ptr<SearchFilters> m_searchFilters;

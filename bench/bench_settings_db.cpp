@@ -1,12 +1,27 @@
 // Settings database with 10,000 stored sets: list the names, load one set,
-// save one set, and import a JSON file of 1,000 sets (parse, read, store).
+// save one set, import a JSON file of 1,000 sets (parse, read, store), and
+// the drying-settings page's table: refreshed, and filtered through its
+// filter rows (bound query, model reset, first rows fetched).
+#include "resources/Resources.h"
+#include "settings/AbstractFilter.h"
+#include "settings/CTabDryingSettings.h"
 #include "settings/DryerDB.h"
+#include "settings/DryingSettingsTrProvider.h"
+#include "settings/FilterWidget.h"
 #include "settings/ProfilesImport.h"
 #include "settings/ProfilesJsonWriter.h"
+#include "ui/MessageBoxContext.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -54,11 +69,61 @@ void report(const char* what, int runs, const std::function<void(int)>& operatio
                 ms.back(), runs);
 }
 
+// The page's table over every stored set. Each step ends with the view's
+// model reset and its first rows fetched.
+void benchPage()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    MessageBoxContext context;
+    CTabDryingSettings page(new DryingSettingsTrProvider, nullptr, &context);
+    auto* table = page.findChild<QTableView*>();
+    const auto firstRows = [table] {
+        if (table->model()->rowCount() == 0)
+            std::abort();
+        table->model()->index(0, 0).data();
+    };
+    std::printf("table rows fetched at first: %d\n", table->model()->rowCount());
+    report("page: refresh the table", 20, [&](int) {
+        page.setFilter(SqlCondition());
+        firstRows();
+    });
+
+    auto* bar = page.findChild<FilterWidget*>();
+    auto* list = bar->filtersDialog()->findChild<QListWidget*>();
+    for (int column : {0, 1, 8})
+        list->item(column)->setCheckState(Qt::Checked);
+    bar->filtersDialog()->findChild<QPushButton*>(QStringLiteral("confirmButton"))->click();
+    auto* name = bar->rows().at(0)->findChild<QLineEdit*>();
+    report("page: type a name filter", 20, [&](int run) {
+        name->setText(QStringLiteral("stored %1").arg(run % 10));
+        firstRows();
+    });
+    name->clear();
+    auto* lowest = bar->rows().at(1)->findChildren<QDoubleSpinBox*>().at(0);
+    report("page: change a temperature bound", 20, [&](int run) {
+        lowest->setValue(40 + run);
+        firstRows();
+    });
+    auto* dateOperator = bar->rows().at(8)->findChild<QComboBox*>();
+    auto* from = bar->rows().at(8)->findChildren<QDateTimeEdit*>().at(0);
+    dateOperator->setCurrentIndex(1);
+    report("page: change a date bound", 20, [&](int run) {
+        from->setDate(QDate::currentDate().addDays(-run));
+        firstRows();
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    initSorvanaResources();
     QTemporaryDir dir;
     if (!DryerDB::CreateDBsIfNeeded(dir.path())) {
         std::fprintf(stderr, "cannot create the database\n");
@@ -99,6 +164,8 @@ int main(int argc, char** argv)
     });
     bool ok = false;
     report("read all sets (export)", 3, [&ok](int) { DryerDB::allSettings(&ok); });
+
+    benchPage();
     DryerDB::close();
     return 0;
 }

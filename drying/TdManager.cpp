@@ -1,11 +1,11 @@
 #include "drying/TdManager.h"
 
-#include "analyzer/ISettingInterface.h"
 #include "drying/IStartTimeSetter.h"
 #include "drying/ITabDrying.h"
 #include "drying/ITdSourceLabelHandler.h"
 #include "settings/ICouldNotLoadFromDbMessageBox.h"
 #include "settings/IDbDryer.h"
+#include "settings/ISettingInterface.h"
 #include "settings/SettingsComboBoxes.h"
 #include "ui/IClearable.h"
 #include "ui/IInterval.h"

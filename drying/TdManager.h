@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyzer/ISettingNotifiable.h"
 #include "drying/IDbCBoxChangeHandler.h"
 #include "drying/ISlotCBoxChangeHandler.h"
 #include "drying/ITdTabReceiver.h"
 #include "settings/DryingSettings.h"
+#include "settings/ISettingNotifiable.h"
 #include "ui/IWidgetHideHandler.h"
 #include "ui/IWidgetShowHandler.h"
 

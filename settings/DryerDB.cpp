@@ -1,6 +1,7 @@
 #include "settings/DryerDB.h"
 
 #include "communication/TimeConversions.h"
+#include "settings/ProfileFields.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -81,44 +82,21 @@ QTime timeColumn(const QSqlQuery& query, int column)
     return secondsToTime(intColumn(query, column));
 }
 
-const char* profileTable(DryingProfile::Type profile)
-{
-    switch (profile) {
-    case DryingProfile::Slow: return "SLOW_PROFILES";
-    case DryingProfile::Step: return "STEP_PROFILES";
-    case DryingProfile::Fast: return "FAST_PROFILES";
-    default: return nullptr;
-    }
-}
-
 bool insertProfileRow(QSqlDatabase db, const NamedDryingSettings& named)
 {
-    const DryingSettings& s = named.settings;
+    const ProfileFields::Profile& profile = ProfileFields::of(named.settings.dryingProfile());
+    if (!profile.table)
+        return true;
+    QStringList columns = {QStringLiteral("SettingID")};
+    for (const ProfileFields::Field& field : profile.fields)
+        columns.append(QLatin1String(field.column));
     QSqlQuery query(db);
-    switch (s.dryingProfile()) {
-    case DryingProfile::Slow:
-        query.prepare("INSERT INTO SLOW_PROFILES (SettingID, Time) VALUES(?,?)");
-        query.addBindValue(boundName(named.name));
-        query.addBindValue(timeToSeconds(s.slowTime()));
-        break;
-    case DryingProfile::Step:
-        query.prepare(
-            "INSERT INTO STEP_PROFILES (SettingID, Temperature1, Time1, Temperature2, Time2) "
-            "VALUES(?,?,?,?,?)");
-        query.addBindValue(boundName(named.name));
-        query.addBindValue(s.stepTemperature1());
-        query.addBindValue(timeToSeconds(s.stepTime1()));
-        query.addBindValue(s.stepTemperature2());
-        query.addBindValue(timeToSeconds(s.stepTime2()));
-        break;
-    case DryingProfile::Fast:
-        query.prepare("INSERT INTO FAST_PROFILES (SettingID, Temperature,  Time) VALUES(?,?,?)");
-        query.addBindValue(boundName(named.name));
-        query.addBindValue(s.fastTemperature());
-        query.addBindValue(timeToSeconds(s.fastTime()));
-        break;
-    default: return true;
-    }
+    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES(%3)")
+                      .arg(QLatin1String(profile.table), columns.join(QLatin1Char(',')),
+                           QStringLiteral(",?").repeated(columns.size()).mid(1)));
+    query.addBindValue(boundName(named.name));
+    for (const ProfileFields::Field& field : profile.fields)
+        query.addBindValue(field.stored(named.settings));
     return run(query);
 }
 
@@ -240,6 +218,23 @@ bool DryerDB::saveSetting(const QString& name, const DryingSettings& settings)
     return inserted;
 }
 
+bool DryerDB::replaceSetting(const QString& name, const DryingSettings& settings)
+{
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return false;
+    QSqlQuery remove(db);
+    remove.prepare("DELETE FROM PARAMETERS WHERE Name = ?");
+    remove.addBindValue(boundName(name));
+    if (!run(remove) || !insertSetting(db, {name, settings})) {
+        remove.finish();
+        db.rollback();
+        return false;
+    }
+    remove.finish();
+    return commitOrRollBack(db);
+}
+
 bool DryerDB::settingExists(const QString& name, bool* queryOk)
 {
     QSqlQuery query(database());
@@ -287,29 +282,21 @@ std::optional<NamedDryingSettings> DryerDB::readSetting(QSqlDatabase db, const Q
         s.setDryingTime(timeColumn(query, 6));
         s.setDryingProfile(DryingProfile::fromDeviceValue(intColumn(query, 7)));
 
-        const char* table = profileTable(s.dryingProfile());
-        if (!table)
+        const ProfileFields::Profile& own = ProfileFields::of(s.dryingProfile());
+        if (!own.table)
             return named;
 
+        QStringList columns;
+        for (const ProfileFields::Field& field : own.fields)
+            columns.append(QLatin1String(field.column));
         QSqlQuery profile(db);
-        profile.prepare(
-            QStringLiteral("SELECT * FROM %1 WHERE SettingID = ?").arg(QLatin1String(table)));
+        profile.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE SettingID = ?")
+                            .arg(columns.join(QLatin1Char(',')), QLatin1String(own.table)));
         profile.addBindValue(boundName(named.name));
         if (!run(profile) || !profile.next())
             return std::nullopt;
-        switch (s.dryingProfile()) {
-        case DryingProfile::Step:
-            s.setStepTemperature1(intColumn(profile, 1));
-            s.setStepTime1(timeColumn(profile, 2));
-            s.setStepTemperature2(intColumn(profile, 3));
-            s.setStepTime2(timeColumn(profile, 4));
-            break;
-        case DryingProfile::Fast:
-            s.setFastTemperature(intColumn(profile, 1));
-            s.setFastTime(timeColumn(profile, 2));
-            break;
-        default: s.setSlowTime(timeColumn(profile, 1)); break;
-        }
+        for (int i = 0; i < own.fields.size(); ++i)
+            own.fields.at(i).setStored(s, intColumn(profile, i));
         return named;
     } catch (const BadColumn&) {
         return std::nullopt;

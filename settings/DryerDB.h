@@ -33,6 +33,9 @@ public:
     // the surrounding transaction.
     static bool insertSetting(QSqlDatabase db, const NamedDryingSettings& named);
     static bool saveSetting(const QString& name, const DryingSettings& settings);
+    // The stored set of that name gives way to the new one in one
+    // transaction: when the new set cannot be stored, the old one stays.
+    static bool replaceSetting(const QString& name, const DryingSettings& settings);
     static bool settingExists(const QString& name, bool* queryOk = nullptr);
     // True also when no row matched; the profile row goes by the cascade.
     static bool removeSetting(const QString& name);

@@ -1,19 +1,14 @@
 #include "settings/DryingSettings.h"
 
+#include "settings/ProfileFields.h"
+
 bool DryingSettings::operator==(const DryingSettings& other) const
 {
     if (m_dryingProfile != other.m_dryingProfile)
         return false;
 
-    int usedSlots = 0;
-    switch (m_dryingProfile) {
-    case DryingProfile::Slow: usedSlots = 1; break;
-    case DryingProfile::Step: usedSlots = 4; break;
-    case DryingProfile::Fast: usedSlots = 2; break;
-    default: break;
-    }
-    for (int i = 0; i < usedSlots; ++i) {
-        if (m_tail[i] != other.m_tail[i])
+    for (const ProfileFields::Field& field : ProfileFields::of(m_dryingProfile).fields) {
+        if (!field.equal(*this, other))
             return false;
     }
 

@@ -2,6 +2,7 @@
 
 #include "settings/EnumNameTypeParser.h"
 #include "settings/IntTypeParser.h"
+#include "settings/ProfileFields.h"
 #include "settings/QTimeTypeParser.h"
 
 #include <map>
@@ -51,10 +52,10 @@ bool ProfilesImport::readSettingsJson(const QJsonObject& object, DryingSettings&
     int samplesQuantity = defaults.samplesQuantity();
     int samplingTime = defaults.samplingTime();
     QTime dryingTime = defaults.dryingTime();
-    QTime time1 = defaults.stepTime1();
-    QTime time2 = defaults.stepTime2();
-    int temperature1 = defaults.stepTemperature1();
-    int temperature2 = defaults.stepTemperature2();
+    // One place per value of the profile's own.
+    const QVector<ProfileFields::Field>& own = ProfileFields::of(profile).fields;
+    std::vector<QTime> times(own.size());
+    std::vector<int> numbers(own.size());
 
     using Common::Json::IntTypeParser;
     using KD::Json::QTimeTypeParser;
@@ -67,23 +68,15 @@ bool ProfilesImport::readSettingsJson(const QJsonObject& object, DryingSettings&
     parsers[QStringLiteral("SamplesQunatity")].reset(new IntTypeParser(&samplesQuantity));
     parsers[QStringLiteral("SamplingTime")].reset(new IntTypeParser(&samplingTime));
     parsers[QStringLiteral("DryingTime")].reset(new QTimeTypeParser(&dryingTime));
-    switch (profile) {
-    case DryingProfile::Step:
-        parsers[QStringLiteral("StepTime1")].reset(new QTimeTypeParser(&time1));
-        parsers[QStringLiteral("StepTime2")].reset(new QTimeTypeParser(&time2));
-        parsers[QStringLiteral("StepTemp1")].reset(new IntTypeParser(&temperature1));
-        parsers[QStringLiteral("StepTemp2")].reset(new IntTypeParser(&temperature2));
-        break;
-    case DryingProfile::Fast:
-        // The fast profile's temperature shares slot 2 with the second step time.
-        parsers[QStringLiteral("FastTime")].reset(new QTimeTypeParser(&time1));
-        parsers[QStringLiteral("FastTemperature")].reset(new IntTypeParser(&temperature1));
-        break;
-    case DryingProfile::Slow:
-        // A Slow set's "DryingTime" is its slow time; the drying time keeps its default.
-        parsers[QStringLiteral("DryingTime")].reset(new QTimeTypeParser(&time1));
-        break;
-    default: break;
+    // Added after the common members: a Slow set's "DryingTime" is its slow
+    // time, and the drying time keeps its default.
+    for (int i = 0; i < own.size(); ++i) {
+        Common::Json::IParsable* parser = nullptr;
+        if (own.at(i).isTime())
+            parser = new QTimeTypeParser(&times[i]);
+        else
+            parser = new IntTypeParser(&numbers[i]);
+        parsers[QLatin1String(own.at(i).jsonKey)].reset(parser);
     }
 
     bool ok = true;
@@ -104,19 +97,11 @@ bool ProfilesImport::readSettingsJson(const QJsonObject& object, DryingSettings&
     set.setSamplesQuantity(samplesQuantity);
     set.setSamplingTime(samplingTime);
     set.setDryingTime(dryingTime);
-    switch (profile) {
-    case DryingProfile::Step:
-        set.setStepTime1(time1);
-        set.setStepTime2(time2);
-        set.setStepTemperature1(temperature1);
-        set.setStepTemperature2(temperature2);
-        break;
-    case DryingProfile::Fast:
-        set.setFastTime(time1);
-        set.setFastTemperature(temperature1);
-        break;
-    case DryingProfile::Slow: set.setSlowTime(time1); break;
-    default: break;
+    for (int i = 0; i < own.size(); ++i) {
+        if (own.at(i).isTime())
+            (set.*own.at(i).setTime)(times[i]);
+        else
+            (set.*own.at(i).setNumber)(numbers[i]);
     }
     out = set;
     return true;

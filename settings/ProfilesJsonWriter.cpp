@@ -1,6 +1,7 @@
 #include "settings/ProfilesJsonWriter.h"
 
 #include "communication/TimeConversions.h"
+#include "settings/ProfileFields.h"
 
 QJsonObject makeJsonObject(const QVector<QPair<QString, QJsonValue>>& pairs)
 {
@@ -29,21 +30,8 @@ QJsonObject ProfilesJsonWriter::writeSettingsJson(const DryingSettings& s)
         {QStringLiteral("SamplingTime"), s.samplingTime()},
         {QStringLiteral("DryingTime"), timeToSeconds(s.dryingTime())},
     };
-    switch (s.dryingProfile()) {
-    case DryingProfile::Fast:
-        pairs.append({QStringLiteral("FastTime"), timeToSeconds(s.fastTime())});
-        pairs.append({QStringLiteral("FastTemperature"), s.fastTemperature()});
-        break;
-    case DryingProfile::Slow:
-        pairs.append({QStringLiteral("DryingTime"), timeToSeconds(s.slowTime())});
-        break;
-    case DryingProfile::Step:
-        pairs.append({QStringLiteral("StepTime1"), timeToSeconds(s.stepTime1())});
-        pairs.append({QStringLiteral("StepTime2"), timeToSeconds(s.stepTime2())});
-        pairs.append({QStringLiteral("StepTemp1"), s.stepTemperature1()});
-        pairs.append({QStringLiteral("StepTemp2"), s.stepTemperature2()});
-        break;
-    default: break;
-    }
+    // Appended after the common members: a Slow set's slow time replaces its "DryingTime".
+    for (const ProfileFields::Field& field : ProfileFields::of(s.dryingProfile()).fields)
+        pairs.append({QLatin1String(field.jsonKey), field.stored(s)});
     return makeJsonObject(pairs);
 }

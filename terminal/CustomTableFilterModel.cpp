@@ -1,6 +1,7 @@
 #include "terminal/CustomTableFilterModel.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace Common {
 
@@ -90,6 +91,24 @@ void CustomTableFilterModel::addRecord(CustomTableRecord* record)
     endInsertRows();
 }
 
+void CustomTableFilterModel::addRecords(const QVector<CustomTableRecord*>& records)
+{
+    std::vector<CustomTableRecord*> shown;
+    for (CustomTableRecord* record : records) {
+        if (!record)
+            continue;
+        m_all.push_back(record);
+        if (accepts(record))
+            shown.push_back(record);
+    }
+    if (shown.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + int(shown.size()) - 1);
+    m_shown.insert(m_shown.end(), shown.begin(), shown.end());
+    endInsertRows();
+}
+
 void CustomTableFilterModel::clear()
 {
     const bool announced = !m_shown.empty();
@@ -158,6 +177,25 @@ void CustomTableFilterModel::removeFirst()
         endRemoveRows();
     }
     delete oldest;
+}
+
+void CustomTableFilterModel::removeOldest(int count)
+{
+    count = qMin(count, allRowCount());
+    if (count <= 0)
+        return;
+    // The oldest shown records are the first shown rows.
+    const std::unordered_set<CustomTableRecord*> dropped(m_all.begin(), m_all.begin() + count);
+    int shownCount = 0;
+    while (shownCount < rowCount() && dropped.count(m_shown.at(size_t(shownCount))))
+        ++shownCount;
+    if (shownCount > 0) {
+        beginRemoveRows(QModelIndex(), 0, shownCount - 1);
+        m_shown.erase(m_shown.begin(), m_shown.begin() + shownCount);
+        endRemoveRows();
+    }
+    qDeleteAll(m_all.begin(), m_all.begin() + count);
+    m_all.erase(m_all.begin(), m_all.begin() + count);
 }
 
 void CustomTableFilterModel::removeLast()

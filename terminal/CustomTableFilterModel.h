@@ -34,6 +34,8 @@ public:
 
     // Takes ownership; the record is shown when the filters accept it.
     virtual void addRecord(CustomTableRecord* record);
+    // Appends in order, announced as one insertion; takes ownership.
+    virtual void addRecords(const QVector<CustomTableRecord*>& records);
     virtual void clear();
     virtual void setEditable(bool editable);
 
@@ -47,6 +49,8 @@ public:
     bool accepts(const CustomTableRecord* record) const;
 
     void removeFirst();
+    // Drops the count oldest records, announced as one removal.
+    void removeOldest(int count);
     void removeLast();
     void removeRow(int row);
 

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QTime>
 
+#include <algorithm>
+#include <iterator>
+
 namespace Common {
 
 CustomTableLogModel::CustomTableLogModel(int columnCount, QObject* parent)
@@ -39,6 +42,20 @@ void CustomTableLogModel::addRecord(CustomTableRecord* record)
     if (allRowCount() >= m_rowLimit)
         removeFirst();
     CustomTableFilterModel::addRecord(record);
+}
+
+void CustomTableLogModel::addRecords(const QVector<CustomTableRecord*>& records)
+{
+    QVector<CustomTableRecord*> kept;
+    kept.reserve(records.size());
+    std::copy_if(records.begin(), records.end(), std::back_inserter(kept),
+                 [](const CustomTableRecord* r) { return r != nullptr; });
+    // Records that the limit would drop at once are never shown.
+    const int skipped = qMax(0, kept.size() - m_rowLimit);
+    qDeleteAll(kept.begin(), kept.begin() + skipped);
+    kept.remove(0, skipped);
+    removeOldest(allRowCount() + kept.size() - m_rowLimit);
+    CustomTableFilterModel::addRecords(kept);
 }
 
 } // namespace Common

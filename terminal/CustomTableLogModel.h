@@ -18,6 +18,8 @@ public:
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     void addRecord(CustomTableRecord* record) override;
+    // As many single adds, announced as one removal and one insertion.
+    void addRecords(const QVector<CustomTableRecord*>& records) override;
 
     int rowLimit() const { return m_rowLimit; }
 

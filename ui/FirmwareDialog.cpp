@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QLayout>
 
 namespace Common {
 
@@ -105,7 +106,14 @@ void FirmwareDialog::onBootloaderBoxChange(int state)
     m_ui->serialSettings->setBaudEnabled(state == Qt::Checked);
 }
 
-void FirmwareDialog::onFixSize() { resize(width(), minimumSizeHint().height()); }
+// Word-wrapped labels need the height for the dialog's width, which is more
+// than the minimum size hint allows for.
+void FirmwareDialog::onFixSize()
+{
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : minimumSizeHint().height();
+    resize(width(), height);
+}
 
 // Escape ends a dialog through reject(), past closeEvent: both are refused
 // while uploading, or the user would never see how the upload ended.

@@ -10,6 +10,7 @@ struct MessageBoxRequest
 {
     QString title;
     QString text;
+    QString informativeText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;

@@ -24,3 +24,10 @@ void paintButtonIcon(QAbstractButton* button, QRgb rgb)
 void paintButtonIconBlack(QAbstractButton* button) { paintButtonIcon(button, 0x000000); }
 
 void paintButtonIconWhite(QAbstractButton* button) { paintButtonIcon(button, 0xFFFFFF); }
+
+QIcon invertedIcon(const QString& path)
+{
+    QImage image = QPixmap(path).toImage();
+    image.invertPixels(QImage::InvertRgb);
+    return QIcon(QPixmap::fromImage(image));
+}

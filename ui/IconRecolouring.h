@@ -12,3 +12,6 @@ QIcon recolourIcon(const QIcon& icon, QRgb rgb, const QSize& size);
 void paintButtonIcon(QAbstractButton* button, QRgb rgb);
 void paintButtonIconBlack(QAbstractButton* button);
 void paintButtonIconWhite(QAbstractButton* button);
+
+// The image of the file with every pixel's colour inverted, alpha kept.
+QIcon invertedIcon(const QString& path);

@@ -60,7 +60,11 @@ QString selectStartupLanguage(const QString& installDir)
 QString installStartupTranslator(QLocale::Language language)
 {
     const QString name = nameOfLanguage(language);
-    QSettings().setValue(translationKey, name);
+    // Writing the settings costs a write to disk; the usual start finds the
+    // choice stored already.
+    QSettings settings;
+    if (settings.value(translationKey).toString() != name)
+        settings.setValue(translationKey, name);
     installCatalogue(name);
     return name;
 }

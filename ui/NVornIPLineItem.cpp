@@ -1,5 +1,7 @@
 #include "ui/NVornIPLineItem.h"
 
+#include "ui/Ipv4Expression.h"
+
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <QLineEdit>
@@ -8,14 +10,9 @@
 namespace Common {
 namespace VornModel {
 
-namespace {
-const QString ipv4Pattern = QStringLiteral(
-    "(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)(\\.(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)){3}");
-}
-
 NVornIPLineItem::NVornIPLineItem(int name, const QString& text, bool netmask)
     : NVornLineItem(name, text), m_netmask(netmask),
-      m_validator(new QRegularExpressionValidator(QRegularExpression(ipv4Pattern), this))
+      m_validator(new QRegularExpressionValidator(ipv4Expression(), this))
 { }
 
 QWidget* NVornIPLineItem::createEditor(QWidget* parent, const QModelIndex& index,

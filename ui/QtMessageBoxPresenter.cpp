@@ -7,6 +7,7 @@ QMessageBox::StandardButton QtMessageBoxPresenter::present(const MessageBoxReque
     QMessageBox box(request.icon, request.title, request.text, request.buttons, request.parent,
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.setTextFormat(request.textFormat);
+    box.setInformativeText(request.informativeText);
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
         yes->setText(request.yesText);
     if (QAbstractButton* no = box.button(QMessageBox::No))

@@ -3,7 +3,6 @@
 #include "ui_SerialPortSettingsWidget.h"
 
 #include <QEvent>
-#include <QSerialPortInfo>
 
 SerialPortSettingsWidget::SerialPortSettingsWidget(QWidget* parent)
     : QWidget(parent), m_ui(new Ui::SerialPortSettingsWidget)
@@ -22,9 +21,9 @@ SerialPortSettingsWidget::~SerialPortSettingsWidget() = default;
 void SerialPortSettingsWidget::refreshPorts()
 {
     m_ui->portComboBox->clear();
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& port : ports)
-        m_ui->portComboBox->addItem(port.portName());
+    const QVector<SerialPortEntry> ports = m_lister->availablePorts();
+    for (const SerialPortEntry& port : ports)
+        m_ui->portComboBox->addItem(port.portName);
     const bool any = m_ui->portComboBox->count() > 0;
     if (!any)
         m_ui->portComboBox->addItem(tr("No ports avaliable"));

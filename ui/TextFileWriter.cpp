@@ -2,12 +2,12 @@
 
 TextFileWriter::~TextFileWriter() { close(); }
 
-bool TextFileWriter::open(const QString& path)
+bool TextFileWriter::open(const QString& path, QIODevice::OpenMode extraMode)
 {
     m_file.setFileName(path);
     m_stream.setDevice(&m_file);
     m_stream.setCodec("UTF-8");
-    if (!m_file.open(QIODevice::ReadWrite))
+    if (!m_file.open(QIODevice::ReadWrite | extraMode))
         return false;
     // Old bytes past the new text would otherwise stay in the file.
     if (!m_file.resize(0)) {

@@ -3,14 +3,15 @@
 #include <QFile>
 #include <QTextStream>
 
-// Writes UTF-8 text with "\n" line ends, as given (no CR added).
+// Writes UTF-8 text with "\n" line ends, as given (no CR added unless the file
+// is opened in text mode, where Windows writes "\n" as CR LF).
 class TextFileWriter
 {
 public:
     ~TextFileWriter();
 
     // Opens the file empty; false when it cannot be opened or emptied.
-    bool open(const QString& path);
+    bool open(const QString& path, QIODevice::OpenMode extraMode = QIODevice::NotOpen);
     void write(const QString& text);
     void writeLine(const QString& text);
     // False when some text could not be written.

@@ -2,7 +2,7 @@
 // through the connection manager, and the rig lets go promptly even in the
 // middle of a run.
 #include "analyzer/HLDryerController.h"
-#include "analyzer/ISettingNotifiable.h"
+#include "settings/ISettingNotifiable.h"
 #include "settings/DryerDB.h"
 
 #include "tests/support/ConnectedRig.h"

@@ -7,17 +7,22 @@
 #include "app/MainWindowTrProvider.h"
 #include "app/Program.h"
 #include "resources/Resources.h"
+#include "search/SearchEngine.h"
 #include "settings/DryerDB.h"
+#include "terminal/NTabTerminal.h"
 #include "ui/AbstractGuiTab.h"
 #include "ui/GuiIconAction.h"
 #include "ui/LanguageSwitch.h"
 
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "tests/support/FixedSerialPortLister.h"
+#include "tests/support/PtyPair.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -31,6 +36,14 @@
 #include <QtTest>
 
 namespace {
+
+QStringList shutDownWarnings;
+
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        shutDownWarnings << message;
+}
 
 class TestPage : public AbstractGuiTab
 {
@@ -107,6 +120,9 @@ private slots:
         MainWindow* window = program.window();
         QCOMPARE(window->size(), QSize(878, 646));
         QCOMPARE(window->windowTitle(), QString("Brenko Sorvana"));
+        QCOMPARE(window->currentTab(), program.communication()->searchTab());
+        QVERIFY(window->currentTab()->selectorButton()->isChecked());
+        QCOMPARE(window->findChild<QLabel*>("tabTitle")->text(), window->currentTab()->title());
         // Start and Stop stand first in the header, before the page title.
         QCOMPARE(headerWidget(window, 0), window->startAction()->button()->parentWidget());
         QCOMPARE(headerWidget(window, 1), window->stopAction()->button()->parentWidget());
@@ -163,6 +179,23 @@ private slots:
         }
     }
 
+    void terminalStartsWithoutAutoCheckAndWarnsWithNoAnalyzer()
+    {
+        Program program;
+        QVERIFY(program.prepareDatabase());
+        program.build();
+        auto* terminal = qobject_cast<NTabTerminal*>(program.communication()->terminalTab());
+        QVERIFY(terminal);
+        QCOMPARE(program.core()->tabs().last(), terminal);
+        QVERIFY(!terminal->autoCheckAction()->button()->isChecked());
+        FakeMessageBoxPresenter boxes(QMessageBox::Ok);
+        emit terminal->sendString("SW9");
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.last().text, QString("Could not send terminal command!"));
+        QCOMPARE(boxes.last().title, QString("Brenko Sorvana"));
+        QCOMPARE(boxes.last().parent, program.window());
+    }
+
     void languageSwitchRetranslatesAtOnceAndPersists()
     {
         Program program;
@@ -192,14 +225,17 @@ private slots:
             Program program;
             QVERIFY(program.prepareDatabase());
             program.build();
-            program.window()->resize(700, 500);
+            program.window()->resize(1200, 760);
+            // The drying-settings page shown holds a query on the database.
             program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
             QVERIFY(program.window()->close());
         }
         Program program;
         QVERIFY(program.prepareDatabase());
         program.build();
-        QCOMPARE(program.window()->size(), QSize(700, 500));
+        QCOMPARE(program.window()->size(), QSize(1200, 760));
     }
 
     void databaseThatCannotBePreparedEndsTheStartWithAWarning()
@@ -246,6 +282,40 @@ private slots:
         QCOMPARE(boxes.last().text, QString("Could not prepare database!"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
+    }
+
+    // Closing the window while the serial search waits on silent ports ends
+    // promptly, and the shut-down leaves no database connection in use.
+    void closingDuringASearchShutsDownCleanly()
+    {
+        PtyPair silent[3];
+        FixedSerialPortLister ports;
+        for (PtyPair& pty : silent) {
+            QVERIFY(pty.open());
+            ports.add(pty.slavePath());
+        }
+        QElapsedTimer shutDown;
+        {
+            Program program;
+            QVERIFY(program.prepareDatabase());
+            program.build();
+            program.communication()->searchHolder()->serialSearch()->setPortLister(&ports);
+            Common::SearchEngine* engine = program.communication()->searchHolder()->searchEngine();
+            QSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
+            QMetaObject::invokeMethod(engine, "search", Q_ARG(bool, true), Q_ARG(bool, false));
+            QVERIFY(progress.wait(5000));
+            // The drying-settings page shown holds a query on the database.
+            program.window()->show();
+            program.window()->changePage(2, true);
+            QCoreApplication::processEvents();
+            QVERIFY(program.window()->close());
+            shutDown.start();
+            qInstallMessageHandler(recordWarning);
+        }
+        qInstallMessageHandler(nullptr);
+        QVERIFY2(shutDown.elapsed() < 5000, qPrintable(QString::number(shutDown.elapsed())));
+        QVERIFY2(shutDownWarnings.filter("still in use").isEmpty(),
+                 qPrintable(shutDownWarnings.join('\n')));
     }
 
 private:

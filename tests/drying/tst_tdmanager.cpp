@@ -1,6 +1,5 @@
 // The drying page manager's answers to the controller's signals, with the
 // page, the controller and the database replaced by recorders.
-#include "analyzer/ISettingInterface.h"
 #include "drying/DryingInfoGetter.h"
 #include "drying/HumidityData.h"
 #include "drying/ITabDrying.h"
@@ -8,6 +7,7 @@
 #include "drying/TdSourceLabelHandler.h"
 #include "settings/ICouldNotLoadFromDbMessageBox.h"
 #include "settings/IDbDryer.h"
+#include "settings/ISettingInterface.h"
 #include "ui/Interval.h"
 
 #include "tests/support/DryingSettingsFixtures.h"
@@ -44,6 +44,8 @@ struct Controller : KD::ISettingInterface
         return true;
     }
     bool writeSettings(const DryingSettings&) override { return true; }
+    bool readSlot(int, KD::ISettingNotifiable*) override { return true; }
+    bool writeSlot(int, const DryingSettings&) override { return true; }
     void copySlotToCurrent(int) override { }
 
     DryingSettings settings = stepSettings();

@@ -296,6 +296,30 @@ private slots:
         QCOMPARE(model.record(0)->value(4).toInt(), 2);
         QCOMPARE(model.record(1499)->value(4).toInt(), 3001);
         QCOMPARE(g_alive, 3000);
+
+        // A batch drops as many of the oldest in one removal, shown or not.
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        removed.clear();
+        QVector<CustomTableRecord*> batch;
+        for (int i = 3002; i < 3007; ++i)
+            batch << logRow(i, i % 2 ? QStringLiteral("IN") : QStringLiteral("OUT"));
+        model.addRecords(batch); // drops ids 2 to 6, of which 2, 4 and 6 are shown
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(2).toInt(), 2);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(model.allRecord(0)->value(4).toInt(), 7);
+        QCOMPARE(model.record(0)->value(4).toInt(), 8);
+        QCOMPARE(model.record(model.rowCount() - 1)->value(4).toInt(), 3006);
+        QCOMPARE(model.allRowCount(), 3000);
+
+        // A batch beyond the limit keeps only its own newest.
+        batch.clear();
+        for (int i = 0; i < 3002; ++i)
+            batch << logRow(10000 + i, QStringLiteral("OUT"));
+        model.addRecords(batch);
+        QCOMPARE(model.allRowCount(), 3000);
+        QCOMPARE(model.record(0)->value(4).toInt(), 10002);
+        QCOMPARE(g_alive, 3000);
     }
 
     void logModelDisplay()

@@ -47,6 +47,20 @@ def escape(text):
             .replace("\t", "\\t").replace("\r", "\\r"))
 
 
+def element_text(element):
+    """The text of an element; lupdate writes a control character such as CR
+    as a <byte value="xd"/> child."""
+    if element is None:
+        return ""
+    out = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value", "")
+            out.append(chr(int(value[1:], 16) if value.startswith("x") else int(value)))
+        out.append(child.tail or "")
+    return "".join(out)
+
+
 def read_ts(path):
     """{(context, source): translation or None when unfinished}"""
     entries = {}
@@ -54,7 +68,7 @@ def read_ts(path):
     for ctx in tree.getroot().iter("context"):
         name = ctx.findtext("name") or ""
         for msg in ctx.iter("message"):
-            source = msg.findtext("source") or ""
+            source = element_text(msg.find("source"))
             tr = msg.find("translation")
             text = None
             if tr is not None and tr.get("type") not in ("unfinished", "obsolete", "vanished"):

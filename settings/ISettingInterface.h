@@ -7,7 +7,9 @@ namespace KD {
 class ISettingNotifiable;
 
 // The drying controller's parameter operations, as the pages see them. Each
-// request is accepted only while the controller is ready.
+// request is accepted only while the controller is ready. An implementation
+// is a QObject with the signals ready() (an operation has ended, new requests
+// are accepted) and error() (the operation that ends next has failed).
 class ISettingInterface
 {
 public:
@@ -18,7 +20,9 @@ public:
     virtual bool lastLoadOk() const = 0;
     virtual bool loadSettings(ISettingNotifiable* requester) = 0;
     virtual bool writeSettings(const DryingSettings& settings) = 0;
-    // Zero-based slot index.
+    // Slots are numbered from 0. The requester is told only of a read that succeeded.
+    virtual bool readSlot(int slot, ISettingNotifiable* requester) = 0;
+    virtual bool writeSlot(int slot, const DryingSettings& settings) = 0;
     virtual void copySlotToCurrent(int slot) = 0;
 };
 

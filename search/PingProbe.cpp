@@ -1,0 +1,69 @@
+#include "search/PingProbe.h"
+
+#include <QHostAddress>
+
+namespace Common {
+namespace Communication {
+
+PingProbe::~PingProbe() { cancel(); }
+
+QStringList PingProbe::arguments(const QString& address)
+{
+#ifdef Q_OS_WIN
+    return {"-n", "1", "-w", "1000", address};
+#else
+    return {"-c", "1", "-W", "1", address};
+#endif
+}
+
+bool PingProbe::answered(int exitCode, QProcess::ExitStatus status, const QByteArray& output)
+{
+    if (status != QProcess::NormalExit || exitCode != 0)
+        return false;
+#ifdef Q_OS_WIN
+    return output.contains("TTL=");
+#else
+    Q_UNUSED(output)
+    return true;
+#endif
+}
+
+void PingProbe::probe(quint32 address)
+{
+    cancel();
+    auto* process = new QProcess(this);
+    m_process = process;
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            [this, process, address](int exitCode, QProcess::ExitStatus status) {
+                const bool taken = answered(exitCode, status, process->readAll());
+                process->deleteLater();
+                emit probed(address, taken ? Taken : Free);
+            });
+    connect(process, &QProcess::errorOccurred, this,
+            [this, process, address](QProcess::ProcessError error) {
+                // A crash or time-out also ends in finished(); only a ping that
+                // never ran must be reported here.
+                if (error != QProcess::FailedToStart)
+                    return;
+                process->deleteLater();
+                emit probed(address, Failed);
+            });
+    process->start("ping", arguments(QHostAddress(address).toString()), QIODevice::ReadOnly);
+}
+
+void PingProbe::cancel()
+{
+    if (!m_process)
+        return;
+    QProcess* process = m_process;
+    m_process = nullptr;
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(1000);
+    }
+    delete process;
+}
+
+} // namespace Communication
+} // namespace Common

@@ -1,0 +1,190 @@
+#include "terminal/NTabTerminal.h"
+
+#include "terminal/ILogWidgetManager.h"
+#include "terminal/TabTerminalTrProvider.h"
+#include "terminal/VornCommandWidget.h"
+#include "terminal/VornContextMenu.h"
+#include "ui/GuiIconAction.h"
+#include "ui/IMessageBoxesTerminal.h"
+
+#include "ui_NTabTerminal.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QSettings>
+
+const QString NTabTerminal::settingsGroup = QStringLiteral("TERMINAL_COMMANDS");
+
+NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxesTerminal* messages,
+                           bool autoCheck, const QStringList& defaultCommands,
+                           VornContextMenu* menu, QWidget* parent)
+    : AbstractGuiTab(TranslationHandle(provider, TabTerminalTrProvider::TabTerminal), parent),
+      m_trProvider(provider), m_messages(messages), m_ui(new Ui::NTabTerminal),
+      m_defaultCommands(defaultCommands)
+{
+    m_ui->setupUi(this);
+    m_trProvider->setParent(this);
+    // Shared by every row; the page owns it so it goes with the page.
+    if (menu)
+        menu->setParent(this, menu->windowFlags());
+    createSelectorButton(QStringLiteral(":/cmd-terminal.svg"));
+
+    using Id = TabTerminalTrProvider::Id;
+    auto action = [this](const char* icon, int id) {
+        return addIconAction(QString::fromLatin1(icon), TranslationHandle(m_trProvider, id));
+    };
+    m_autoCheck = action(":/heartbeat.svg", Id::AutoCheckConnection);
+    m_format = action(":/icons2/free/web-page-source-code.svg", Id::FormatWithCrLf);
+    m_reverseCommands = action(":/business-management.svg", Id::ReverseCommandsToDefault);
+    m_filterMessages = action(":/filter.svg", Id::FilterMessages);
+    m_hideShowColumns = action(":/icons2/paid/eye.svg", Id::HideShowColumns);
+    m_saveLogs = action(":/upload-file (1).svg", Id::SaveMessagesLogs);
+    m_saveRawLogs = action(":/database-upload.svg", Id::SaveRawLogs);
+    m_clearLogs = action(":/broom-cleaning.svg", Id::ClearLogs);
+    m_format->setCheckable(true);
+    m_format->setChecked(true);
+    m_autoCheck->setCheckable(true);
+
+    for (int i = 0; i < m_defaultCommands.size(); ++i) {
+        auto* row = new VornCommandWidget(this, menu);
+        m_ui->verticalLayout->addWidget(row);
+        m_commandRows.append(row);
+        connect(row, &VornCommandWidget::sendString, this, &NTabTerminal::sendString);
+    }
+    m_ui->verticalLayout->addStretch();
+    // Extra width goes to the log, not to the command lines.
+    m_ui->splitter->setStretchFactor(0, 1);
+    m_ui->splitter->setStretchFactor(1, 0);
+
+    QSettings settings;
+    if (settings.childGroups().contains(settingsGroup)) {
+        settings.beginGroup(settingsGroup);
+        for (int i = 0; i < m_commandRows.size(); ++i)
+            m_commandRows.at(i)->setText(settings.value(QString::number(i)).toString());
+        settings.endGroup();
+    } else {
+        setDefault();
+    }
+
+    m_ui->sendLayout->addWidget(&m_filterWidget);
+    m_filterWidget.setFiltersDialogTitle(TranslationHandle(m_trProvider, Id::FilterMessages));
+    m_filterWidget.setColumnsDialogTitle(TranslationHandle(m_trProvider, Id::HideShowColumns));
+    m_ui->logTableView->installEventFilter(this);
+
+    connect(m_autoCheck, &GuiIconAction::toggled, this, &NTabTerminal::checkConnection);
+    connect(m_format, &GuiIconAction::toggled, this, &NTabTerminal::changeFormatMode);
+    connect(m_reverseCommands, &GuiIconAction::clicked, this, &NTabTerminal::setDefault);
+    connect(m_saveLogs, &GuiIconAction::clicked, this, &NTabTerminal::onSaveClicked);
+    connect(m_saveRawLogs, &GuiIconAction::clicked, this, &NTabTerminal::onSaveRawClicked);
+    connect(m_clearLogs, &GuiIconAction::clicked, this, &NTabTerminal::clearLogs);
+    m_autoCheck->setChecked(autoCheck);
+    connect(m_filterMessages, SIGNAL(clicked()), &m_filterWidget, SLOT(openFilterDialog()));
+    connect(m_hideShowColumns, SIGNAL(clicked()), &m_filterWidget, SLOT(openColumnsDialog()));
+}
+
+NTabTerminal::~NTabTerminal()
+{
+    QSettings settings;
+    settings.beginGroup(settingsGroup);
+    for (int i = 0; i < m_commandRows.size(); ++i)
+        settings.setValue(QString::number(i), m_commandRows.at(i)->text());
+    settings.endGroup();
+    delete m_ui;
+}
+
+void NTabTerminal::setLogWidgetManager(Common::ILogWidgetManager* manager)
+{
+    m_logManager = manager;
+    if (!manager)
+        return;
+    manager->setTableView(m_ui->logTableView);
+    manager->setFilterWidget(&m_filterWidget);
+    manager->initColumns();
+}
+
+QTableView* NTabTerminal::logTableView() const { return m_ui->logTableView; }
+
+void NTabTerminal::setDefault()
+{
+    if (!m_commandRows.isEmpty() && !m_commandRows.first()->text().isEmpty()
+        && !(m_messages && m_messages->askResetCommands()))
+        return;
+    for (int i = 0; i < m_commandRows.size(); ++i) {
+        m_commandRows.at(i)->setText(m_defaultCommands.at(i));
+        m_commandRows.at(i)->setCrlfChecked(true);
+    }
+}
+
+void NTabTerminal::changeFormatMode(bool state)
+{
+    if (m_logManager)
+        m_logManager->setFormatMode(state);
+}
+
+void NTabTerminal::clearLogs()
+{
+    if (m_messages && m_messages->askClearLogs() && m_logManager)
+        m_logManager->clear();
+}
+
+void NTabTerminal::onSaveRawClicked()
+{
+    if (m_logManager)
+        m_logManager->exportRaw();
+}
+
+void NTabTerminal::onSaveClicked()
+{
+    if (m_logManager)
+        m_logManager->exportFormatted();
+}
+
+QString NTabTerminal::selectedCellsText() const
+{
+    const QTableView* view = m_ui->logTableView;
+    if (!view->selectionModel())
+        return QString();
+    QString text;
+    int previousRow = -1;
+    const QModelIndexList indexes = view->selectionModel()->selectedIndexes();
+    for (const QModelIndex& index : indexes) {
+        if (view->isColumnHidden(index.column()))
+            continue;
+        if (previousRow >= 0 && index.row() != previousRow)
+            text += QLatin1String("\r\n");
+        text += index.data(Qt::DisplayRole).toString();
+        text += QLatin1Char('\t');
+        previousRow = index.row();
+    }
+    return text;
+}
+
+void NTabTerminal::copySelection() const
+{
+    QGuiApplication::clipboard()->setText(selectedCellsText());
+}
+
+bool NTabTerminal::isCopyKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_C && (event->modifiers() & Qt::ControlModifier);
+}
+
+void NTabTerminal::keyPressEvent(QKeyEvent* event)
+{
+    if (isCopyKey(event)) {
+        copySelection();
+        return;
+    }
+    AbstractGuiTab::keyPressEvent(event);
+}
+
+bool NTabTerminal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->logTableView && event->type() == QEvent::KeyPress
+        && isCopyKey(static_cast<QKeyEvent*>(event))) {
+        copySelection();
+        return true;
+    }
+    return AbstractGuiTab::eventFilter(watched, event);
+}
