@@ -11,6 +11,7 @@ class IOInterfaceModule;
 
 // A network module's IP and TCP settings with the PC-side values needed to
 // judge them. Travels by value inside DeviceConnectionInfo.
+
 class DevNetworkInterface : public IReachabilitySettingsProvider
 {
 public:

@@ -274,5 +274,8 @@ void NTabSearching::changeEvent(QEvent* event)
         m_ui->connectButton->setText(m_buttonState == DisconnectButton ? tr("Disconnect")
                                                                        : tr("Connect"));
         setColumnTitles();
+        // The icon's own text came back with the base; keep the one that
+        // says what a click does now.
+        showDetailsClicked(m_ui->teDetails->isVisibleTo(this));
     }
 }

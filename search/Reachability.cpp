@@ -32,6 +32,7 @@ QVector<int> reachabilityReasons(const IReachabilitySettingsProvider& settings)
 
 QVector<int> moduleReachabilityReasons(const IOInterfaceModule& module)
 {
+    // A module is itself a source of these settings, subnet tests included.
     return reachabilityReasons(module);
 }
 

@@ -12,7 +12,7 @@ class IReachabilitySettingsProvider;
 // Why the PC cannot open a TCP connection to the analyzer behind a network
 // module, as ordered reason codes 0 to 6; empty when it can.
 QVector<int> reachabilityReasons(const IReachabilitySettingsProvider& settings);
-// The same, read from a module's settings as it last read them.
+// The same, read straight from a module, with the module's own subnet tests.
 QVector<int> moduleReachabilityReasons(const IOInterfaceModule& module);
 inline bool isReachable(const QVector<int>& reasons) { return reasons.isEmpty(); }
 // The text of the first reason, "" when there is none.

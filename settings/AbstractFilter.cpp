@@ -73,19 +73,3 @@ int AbstractFilter::operatorIndex() const { return ui->chooseOptionCombo->curren
 QComboBox* AbstractFilter::operatorCombo() const { return ui->chooseOptionCombo; }
 
 QHBoxLayout* AbstractFilter::valueWidgetsLayout() const { return ui->valueWidgetsLayout; }
-
-void AbstractFilter::enableSecondValue(QWidget* to, int operatorIndex)
-{
-    to->setEnabled(operatorIndex == 0);
-}
-
-SqlCondition AbstractFilter::rangeCondition(const QString& expression, const QVariant& a,
-                                            const QVariant& b) const
-{
-    switch (operatorIndex()) {
-    case 0: return {expression + QStringLiteral(" BETWEEN ? AND ?"), {a, b}};
-    case 1: return {expression + QStringLiteral(" >= ?"), {a}};
-    case 2: return {expression + QStringLiteral(" <= ?"), {a}};
-    default: return {expression + QStringLiteral(" = ?"), {a}};
-    }
-}

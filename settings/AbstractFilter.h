@@ -50,12 +50,6 @@ protected:
     int operatorIndex() const;
     QComboBox* operatorCombo() const;
     QHBoxLayout* valueWidgetsLayout() const;
-    // Operator 0 of the range kinds is "Between", the only one with a second value.
-    void enableSecondValue(QWidget* to, int operatorIndex);
-    // The range kinds' condition on an expression: between a and b, at least
-    // a, at most a, or equal to a.
-    SqlCondition rangeCondition(const QString& expression, const QVariant& a,
-                                const QVariant& b) const;
 
 private:
     TranslationListGetter m_operators;

@@ -49,16 +49,8 @@ void CurrentSettingsPanel::setSettings(const DryingSettings& s)
     ui->readSamplesTime->setValue(s.samplingTime());
     ui->readDryingTime->setTime(s.dryingTime());
     ui->readDryingProfile->setCurrentIndex(DryingProfile::toDeviceValue(s.dryingProfile()));
-
-    switch (s.dryingProfile()) {
-    case DryingProfile::Step:
-        ui->stepProfile->setValues(s.stepTime1(), s.stepTemperature1(), s.stepTime2(),
-                                   s.stepTemperature2());
-        break;
-    case DryingProfile::Fast: ui->fastProfile->setValues(s.fastTime(), s.fastTemperature()); break;
-    case DryingProfile::Slow: ui->slowProfile->setTime(s.slowTime()); break;
-    default: break;
-    }
+    if (ProfileEditor* editor = placeOf(s.dryingProfile()).editor)
+        editor->showValues(s);
 }
 
 DryingSettings CurrentSettingsPanel::settings() const
@@ -72,21 +64,8 @@ DryingSettings CurrentSettingsPanel::settings() const
     s.setSamplingTime(ui->readSamplesTime->value());
     s.setDryingTime(ui->readDryingTime->time());
     s.setDryingProfile(currentProfile());
-
-    switch (s.dryingProfile()) {
-    case DryingProfile::Step:
-        s.setStepTemperature1(ui->stepProfile->temperature1());
-        s.setStepTemperature2(ui->stepProfile->temperature2());
-        s.setStepTime1(ui->stepProfile->time1());
-        s.setStepTime2(ui->stepProfile->time2());
-        break;
-    case DryingProfile::Fast:
-        s.setFastTemperature(ui->fastProfile->temperature());
-        s.setFastTime(ui->fastProfile->time());
-        break;
-    case DryingProfile::Slow: s.setSlowTime(ui->slowProfile->time()); break;
-    default: break;
-    }
+    if (const ProfileEditor* editor = placeOf(s.dryingProfile()).editor)
+        editor->readValues(s);
     return s;
 }
 
@@ -102,38 +81,30 @@ DryingProfile::Type CurrentSettingsPanel::currentProfile() const
 
 void CurrentSettingsPanel::passTemperatureToProfile(int temperature)
 {
-    switch (currentProfile()) {
-    case DryingProfile::Fast: ui->fastProfile->setMinimumTemperature(temperature); break;
-    case DryingProfile::Step: ui->stepProfile->setMaximumTemperature(temperature); break;
-    default: break;
+    if (ProfileEditor* editor = placeOf(currentProfile()).editor)
+        editor->setDryingTemperature(temperature);
+}
+
+CurrentSettingsPanel::EditorPlace CurrentSettingsPanel::placeOf(DryingProfile::Type profile) const
+{
+    switch (profile) {
+    case DryingProfile::Slow: return {ui->slowProfile, 400};
+    case DryingProfile::Step: return {ui->stepProfile, 440};
+    case DryingProfile::Fast: return {ui->fastProfile, 420};
+    default: return {nullptr, 360};
     }
 }
 
 void CurrentSettingsPanel::onProfileIndexChanged(int index)
 {
     const DryingProfile::Type profile = DryingProfile::fromDeviceValue(index);
-    ui->fastProfile->hide();
-    ui->slowProfile->hide();
-    ui->stepProfile->hide();
-    ui->standardProfile->hide();
-
-    int minimumHeight = 360;
-    switch (profile) {
-    case DryingProfile::Step:
-        ui->stepProfile->show();
-        minimumHeight = 440;
-        break;
-    case DryingProfile::Fast:
-        ui->fastProfile->show();
-        minimumHeight = 420;
-        break;
-    case DryingProfile::Slow:
-        ui->slowProfile->show();
-        minimumHeight = 400;
-        break;
-    default: ui->standardProfile->show(); break;
-    }
-    setMinimumHeight(minimumHeight);
+    const EditorPlace place = placeOf(profile);
+    QWidget* shown = place.editor ? static_cast<QWidget*>(place.editor) : ui->standardProfile;
+    for (QWidget* editor :
+         {static_cast<QWidget*>(ui->fastProfile), static_cast<QWidget*>(ui->slowProfile),
+          static_cast<QWidget*>(ui->stepProfile), static_cast<QWidget*>(ui->standardProfile)})
+        editor->setVisible(editor == shown);
+    setMinimumHeight(place.panelMinimumHeight);
     passTemperatureToProfile(ui->readTemp->value());
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class ProfileEditor;
+
 namespace Ui {
 class CurrentSettingsPanel;
 }
@@ -37,5 +39,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct EditorPlace
+    {
+        // Null for a profile without values of its own.
+        ProfileEditor* editor;
+        int panelMinimumHeight;
+    };
+    EditorPlace placeOf(DryingProfile::Type profile) const;
+
     Ui::CurrentSettingsPanel* ui;
 };

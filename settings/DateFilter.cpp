@@ -2,9 +2,7 @@
 
 #include "settings/FiltersTrProvider.h"
 
-#include <QComboBox>
 #include <QDateTimeEdit>
-#include <QHBoxLayout>
 
 namespace {
 
@@ -21,16 +19,14 @@ QDateTimeEdit* makeEdit(const QDate& date)
 
 DateFilter::DateFilter(const QString& columnName, int index, FiltersTrProvider* provider,
                        QWidget* parent, const QString& title)
-    : AbstractFilter(columnName, index, provider,
-                     {FiltersTrProvider::Between, FiltersTrProvider::LaterThan,
-                      FiltersTrProvider::EarlierThan, FiltersTrProvider::Equal},
-                     parent, title),
-      m_from(makeEdit(QDate::currentDate().addMonths(-6))), m_to(makeEdit(QDate::currentDate()))
+    : RangeFilter(columnName, index, provider,
+                  {FiltersTrProvider::Between, FiltersTrProvider::LaterThan,
+                   FiltersTrProvider::EarlierThan, FiltersTrProvider::Equal},
+                  parent, title, makeEdit(QDate::currentDate().addMonths(-6)),
+                  makeEdit(QDate::currentDate())),
+      m_from(static_cast<QDateTimeEdit*>(fromWidget())),
+      m_to(static_cast<QDateTimeEdit*>(toWidget()))
 {
-    valueWidgetsLayout()->addWidget(m_from);
-    valueWidgetsLayout()->addWidget(m_to);
-    connect(operatorCombo(), QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &DateFilter::comboChanged);
     connect(m_from, &QDateTimeEdit::dateChanged, this, &DateFilter::dateChanged);
     connect(m_to, &QDateTimeEdit::dateChanged, this, &DateFilter::dateChanged);
 }
@@ -41,12 +37,6 @@ SqlCondition DateFilter::whereClause() const
 {
     return rangeCondition(QStringLiteral("date(%1)").arg(columnName()),
                           m_from->date().toString(Qt::ISODate), m_to->date().toString(Qt::ISODate));
-}
-
-void DateFilter::comboChanged(int index)
-{
-    enableSecondValue(m_to, index);
-    emit filterChanged();
 }
 
 void DateFilter::dateChanged(const QDate&) { emit filterChanged(); }

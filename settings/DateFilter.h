@@ -1,12 +1,12 @@
 #pragma once
 
-#include "settings/AbstractFilter.h"
+#include "settings/RangeFilter.h"
 
 class QDateTimeEdit;
 
 // A date or date-and-time column compared by its date: "Equal" matches the
 // whole day and both bounds include their day.
-class DateFilter : public AbstractFilter
+class DateFilter : public RangeFilter
 {
     Q_OBJECT
 
@@ -17,7 +17,6 @@ public:
     SqlCondition whereClause() const override;
 
 private slots:
-    void comboChanged(int index);
     void dateChanged(const QDate& date);
 
 private:

@@ -2,7 +2,7 @@
 
 #include "ui_FastProfile.h"
 
-FastProfile::FastProfile(QWidget* parent) : QWidget(parent), ui(new Ui::FastProfile)
+FastProfile::FastProfile(QWidget* parent) : ProfileEditor(parent), ui(new Ui::FastProfile)
 {
     ui->setupUi(this);
 }
@@ -29,3 +29,16 @@ void FastProfile::setMinimumTemperature(int temperature)
 {
     ui->tempSpinBox->setMinimum(temperature);
 }
+
+void FastProfile::showValues(const DryingSettings& s)
+{
+    setValues(s.fastTime(), s.fastTemperature());
+}
+
+void FastProfile::readValues(DryingSettings& s) const
+{
+    s.setFastTemperature(temperature());
+    s.setFastTime(time());
+}
+
+void FastProfile::setDryingTemperature(int temperature) { setMinimumTemperature(temperature); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "settings/ProfileEditor.h"
 
 #include <QTime>
 
@@ -10,7 +10,7 @@ class FastProfile;
 
 // The fast profile's time and temperature. The temperature is never below the
 // drying temperature, which the panel passes as its minimum.
-class FastProfile : public QWidget
+class FastProfile : public ProfileEditor
 {
     Q_OBJECT
 
@@ -21,7 +21,12 @@ public:
     void setValues(const QTime& time, int temperature);
     QTime time() const;
     int temperature() const;
-    void setReadOnly();
+    void setReadOnly() override;
+    void showValues(const DryingSettings& settings) override;
+    void readValues(DryingSettings& settings) const override;
+    // The fast temperature is never below it.
+    void setDryingTemperature(int temperature) override;
+
     void setMinimumTemperature(int temperature);
 
 private:

@@ -45,16 +45,19 @@ void FilterWidget::setRecord(QSqlRecord record, const QVector<ColumnFilterKind>&
     for (int i = 0; i < m_skippedFields && !record.isEmpty(); ++i)
         record.remove(0);
 
+    // A column without a title goes by its name, in its row and in the dialogs.
+    QStringList items;
     for (int i = 0; i < record.count(); ++i) {
-        AbstractFilter* row = createRow(kinds.value(i), record.fieldName(i), i, texts.value(i));
+        items.append(texts.value(i).isEmpty() ? record.fieldName(i) : texts.at(i));
+        AbstractFilter* row = createRow(kinds.value(i), record.fieldName(i), i, items.last());
         row->hide();
         m_rowsLayout->addWidget(row);
         m_rows.append(row);
         connect(row, &AbstractFilter::xClicked, &m_filtersDialog, &FilterDialog::uncheck);
         connect(row, &AbstractFilter::filterChanged, this, &FilterWidget::filterChanged);
     }
-    m_filtersDialog.setItems(texts);
-    m_columnsDialog.setItems(texts);
+    m_filtersDialog.setItems(items);
+    m_columnsDialog.setItems(items);
     // At first no column is filtered and every column is visible.
     m_columnsDialog.checkAll();
 }

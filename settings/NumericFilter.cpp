@@ -2,9 +2,7 @@
 
 #include "settings/FiltersTrProvider.h"
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QHBoxLayout>
 
 namespace {
 
@@ -21,16 +19,13 @@ QDoubleSpinBox* makeSpinBox(double value)
 
 NumericFilter::NumericFilter(const QString& columnName, int index, FiltersTrProvider* provider,
                              QWidget* parent, const QString& title)
-    : AbstractFilter(columnName, index, provider,
-                     {FiltersTrProvider::Between, FiltersTrProvider::GreaterThan,
-                      FiltersTrProvider::LowerThan, FiltersTrProvider::Equal},
-                     parent, title),
-      m_from(makeSpinBox(-99.0)), m_to(makeSpinBox(999.0))
+    : RangeFilter(columnName, index, provider,
+                  {FiltersTrProvider::Between, FiltersTrProvider::GreaterThan,
+                   FiltersTrProvider::LowerThan, FiltersTrProvider::Equal},
+                  parent, title, makeSpinBox(-99.0), makeSpinBox(999.0)),
+      m_from(static_cast<QDoubleSpinBox*>(fromWidget())),
+      m_to(static_cast<QDoubleSpinBox*>(toWidget()))
 {
-    valueWidgetsLayout()->addWidget(m_from);
-    valueWidgetsLayout()->addWidget(m_to);
-    connect(operatorCombo(), QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &NumericFilter::comboChanged);
     connect(m_from, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &NumericFilter::valueChanged);
     connect(m_to, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
@@ -42,12 +37,6 @@ NumericFilter::NumericFilter(const QString& columnName, int index, FiltersTrProv
 SqlCondition NumericFilter::whereClause() const
 {
     return rangeCondition(columnName(), m_from->value(), m_to->value());
-}
-
-void NumericFilter::comboChanged(int index)
-{
-    enableSecondValue(m_to, index);
-    emit filterChanged();
 }
 
 void NumericFilter::valueChanged(double) { emit filterChanged(); }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/AbstractFilter.h"
+#include "settings/RangeFilter.h"
 
 class QDoubleSpinBox;
 
 // A number column between two values, at least, at most or equal to one.
-class NumericFilter : public AbstractFilter
+class NumericFilter : public RangeFilter
 {
     Q_OBJECT
 
@@ -16,7 +16,6 @@ public:
     SqlCondition whereClause() const override;
 
 private slots:
-    void comboChanged(int index);
     void valueChanged(double value);
 
 private:

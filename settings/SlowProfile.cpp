@@ -2,7 +2,7 @@
 
 #include "ui_SlowProfile.h"
 
-SlowProfile::SlowProfile(QWidget* parent) : QWidget(parent), ui(new Ui::SlowProfile)
+SlowProfile::SlowProfile(QWidget* parent) : ProfileEditor(parent), ui(new Ui::SlowProfile)
 {
     ui->setupUi(this);
 }
@@ -14,3 +14,7 @@ void SlowProfile::setTime(const QTime& time) { ui->timeEdit->setTime(time); }
 QTime SlowProfile::time() const { return ui->timeEdit->time(); }
 
 void SlowProfile::setReadOnly() { ui->timeEdit->setEnabled(false); }
+
+void SlowProfile::showValues(const DryingSettings& s) { setTime(s.slowTime()); }
+
+void SlowProfile::readValues(DryingSettings& s) const { s.setSlowTime(time()); }

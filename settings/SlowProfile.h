@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "settings/ProfileEditor.h"
 
 #include <QTime>
 
@@ -9,7 +9,7 @@ class SlowProfile;
 }
 
 // The slow profile's time (at most 10 minutes).
-class SlowProfile : public QWidget
+class SlowProfile : public ProfileEditor
 {
     Q_OBJECT
 
@@ -19,7 +19,9 @@ public:
 
     void setTime(const QTime& time);
     QTime time() const;
-    void setReadOnly();
+    void setReadOnly() override;
+    void showValues(const DryingSettings& settings) override;
+    void readValues(DryingSettings& settings) const override;
 
 private:
     Ui::SlowProfile* ui;

@@ -2,7 +2,7 @@
 
 #include "ui_StepProfile.h"
 
-StepProfile::StepProfile(QWidget* parent) : QWidget(parent), ui(new Ui::StepProfile)
+StepProfile::StepProfile(QWidget* parent) : ProfileEditor(parent), ui(new Ui::StepProfile)
 {
     ui->setupUi(this);
 }
@@ -39,3 +39,18 @@ void StepProfile::setMaximumTemperature(int temperature)
     ui->tempT1Spinbox->setMaximum(temperature);
     ui->tempT2Spinbox->setMaximum(temperature);
 }
+
+void StepProfile::showValues(const DryingSettings& s)
+{
+    setValues(s.stepTime1(), s.stepTemperature1(), s.stepTime2(), s.stepTemperature2());
+}
+
+void StepProfile::readValues(DryingSettings& s) const
+{
+    s.setStepTemperature1(temperature1());
+    s.setStepTemperature2(temperature2());
+    s.setStepTime1(time1());
+    s.setStepTime2(time2());
+}
+
+void StepProfile::setDryingTemperature(int temperature) { setMaximumTemperature(temperature); }

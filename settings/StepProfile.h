@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "settings/ProfileEditor.h"
 
 #include <QTime>
 
@@ -10,7 +10,7 @@ class StepProfile;
 
 // The step profile's two times and two temperatures. The temperatures never
 // exceed the drying temperature, which the panel passes as their maximum.
-class StepProfile : public QWidget
+class StepProfile : public ProfileEditor
 {
     Q_OBJECT
 
@@ -23,7 +23,12 @@ public:
     QTime time2() const;
     int temperature1() const;
     int temperature2() const;
-    void setReadOnly();
+    void setReadOnly() override;
+    void showValues(const DryingSettings& settings) override;
+    void readValues(DryingSettings& settings) const override;
+    // The step temperatures never exceed it.
+    void setDryingTemperature(int temperature) override;
+
     void setMaximumTemperature(int temperature);
 
 private:

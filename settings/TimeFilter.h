@@ -1,11 +1,11 @@
 #pragma once
 
-#include "settings/AbstractFilter.h"
+#include "settings/RangeFilter.h"
 
 class QTimeEdit;
 
 // A time column (text "HH:mm:ss.zzz") between two times, later, earlier or equal.
-class TimeFilter : public AbstractFilter
+class TimeFilter : public RangeFilter
 {
     Q_OBJECT
 
@@ -16,7 +16,6 @@ public:
     SqlCondition whereClause() const override;
 
 private slots:
-    void comboChanged(int index);
     void timeChanged(const QTime& time);
 
 private:

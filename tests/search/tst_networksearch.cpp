@@ -2,6 +2,7 @@
 #include "communication/DeviceConnectionInfo.h"
 #include "search/ISearchInfo.h"
 #include "search/MacIpMapper.h"
+#include "search/ModuleConnectionInfo.h"
 #include "search/NetworkSearch.h"
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/ModuleSimulator.h"
@@ -133,13 +134,14 @@ private slots:
     // its reason and no identification; no probe is started for it.
     void unreachableModuleIsReportedWithItsReason()
     {
-        LanDevice esp(ModuleSimulator::Esp);
-        esp.module.routingMode = 2;
-        esp.module.remoteIp = QHostAddress("127.0.0.9");
-        ModuleSimulator silentTibbo(ModuleSimulator::Tibbo, QHostAddress::AnyIPv4);
-        silentTibbo.silent = true;
+        LanDevice tibbo(ModuleSimulator::Tibbo);
+        tibbo.module.routingMode = 2;
+        tibbo.module.port_ = 1234; // a Tibbo keeps its own port apart from the PC's
+        tibbo.module.remoteIp = QHostAddress("127.0.0.9");
+        ModuleSimulator silentEsp(ModuleSimulator::Esp, QHostAddress::AnyIPv4);
+        silentEsp.silent = true;
         NetworkSearch search(&m_info, nullptr, &m_mapper, nullptr);
-        aim(search, silentTibbo.port(), esp.module.port());
+        aim(search, tibbo.module.port(), silentEsp.port());
         QSignalSpy found(&search, &NetworkSearch::deviceFound);
         QSignalSpy lines(&search, &NetworkSearch::newLogLine);
         search.start();
@@ -147,12 +149,15 @@ private slots:
         const DeviceConnectionInfo device = devices(found).first();
         QCOMPARE(device.reasons, QVector<int>{5});
         QVERIFY(device.deviceInfo.model.isEmpty());
-        // Client mode: the PC listens for the module, at its remote port.
+        // Client mode: the PC listens for the module, at its remote port,
+        // and the record names the same connection as the row.
         QVERIFY(device.connectionInfo.networkPart().isServer());
-        QCOMPARE(device.connectionInfo.networkPart().mac(), esp.module.mac);
+        QCOMPARE(device.connectionInfo.networkPart().port(), tibbo.tcp.port());
+        QCOMPARE(device.connectionInfo.networkPart().mac(), tibbo.module.mac);
+        QCOMPARE(makeConnectionInfo(device.networkInterface), device.connectionInfo);
         QVERIFY(lines.last().at(0).toString().endsWith(
             ": Device not reachable (device can not reach comp (wrong remote ip setting))"));
-        QVERIFY(esp.analyzer.receivedLines().isEmpty());
+        QVERIFY(tibbo.analyzer.receivedLines().isEmpty());
     }
 
     // Stopped while a probe of the typed-in address still waits: the end

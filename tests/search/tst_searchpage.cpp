@@ -5,6 +5,7 @@
 // settings change.
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 #include "analyzer/DeviceFilters.h"
@@ -260,6 +261,22 @@ private slots:
         QVERIFY(runner->shown().isEmpty());
     }
 
+    void languageSwitchKeepsTheConnectionLook()
+    {
+        QVERIFY(search());
+        QVERIFY(connectRow(0));
+        QTRY_COMPARE(connectButton()->text(), QString("Disconnect"));
+        QTranslator polish;
+        QVERIFY(polish.load(":/i18n/polish.qm"));
+        QCoreApplication::installTranslator(&polish);
+        QTRY_COMPARE(connectButton()->text(), QString("Rozłącz"));
+        QCOMPARE(page->findChild<QPushButton*>("searchButton")->text(), QString("Wyszukaj"));
+        QCOMPARE(table()->horizontalHeaderItem(0)->text(), QString("Stan"));
+        QCOMPARE(page->title(), QString("Wyszukiwarka urządzeń"));
+        QCoreApplication::removeTranslator(&polish);
+        QTRY_COMPARE(connectButton()->text(), QString("Disconnect"));
+    }
+
     void searchWhileConnectedAsksFirst()
     {
         QVERIFY(search());
@@ -322,6 +339,22 @@ private slots:
         QVERIFY(search());
         QCOMPARE(table()->rowCount(), 0);
         QCOMPARE(runner->shown(), QStringList{"NoDeviceDialog"});
+        controller->connectDevice(-1);
+        controller->connectDevice(0);
+        QCOMPARE(data->connectionState, int(TabSearchingController::NotConnected));
+    }
+
+    void refusedRequestGivesThePageBack()
+    {
+        // A connect that waits for a silent analyzer keeps the manager busy.
+        analyzer->simulator.setSilent(true);
+        ConnectionInfo port;
+        port.setSerialPart({analyzer->link.slavePath(), 9600, QString()});
+        QVERIFY(manager->requestConnect(port, 0));
+        controller->startSearch();
+        QVERIFY(!searching());
+        QVERIFY(page->findChild<QPushButton*>("searchButton")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!manager->statusFlags().second, 10000);
     }
 
     void unreachableDeviceGoesThroughTheSettingsChange()

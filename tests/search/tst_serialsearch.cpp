@@ -79,8 +79,10 @@ struct Rig
     SimulatorPtyLink analyzerLink{&analyzer};
     SimulatorPtyLink silentLink{&silent};
     FixedSerialPortLister ports;
-    std::unique_ptr<SearchHolder> holder;
+    // The page outlives the search: the engine is deleted on the search
+    // thread, which has ended before the page lets go of its connections.
     std::unique_ptr<PageSide> page;
+    std::unique_ptr<SearchHolder> holder;
 };
 
 } // namespace

@@ -52,9 +52,12 @@ SORVANA_SHOT(settingspage)
     // The main window shows the selector button in its own bar.
     page.selectorButton()->hide();
     ShotCamera::show(&page);
-    QTest::qWaitFor([&page] {
+    // The device side shows the analyzer's parameters once its read has ended.
+    const bool read = QTest::qWaitFor([&page] {
         return page.findChild<QComboBox*>(QStringLiteral("memorySlotComboBox"))->isEnabled();
     });
+    if (!read)
+        return;
     camera.take(&page, QStringLiteral("settingspage"));
 
     auto* bar = page.findChild<FilterWidget*>();
