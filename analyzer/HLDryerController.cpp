@@ -357,6 +357,11 @@ void HLDryerController::report(const OperationError& error)
 
 void HLDryerController::abortOperations()
 {
+    // Their last command may still run on the engine: the next request of
+    // the user waits for it instead of being refused.
+    if (m_state.main >= OperationState::ReadingCurrent
+        && m_state.main <= OperationState::WritingCurrent)
+        m_dryer->engine()->abandonCommand();
     m_loader.abort();
     m_setter.abort();
     m_slotReader.abort();

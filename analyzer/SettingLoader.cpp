@@ -32,12 +32,14 @@ OperationError SettingLoader::errorInfo() const
 
 void SettingLoader::commandLoop(int result, int command, QVariant response)
 {
+    // An outcome queued before an abort still arrives after it, and only
+    // the command just sent is this operation's.
+    if (!m_listening || command != m_current)
+        return;
     if (result != 1) {
         end(false);
         return;
     }
-    if (!Code::isLoad(command))
-        return;
 
     decodeSetting(m_settings, command, response);
     const int next = nextCode(command);
@@ -75,6 +77,7 @@ void SettingLoader::end(bool success)
 
 void SettingLoader::listen(bool on)
 {
+    m_listening = on;
     followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
                  SLOT(commandLoop(int, int, QVariant)), on);
 }

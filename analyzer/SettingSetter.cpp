@@ -32,14 +32,14 @@ OperationError SettingSetter::errorInfo() const
 
 void SettingSetter::commandLoop(int result, int command)
 {
+    // An outcome queued before an abort still arrives after it, and only
+    // the command just sent is this operation's.
+    if (!m_listening || command != m_current)
+        return;
     if (result != 1) {
         end(false);
         return;
     }
-    // Slot moves (107, 108) share the set range but are not this operation's.
-    if (!Code::isSetInt(command) || command == Code::CopyCurrentToSlot
-        || command == Code::CopySlotToCurrent)
-        return;
 
     const int next = nextCode(command);
     if (next == done)
@@ -79,6 +79,7 @@ void SettingSetter::end(bool success)
 
 void SettingSetter::listen(bool on)
 {
+    m_listening = on;
     followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
                  SLOT(commandLoop(int, int)), on);
 }

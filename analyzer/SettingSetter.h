@@ -37,6 +37,7 @@ private:
     DryingSettings m_settings;
     NDryer* m_dryer;
     int m_current = 0;
+    bool m_listening = false;
 };
 
 } // namespace Communication

@@ -35,6 +35,9 @@ int SlotMover::expectedCode() const
 
 void SlotMover::commandCallback(int result, int command)
 {
+    // An outcome queued before an abort still arrives after it.
+    if (!m_listening)
+        return;
     if (result != 1) {
         fail();
         return;
@@ -55,6 +58,7 @@ void SlotMover::fail()
 
 void SlotMover::listen(bool on)
 {
+    m_listening = on;
     followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
                  SLOT(commandCallback(int, int)), on);
 }

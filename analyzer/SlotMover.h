@@ -37,6 +37,7 @@ private:
     bool m_toSlot = false;
     OperationError m_error;
     NDryer* m_dryer;
+    bool m_listening = false;
 };
 
 } // namespace Communication

@@ -7,6 +7,9 @@
 #include <QPair>
 #include <QVariant>
 
+#include <memory>
+
+class InterfaceFactory;
 class QThread;
 
 namespace Common {
@@ -20,6 +23,10 @@ class ServersManager;
 // Turns connect and disconnect requests from any thread into transports,
 // command engines and device calls on the communication thread, and reports
 // the outcome with the connection records. One request at a time.
+//
+// The mutex guards the request and connection flags and records; it is
+// never held while the device is called (the device takes its own locks)
+// nor while a signal is emitted.
 class ConnectionManager : public QObject
 {
     Q_OBJECT
@@ -30,6 +37,11 @@ public:
     // Moves itself to the worker thread, so it takes no parent.
     ConnectionManager(ITargetManager* targets, ServersManager* servers, ILogger* logger,
                       QThread* worker, QObject* parent = nullptr);
+    // Builds the transports with `factory` instead of the product's own.
+    ConnectionManager(ITargetManager* targets, ServersManager* servers, ILogger* logger,
+                      QThread* worker, std::unique_ptr<InterfaceFactory> factory,
+                      QObject* parent = nullptr);
+    ~ConnectionManager() override;
 
     // Both refused (false) while another request is pending.
     bool requestConnect(ConnectionInfo info, int deviceType);
@@ -54,14 +66,15 @@ public slots:
 
 private:
     bool scheduleAction(int action, const ConnectionInfo& info, int deviceType);
-    void connectNowLocked();
+    // Worker thread, mutex not held: hands a new transport to the device.
+    void connectNow();
     void detachDeviceLocked();
     void endActionLocked();
 
     ITargetManager* targets;
-    ServersManager* servers;
     ILogger* logger;
     QThread* worker;
+    std::unique_ptr<InterfaceFactory> factory;
     IDevice* device = nullptr;
     ConnectionInfo current;
 

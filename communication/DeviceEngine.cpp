@@ -34,10 +34,22 @@ void DeviceEngine::setCommandEngine(CommnadEngine* engine)
 {
     if (!engine)
         return;
+    // The old engine and its transport belong to this object's thread: the
+    // change is made there, ahead of any request queued after this call.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, engine] { setCommandEngine(engine); }, Qt::QueuedConnection);
+        return;
+    }
     {
         QMutexLocker lock(&operationLock);
-        if (commandEngine && commandEngine != engine)
+        if (commandEngine && commandEngine != engine) {
+            // A connect already requested goes to the new engine.
+            const int requested = pending;
             disconnectWithReasonLocked(Requested);
+            if (requested == OpConnect)
+                pending = OpConnect;
+        }
         commandEngine = engine;
         const auto queuedOnce = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
         connect(engine, &CommnadEngine::commandFinished, this, &DeviceEngine::onCommandFinished,
@@ -96,12 +108,34 @@ bool DeviceEngine::scheduleCommand(CommandRequest commandRequest)
 {
     QMutexLocker lock(&operationLock);
     // Not connected: nothing would run it and its caller would wait forever.
-    if (state != Connected || uploading || pending != OpNone || engState == WaitingForCommand)
+    // A command that its operation abandoned does not refuse the next one:
+    // that one waits for it.
+    if (state != Connected || uploading || pending != OpNone
+        || (engState == WaitingForCommand && !abandoned))
         return false;
     request = commandRequest;
     pending = OpCommand;
     emit operationScheduled();
     return true;
+}
+
+void DeviceEngine::abandonCommand()
+{
+    QMutexLocker lock(&operationLock);
+    if (state != Connected)
+        return;
+    if (pending == OpCommand) {
+        pending = OpNone;
+        deferred = false;
+    }
+    if (engState == WaitingForCommand)
+        abandoned = true;
+}
+
+void DeviceEngine::setReplyTimeout(int ms)
+{
+    QMutexLocker lock(&operationLock);
+    replyTimeout = ms;
 }
 
 bool DeviceEngine::sendString(QString text)
@@ -167,7 +201,7 @@ void DeviceEngine::onScheduledOperation()
 
 void DeviceEngine::runScheduledLocked()
 {
-    if (engState == WaitingForEcho && pending == OpCommand) {
+    if ((engState == WaitingForEcho || abandoned) && pending == OpCommand) {
         deferred = true;
         return;
     }
@@ -196,11 +230,11 @@ void DeviceEngine::connectLocked()
             commandEngine->deleteLater();
             commandEngine = nullptr;
         }
-        notify([this] { emit connectionFailed(); });
+        notifyLocked([this] { emit connectionFailed(); });
         return;
     }
     state = Connecting;
-    notify([this] { emit connectionStateChanged(Connecting, 0); });
+    notifyLocked([this] { emit connectionStateChanged(Connecting, 0); });
 }
 
 void DeviceEngine::runCommandLocked()
@@ -220,7 +254,7 @@ void DeviceEngine::runCommandLocked()
     engState = Idle;
     Command* failed = accepted ? commandEngine->takeCommand() : command;
     if (handler)
-        notify([this, failed, code] { handler->onSendFailed(failed, code); });
+        notifyLocked([this, failed, code] { handler->onSendFailed(failed, code); });
     release(failed);
     // An identification that cannot even be written ends the attempt.
     if (state == Connecting)
@@ -251,11 +285,19 @@ void DeviceEngine::onCommandFinished(int status)
             }
         } else if (!ok && state == Connecting) {
             disconnectWithReasonLocked(ConnectingFailed);
+        } else if (abandoned) {
+            // Nobody waits for its outcome; the next command may.
+            abandoned = false;
+            if (deferred) {
+                deferred = false;
+                runScheduledLocked();
+            }
         } else if (handler) {
             if (ok)
-                notify([this, command, code] { handler->onCommandOk(command, code); });
+                notifyLocked([this, command, code] { handler->onCommandOk(command, code); });
             else
-                notify([this, command, code, status] { handler->onFailed(command, code, status); });
+                notifyLocked(
+                    [this, command, code, status] { handler->onFailed(command, code, status); });
         }
     }
     flushNotices();
@@ -266,8 +308,8 @@ void DeviceEngine::onEchoTimer()
     bool sent = false;
     bool connected = false;
     {
-        QMutexLocker flags(&flagsLock);
         QMutexLocker lock(&operationLock);
+        QMutexLocker flags(&flagsLock);
         connected = commandEngine && state == Connected;
         if (echoEnabled && echoAllowed && connected && engState == Idle && pending == OpNone
             && !uploading) {
@@ -379,8 +421,8 @@ void DeviceEngine::disconnectWithReasonLocked(int reason)
     if (Command* held = commandEngine->takeCommand()) {
         const bool echo = creator && creator->isEcho(held);
         const int code = currentCode;
-        if (!echo && handler)
-            notify([this, code] { handler->onAborted(code); });
+        if (!echo && handler && !abandoned)
+            notifyLocked([this, code] { handler->onAborted(code); });
         release(held);
     }
     disconnect(commandEngine, nullptr, this, nullptr);
@@ -389,13 +431,14 @@ void DeviceEngine::disconnectWithReasonLocked(int reason)
     commandEngine = nullptr;
     info = DeviceInfo();
     deferred = false;
+    abandoned = false;
     pending = OpNone;
     engState = Idle;
     rawText.clear();
     echoTimer.stop();
     if (state != Disconnected) {
         state = Disconnected;
-        notify([this, reason] { emit connectionStateChanged(Disconnected, reason); });
+        notifyLocked([this, reason] { emit connectionStateChanged(Disconnected, reason); });
     }
 }
 
@@ -418,11 +461,22 @@ void DeviceEngine::restartEchoTimer()
 
 bool DeviceEngine::fromCurrentEngine() const { return commandEngine && sender() == commandEngine; }
 
+void DeviceEngine::notifyLocked(std::function<void()> notice)
+{
+    notices.push_back(std::move(notice));
+}
+
 void DeviceEngine::flushNotices()
 {
-    while (!notices.empty()) {
+    Q_ASSERT(QThread::currentThread() == thread());
+    for (;;) {
         std::vector<std::function<void()>> now;
-        now.swap(notices);
+        {
+            QMutexLocker lock(&operationLock);
+            now.swap(notices);
+        }
+        if (now.empty())
+            return;
         for (const auto& notice : now)
             notice();
     }

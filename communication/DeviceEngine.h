@@ -28,11 +28,13 @@ class ILineHandler;
 // the open connection: identification hand-shake, commands, raw lines,
 // keep-alive echo and firmware upload.
 //
-// Locks: the operation lock guards the operation, states and device
-// information; the flags lock the echo switches. Only this object's thread
-// ever holds both (operation then flags while an upload starts, flags then
-// operation in the echo timer). Private helpers named *Locked expect the
-// operation lock to be held by the caller.
+// Locks: the operation lock guards the operation, states, device
+// information and the notices; the flags lock the echo switches. Where both
+// are held the operation lock is taken first, then the flags lock (an upload
+// starting, the echo timer); nothing takes them the other way round. Private
+// helpers named *Locked expect the operation lock to be held by the caller.
+// Handler calls and signals are noted under the operation lock and run on
+// this object's thread after it is released.
 class DeviceEngine : public IDevice, public IDeviceInfoHandler
 {
     Q_OBJECT
@@ -51,6 +53,8 @@ public:
     explicit DeviceEngine(QObject* parent = nullptr);
     ~DeviceEngine() override;
 
+    // From another thread the engine is taken on this object's thread, before
+    // any request made after the call runs.
     void setCommandEngine(CommnadEngine* engine) override;
     void requestDisconnect() override;
     void requestConnect() override;
@@ -62,6 +66,10 @@ public:
     bool scheduleCommand(CommandRequest request);
     bool sendString(QString text);
     bool scheduleFirmwareUpload(FirmwareFile* image);
+    // The operation that scheduled the pending or running command has given
+    // up: a pending command is withdrawn, a running one runs out without an
+    // outcome, and the next command waits for it instead of being refused.
+    void abandonCommand();
 
     void setLineHandler(ILineHandler* handler) { lineHandler = handler; }
     void setCommandCreator(CommandCreator* creator) { this->creator = creator; }
@@ -71,7 +79,7 @@ public:
     // Quiet time before the keep-alive echo.
     void setEchoInterval(int ms);
     // Reply time-out of every command; negative: the command engine's default.
-    void setReplyTimeout(int ms) { replyTimeout = ms; }
+    void setReplyTimeout(int ms);
     StandardFirmwareUploader& firmwareUploader() { return uploader; }
 
     int connectionState();
@@ -105,7 +113,8 @@ private:
     bool fromCurrentEngine() const;
     // Handler calls and signals noted under the operation lock run after it
     // is released: a handler may call back into the engine.
-    void notify(std::function<void()> notice) { notices.push_back(std::move(notice)); }
+    void notifyLocked(std::function<void()> notice);
+    // Runs the noted calls on this object's thread, without the lock.
     void flushNotices();
 
     ILineHandler* lineHandler = nullptr;
@@ -121,7 +130,9 @@ private:
     FirmwareFile* firmware = nullptr;
     int currentCode = 0;
     int replyTimeout = -1;
+    // A command waits for the running echo or abandoned command to end.
     bool deferred = false;
+    bool abandoned = false;
     bool uploading = false;
     std::vector<std::function<void()>> notices;
 

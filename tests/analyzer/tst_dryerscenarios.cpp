@@ -12,6 +12,7 @@
 #include "communication/CommnadEngine.h"
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/DryingSettingsFixtures.h"
+#include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/SimulatedDryer.h"
 #include "tests/support/SimulatorPtyLink.h"
 
@@ -20,6 +21,7 @@
 #include <memory>
 
 using namespace KD::Communication;
+using Common::Communication::IDevice;
 using Sim = SimulatedDryer;
 
 namespace {
@@ -71,19 +73,17 @@ private slots:
         auto commandEngine = new Common::Communication::CommnadEngine;
         commandEngine->setInterface(new CRS232(link->slavePath(), 9600, QString()));
         commandEngine->moveToThread(&thread);
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
         dryer->engine()->setCommandEngine(commandEngine);
         dryer->engine()->requestConnect();
-        QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 1);
+        QTRY_COMPARE(dryer->engine()->connectionState(), 1);
         sim->clearReceived();
     }
 
     void cleanup()
     {
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
         if (dryer->engine()->connectionState() != 2) {
             dryer->engine()->requestDisconnect();
-            QTRY_VERIFY(!state.isEmpty() && state.last().at(0).toInt() == 2);
+            QTRY_COMPARE(dryer->engine()->connectionState(), 2);
         }
         QMetaObject::invokeMethod(
             dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
@@ -95,7 +95,7 @@ private slots:
 
     void secondForwarderRefusedWhilePending()
     {
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
+        QueuedSignalSpy finished(dryer, &NDryer::commandFinished);
         QVERIFY(dryer->loadSamplesQuantity());
         QVERIFY(!dryer->loadSamplingTime());
         QVERIFY(finished.wait());
@@ -257,9 +257,9 @@ private slots:
         device->setParameter(Sim::SamplingTime, "10");
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
-        QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
-        QSignalSpy stops(dryer, SIGNAL(dryingStop()));
+        QueuedSignalSpy starts(dryer, &NDryer::dryingStart);
+        QueuedSignalSpy records(dryer, &NDryer::recordAppeared);
+        QueuedSignalSpy stops(dryer, &NDryer::dryingStop);
 
         QVERIFY(starter.start());
         QVERIFY(starts.wait());
@@ -271,7 +271,7 @@ private slots:
 
         // Once decided, the start is not blamed for a later failure.
         sim->setCommand("Sd0", [](const QByteArray&) {});
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
+        QueuedSignalSpy finished(dryer, &NDryer::commandFinished);
         QVERIFY(dryer->loadMainTemperature());
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() && finished.last().at(0).toInt() == 3, 5000);
         QCOMPARE(errors.count(), 0);
@@ -290,13 +290,13 @@ private slots:
         device->setInitialMass(0.01);
         Starter starter(dryer);
         QSignalSpy errors(&starter, &Starter::error);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
-        QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
+        QueuedSignalSpy starts(dryer, &NDryer::dryingStart);
+        QueuedSignalSpy records(dryer, &NDryer::recordAppeared);
         QVERIFY(starter.start());
         QVERIFY(starts.wait());
         QCOMPARE(starts.at(0).at(0).toBool(), false);
         // The reply to a following command comes after all the start sent.
-        QSignalSpy finished(dryer, SIGNAL(commandFinished(int, int, QVariant)));
+        QueuedSignalSpy finished(dryer, &NDryer::commandFinished);
         QVERIFY(dryer->loadMainTemperature());
         QVERIFY(finished.wait(5000));
         QCOMPARE(finished.at(0).at(0).toInt(), 1);
@@ -318,9 +318,9 @@ private slots:
     {
         device->setParameter(Sim::SamplingTime, "5");
         device->setReadingsPerRun(3);
-        QSignalSpy starts(dryer, SIGNAL(dryingStart(bool, int)));
-        QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
-        QSignalSpy stops(dryer, SIGNAL(dryingStop()));
+        QueuedSignalSpy starts(dryer, &NDryer::dryingStart);
+        QueuedSignalSpy records(dryer, &NDryer::recordAppeared);
+        QueuedSignalSpy stops(dryer, &NDryer::dryingStop);
         device->startFromKeyboard();
         QVERIFY(stops.wait());
         QCOMPARE(starts.count(), 1);
@@ -340,8 +340,8 @@ private slots:
             sim->reply("MJ");
             sim->setReplyDelay(0);
         });
-        QSignalSpy records(dryer, SIGNAL(recordAppeared(Measurement)));
-        QSignalSpy state(dryer->engine(), SIGNAL(connectionStateChanged(int, int)));
+        QueuedSignalSpy records(dryer, &NDryer::recordAppeared);
+        QueuedSignalSpy state(dryer->engine(), &IDevice::connectionStateChanged);
         auto engine = dryer->engine();
         QMetaObject::invokeMethod(
             engine,

@@ -1,6 +1,5 @@
 // The about dialog: its rich text in order, the version from the settings,
 // only the libraries the program really uses, the logo and the OK button.
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -101,19 +100,6 @@ private slots:
         QVERIFY(dialog.infoText().contains("Wersja"));
         QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
         QCoreApplication::removeTranslator(&polish);
-    }
-
-    void screenshot()
-    {
-        const QString dir = qEnvironmentVariable("SORVANA_SCREENSHOTS");
-        if (dir.isEmpty())
-            QSKIP("set SORVANA_SCREENSHOTS to a folder to save a picture of the dialog");
-        ScopedTestSettings settings;
-        QSettings().setValue("Version", "24.04.12");
-        Common::AboutDialog dialog(TranslationHandle(&m_provider, 0));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.grab().save(QDir(dir).filePath("aboutdialog.png")));
     }
 
 private:

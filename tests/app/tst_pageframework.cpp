@@ -1,7 +1,6 @@
 // The page base and its icon actions: the pieces the main window arranges
 // for every page, their checked look and their texts after a language switch.
 #include <QAction>
-#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -223,43 +222,6 @@ private slots:
         QPointer<GuiIconAction> icon = page->save;
         delete page;
         QVERIFY(icon.isNull());
-    }
-
-    // The pieces arranged as the main window does: selector column on the
-    // left, title and the page's tool bar above the page.
-    void screenshot()
-    {
-        const QString dir = qEnvironmentVariable("SORVANA_SCREENSHOTS");
-        if (dir.isEmpty())
-            QSKIP("set SORVANA_SCREENSHOTS to a folder to save a picture of a page");
-        QWidget window;
-        auto* columns = new QHBoxLayout(&window);
-        auto* selectors = new QVBoxLayout;
-        auto* page = new TestPage(&m_provider);
-        selectors->addWidget(page->selectorButton());
-        selectors->addStretch();
-        columns->addLayout(selectors);
-        auto* right = new QVBoxLayout;
-        auto* header = new QHBoxLayout;
-        auto* title = new QLabel(page->title());
-        QFont font = title->font();
-        font.setPointSize(14);
-        font.setBold(true);
-        title->setFont(font);
-        header->addWidget(title);
-        header->addStretch();
-        header->addWidget(page->toolBarWidget());
-        page->toolBarWidget()->show();
-        right->addLayout(header);
-        right->addWidget(page, 1);
-        columns->addLayout(right, 1);
-        page->selectorButton()->setChecked(true);
-        page->check->setCheckable(true);
-        page->check->setChecked(true);
-        window.resize(520, 220);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.grab().save(QDir(dir).filePath("page.png")));
     }
 
 private:

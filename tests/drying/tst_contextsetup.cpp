@@ -57,7 +57,6 @@ private slots:
     void valueDialogEditsARow();
     void runSetupReportsConfirm();
     void itemCreatorColumns();
-    void screenshot();
 
 private:
     Context m_context;
@@ -237,20 +236,6 @@ void TestContextSetup::itemCreatorColumns()
     QVERIFY(!row->editButton()->isVisibleTo(row));
     for (int column = 0; column < item->count(); ++column)
         delete item->cell(column);
-}
-
-// Saves a picture of the dialog when SORVANA_SHOT_DIR names a folder.
-void TestContextSetup::screenshot()
-{
-    const QString dir = qEnvironmentVariable("SORVANA_SHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("SORVANA_SHOT_DIR not set");
-    PdfContextTranslator translator(&m_checkedHandler, &m_handler, &m_info);
-    ContextSetup dialog;
-    dialog.setTranslator(&translator);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QVERIFY(dialog.grab().save(dir + QStringLiteral("/contextsetup.png")));
 }
 
 QTEST_MAIN(TestContextSetup)

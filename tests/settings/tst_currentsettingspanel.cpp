@@ -66,7 +66,6 @@ private slots:
     void valuesAreClamped();
     void readOnlyDisablesEveryEditor();
     void languageChangeRenamesItems();
-    void screenshots();
 };
 
 void TestCurrentSettingsPanel::initTestCase()
@@ -247,36 +246,6 @@ void TestCurrentSettingsPanel::languageChangeRenamesItems()
     QCoreApplication::removeTranslator(&polish);
     QCoreApplication::processEvents();
     QCOMPARE(profiles->itemText(2), QString("Step"));
-}
-
-// Set SORVANA_SHOT_DIR to look at the panel for each profile.
-void TestCurrentSettingsPanel::screenshots()
-{
-    const QString dir = qEnvironmentVariable("SORVANA_SHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("SORVANA_SHOT_DIR not set");
-    QTranslator polish;
-    QVERIFY(polish.load(":/i18n/polish.qm"));
-    for (bool inPolish : {false, true}) {
-        if (inPolish)
-            QCoreApplication::installTranslator(&polish);
-        for (bool readOnly : {false, true}) {
-            for (int p = DryingProfile::Standard; p <= DryingProfile::Spec; ++p) {
-                CurrentSettingsPanel panel;
-                if (readOnly)
-                    panel.setReadOnly();
-                panel.applyProfileIndex();
-                panel.setSettings(makeSet(static_cast<DryingProfile::Type>(p)));
-                panel.resize(panel.sizeHint().expandedTo(panel.minimumSize()));
-                panel.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&panel));
-                panel.grab().save(QStringLiteral("%1/panel-%2%3%4.png")
-                                      .arg(dir, DryingProfile::name(p), readOnly ? "-readonly" : "",
-                                           inPolish ? "-polish" : ""));
-            }
-        }
-    }
-    QCoreApplication::removeTranslator(&polish);
 }
 
 QTEST_MAIN(TestCurrentSettingsPanel)

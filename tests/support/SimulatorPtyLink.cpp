@@ -44,7 +44,8 @@ void SimulatorPtyLink::onReadable()
     for (;;) {
         const ssize_t count = ::read(m_pty.masterFd(), buffer, sizeof buffer);
         if (count > 0) {
-            m_simulator->receiveBytes(QByteArray(buffer, int(count)));
+            if (m_onlyBaudRate == 0 || m_pty.slaveBaudRate() == m_onlyBaudRate)
+                m_simulator->receiveBytes(QByteArray(buffer, int(count)));
             continue;
         }
         // EIO: no one holds the slave open; stop listening until it does.

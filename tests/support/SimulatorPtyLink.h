@@ -21,6 +21,9 @@ public:
     void close();
     QString slavePath() const { return m_pty.slavePath(); }
     int slaveBaudRate() const { return m_pty.slaveBaudRate(); }
+    // Hears only what the program sends at this rate (0: at any rate), as a
+    // real analyzer at 9600 does not understand a probe at 115200.
+    void setOnlyBaudRate(int baudRate) { m_onlyBaudRate = baudRate; }
 
 private:
     void onReadable();
@@ -34,4 +37,5 @@ private:
     // thread, so writing must never block.
     QByteArray m_pending;
     QSocketNotifier* m_writable = nullptr;
+    int m_onlyBaudRate = 0;
 };

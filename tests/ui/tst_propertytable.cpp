@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,7 +69,6 @@ private slots:
     void hotKeyCodesArePortable();
     void retranslation();
     void polishTexts();
-    void screenshot();
 
 private:
     NVornModelView* m_view = nullptr;
@@ -397,35 +395,6 @@ void TestPropertyTable::polishTexts()
     QCOMPARE(notBound, QStringLiteral("Nie przypisano"));
     QCOMPARE(unnamed.displayText(), QStringLiteral("Nie określono"));
     QCOMPARE(button.findChild<QPushButton*>()->text(), QStringLiteral("Usuń skrót"));
-}
-
-void TestPropertyTable::screenshot()
-{
-    const QString dir = qEnvironmentVariable("SORVANA_SCREENSHOTS");
-    if (dir.isEmpty())
-        QSKIP("set SORVANA_SCREENSHOTS to a folder to save a picture of the table");
-    m_view->addTitle("Network module");
-    m_view->addItem("Device IP", new NVornIPLineItem(1, "192.168.1.20"));
-    m_view->addItem("Netmask", new NVornIPLineItem(2, "255.255.255.0", true));
-    m_view->addItem("Protocol", new NVornListItem(3, QStringList{"TCP", "UDP"}, 0));
-    m_view->addTitle("Hot keys");
-    m_view->addItem("Show search page", new NVornHotkeyItem(4));
-    m_view->addItem("Comment", new NVornLineItem(5, "Laboratory 2"));
-    m_view->disableItem(5);
-    m_window->resize(320, m_view->sizeHint().height() + 40);
-    m_view->setGeometry(10, 10, 300, m_view->sizeHint().height());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_view->setValue(4, QStringLiteral("Ctrl+F1"));
-    auto* combo = openEditor<QComboBox>(*m_view, 3);
-    QVERIFY(combo);
-    QVERIFY(m_window->grab().save(QDir(dir).filePath("propertytable.png")));
-
-    // The key-combination editor while it waits for a key.
-    m_view->setCurrentIndex(m_view->model()->index(0, 0));
-    QTRY_VERIFY(!m_view->isEditing());
-    QVERIFY(openEditor<HotKeyButton>(*m_view, 4));
-    QVERIFY(m_window->grab().save(QDir(dir).filePath("propertytable-hotkey.png")));
 }
 
 QTEST_MAIN(TestPropertyTable)

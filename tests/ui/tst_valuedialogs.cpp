@@ -1,7 +1,6 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,7 +94,6 @@ private slots:
     void wrappersCheckTypeAndEditor();
     void editButtonFollowsEnabledState();
     void replacingWrapperSwapsEditor();
-    void screenshot();
 };
 
 void TestValueDialogs::dateRowConfirmCancelEscape()
@@ -390,54 +388,6 @@ void TestValueDialogs::replacingWrapperSwapsEditor()
     QTRY_VERIFY(oldEditor.isNull());
     row.setValue(QDate(2024, 3, 5));
     QCOMPARE(row.value(), QVariant(QDate(2024, 3, 5)));
-}
-
-void TestValueDialogs::screenshot()
-{
-    const QString dir = qEnvironmentVariable("SORVANA_SCREENSHOTS");
-    if (dir.isEmpty())
-        QSKIP("set SORVANA_SCREENSHOTS to a folder to save pictures of the dialogs");
-    QWidget form;
-    auto* layout = new QVBoxLayout(&form);
-    auto* textRow = new SettingWidget;
-    textRow->setWrapper(wrap<TextWidgetWrapper>(new QLineEdit));
-    auto* timeRow = new SettingWidget;
-    auto* timeEdit = new QTimeEdit;
-    timeEdit->setDisplayFormat("hh:mm:ss");
-    timeRow->setWrapper(wrap<TimeWidgetWrapper>(timeEdit));
-    auto* dateRow = new SettingWidget;
-    dateRow->setWrapper(wrap<DateWidgetWrapper>(new QDateEdit));
-    ExtendedLineDialog textDialog;
-    TimeComboBoxDialog timeDialog(true);
-    DateDialog dateDialog;
-    textRow->setDialog(&textDialog);
-    timeRow->setDialog(&timeDialog);
-    dateRow->setDialog(&dateDialog);
-    textRow->setValue(QStringLiteral("Wheat flour, batch 12"));
-    timeRow->setValue(QTime(14, 5, 30));
-    dateRow->setValue(QDate(2024, 3, 5));
-    dateRow->setEnabled(false);
-    layout->addWidget(textRow);
-    layout->addWidget(timeRow);
-    layout->addWidget(dateRow);
-    form.resize(300, 120);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(form.grab().save(QDir(dir).filePath("settingrows.png")));
-
-    const QList<QPair<VornAbstractDialog*, QString>> dialogs{{&textDialog, "textdialog.png"},
-                                                             {&timeDialog, "timedialog.png"},
-                                                             {&dateDialog, "datedialog.png"}};
-    for (const auto& shot : dialogs) {
-        shot.first->setValue(shot.first == &textDialog
-                                 ? QVariant(QStringLiteral("Wheat flour, batch 12"))
-                             : shot.first == &timeDialog ? QVariant(QTime(14, 5, 30))
-                                                         : QVariant(QDate(2024, 3, 5)));
-        shot.first->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shot.first));
-        QVERIFY(shot.first->grab().save(QDir(dir).filePath(shot.second)));
-        shot.first->hide();
-    }
 }
 
 QTEST_MAIN(TestValueDialogs)

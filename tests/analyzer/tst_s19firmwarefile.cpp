@@ -120,4 +120,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestS19FirmwareFile)
-#include "tst_S19FirmwareFile.moc"
+#include "tst_s19firmwarefile.moc"

@@ -1,11 +1,13 @@
 #include "communication/ConnectionManager.h"
 #include "communication/DeviceEngine.h"
+#include "communication/InterfaceFactory.h"
 #include "communication/TargetManager.h"
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
 #include "tests/support/RecordingCommandHandler.h"
 #include "tests/support/RunningThread.h"
+#include "tests/support/ScriptedInterface.h"
 #include "tests/support/SimulatorPtyLink.h"
 
 #include <QtTest>
@@ -43,6 +45,22 @@ struct PtyAnalyzer
     }
 };
 
+// Every record gets an in-memory device that identifies itself as "M".
+class MemoryDevices : public InterfaceFactory
+{
+public:
+    CInterface* create(const ConnectionInfo&) const override
+    {
+        auto* transport = new ScriptedInterface();
+        transport->setScript([](const QByteArray& written) {
+            return written == "SW9\r\n"
+                       ? QByteArray("M\r\nSN 1\r\n2024-01-01\r\nFW 1\r\nx\r\ny\r\n")
+                       : QByteArray();
+        });
+        return transport;
+    }
+};
+
 } // namespace
 
 class TestConnectionManager : public QObject
@@ -57,6 +75,7 @@ class TestConnectionManager : public QObject
     PtyAnalyzer* b = nullptr;
     QHash<QString, QString> names; // port -> A or B
     QStringList events;
+    QList<QPair<bool, bool>> flags; // written on the worker thread
 
     QString name(const QVariant& record) { return names.value(portOf(record), "?"); }
 
@@ -69,6 +88,7 @@ private slots:
         QVERIFY(b->link.open());
         names = {{a->link.slavePath(), "A"}, {b->link.slavePath(), "B"}};
         events.clear();
+        flags.clear();
 
         engine = new DeviceEngine();
         auto* creator = new GenericCommandCreator(engine);
@@ -80,6 +100,11 @@ private slots:
         targets.setTarget(AnalyzerType, engine);
 
         manager = new ConnectionManager(&targets, nullptr, nullptr, &thread);
+        follow();
+    }
+
+    void follow()
+    {
         connect(manager, &ConnectionManager::connectingTo, this,
                 [this](QVariant ci) { events << "connecting " + name(ci); });
         connect(manager, &ConnectionManager::connectedTo, this, [this](QVariant ci, QVariant di) {
@@ -102,6 +127,27 @@ private slots:
         });
         delete a;
         delete b;
+    }
+
+    // Receivers on the worker thread may call the manager back at once: it
+    // emits with its mutex released.
+    void connectsOverAnInjectedTransport()
+    {
+        onThread(manager, [this] { delete manager; });
+        manager = new ConnectionManager(&targets, nullptr, nullptr, &thread,
+                                        std::make_unique<MemoryDevices>());
+        follow();
+        const auto note = [this] { flags << manager->statusFlags(); };
+        connect(manager, &ConnectionManager::connectedTo, manager, note, Qt::DirectConnection);
+        connect(manager, &ConnectionManager::disconnectionFinished, manager, note,
+                Qt::DirectConnection);
+
+        QVERIFY(manager->requestConnect(serial("memory"), AnalyzerType));
+        QTRY_COMPARE(events, QStringList({"connecting ?", "connected ? M"}));
+        QVERIFY(manager->requestDisconnect());
+        QTRY_COMPARE(events.mid(2), QStringList({"disconnected ? 2", "finished"}));
+        onThread(manager, [] {});
+        QCOMPARE(flags, (QList<QPair<bool, bool>>{{true, false}, {false, false}}));
     }
 
     void connectsAndDisconnects()
@@ -176,4 +222,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestConnectionManager)
-#include "tst_ConnectionManager.moc"
+#include "tst_connectionmanager.moc"

@@ -259,4 +259,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestStandardFirmwareUploader)
-#include "tst_StandardFirmwareUploader.moc"
+#include "tst_standardfirmwareuploader.moc"

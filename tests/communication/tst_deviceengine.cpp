@@ -257,6 +257,20 @@ private slots:
         QCOMPARE(writes().count("RAW\r\n"), 1);
     }
 
+    // An operation that gives its command up: the command runs out without
+    // an outcome, and the next one waits for it instead of being refused.
+    void abandonedCommandRunsOutUnreportedAndTheNextWaits()
+    {
+        QVERIFY(connectDevice());
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(51, "T2", "OK2")));
+        QTRY_VERIFY(writes().contains("T2\r\n"));
+        engine->abandonCommand();
+        QVERIFY(engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        QVERIFY(!engine->scheduleCommand(GenericCommandCreator::simple(50, "T1", "OK1")));
+        QTRY_COMPARE(events(), QStringList{"ok 50 0"});
+        QCOMPARE(writes(), QByteArrayList({"SW9\r\n", "T2\r\n", "T2\r\n", "T2\r\n", "T1\r\n"}));
+    }
+
     void unknownCommandIsReportedAsNotSent()
     {
         QVERIFY(connectDevice());
@@ -329,4 +343,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDeviceEngine)
-#include "tst_DeviceEngine.moc"
+#include "tst_deviceengine.moc"

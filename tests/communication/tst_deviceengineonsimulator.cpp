@@ -5,6 +5,7 @@
 #include "tests/support/DeviceEngineRig.h"
 #include "tests/support/GenericCommandCreator.h"
 #include "tests/support/OnThread.h"
+#include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/RunningThread.h"
 #include "tests/support/S19Fixtures.h"
 #include "tests/support/SimulatorBootloader.h"
@@ -126,7 +127,7 @@ private slots:
         QVERIFY(S19Fixtures::writeFile(path, S19Fixtures::join(records, "\r\n")));
         S19FirmwareFile image;
         QVERIFY(image.load(path));
-        QSignalSpy progress(engine, &DeviceEngine::fwUploadProgress);
+        QueuedSignalSpy progress(engine, &DeviceEngine::fwUploadProgress);
 
         QVERIFY(rig->connectDevice(port()));
         QCOMPARE(link->slaveBaudRate(), 9600);
@@ -143,4 +144,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDeviceEngineOnSimulator)
-#include "tst_DeviceEngineOnSimulator.moc"
+#include "tst_deviceengineonsimulator.moc"
