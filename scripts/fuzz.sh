@@ -32,8 +32,15 @@ cmake --build "$build" --target "fuzz_$target"
 corpus=$build/corpus/$target
 findings=$build/findings/$target
 mkdir -p "$corpus" "$findings"
-export ASAN_OPTIONS=${ASAN_OPTIONS:-}
+leaks=()
+# Qt's JSON parser leaks on a repeated key, and the fast unwinder that keeps
+# fuzzing quick cannot see that name through Qt's frames to suppress it: the
+# leak check of that target is left to the replay under scripts/asan.sh.
+if [ "$target" = profilesjson ]; then
+  leaks=(-detect_leaks=0)
+  export ASAN_OPTIONS=detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}
+fi
 export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 exec "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-  -artifact_prefix="$findings/" "$@" "$corpus" "tests/fuzz/corpus/$target"
+  -artifact_prefix="$findings/" "${leaks[@]}" "$@" "$corpus" "tests/fuzz/corpus/$target"

@@ -44,6 +44,13 @@ QStringList received(const QByteArray& stream, int chunk, int maxLineLength = 0)
     return lines.lines;
 }
 
+QStringList withoutReplacements(QStringList lines)
+{
+    for (QString& line : lines)
+        line.remove(QChar::ReplacementCharacter);
+    return lines;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -59,9 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList chunked = received(stream, chunk);
     // A zero byte ends the text of its read, and a line beyond the limit is
     // dropped when it is seen, so only then may the cut make a difference.
+    // Qt's decoder may give a broken UTF-8 sequence one replacement character
+    // or several, depending on the cut: the lines are the same without them.
     if (!stream.contains('\0')
         && stream.size() < Common::Communication::CommnadEngine::kDefaultMaxLineLength)
-        fuzzCheck(whole == chunked, "lines depend on how the stream was cut");
+        fuzzCheck(withoutReplacements(whole) == withoutReplacements(chunked),
+                  "lines depend on how the stream was cut");
     received(stream, chunk, maxLineLength);
     return 0;
 }
