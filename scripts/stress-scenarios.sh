@@ -23,16 +23,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 [[ -f $build/CTestTestfile.cmake ]] || { echo "no build folder at $build" >&2; exit 2; }
 
-# Name, command and environment of each selected test, one test a line.
-tests=$(cd "$build" && ctest --show-only=json-v1 -R "$regex" | python3 -c '
-import json, shlex, sys
-for t in json.load(sys.stdin)["tests"]:
-    env = []
-    for p in t.get("properties", []):
-        if p["name"] == "ENVIRONMENT":
-            env = p["value"]
-    print(shlex.join([t["name"], *env, "--", *t["command"]]))
-')
+tests=$("$root/scripts/test-commands.py" "$build" "$regex")
 [[ -n $tests ]] || { echo "no test matches $regex" >&2; exit 2; }
 echo "$(wc -l <<<"$tests") tests, $runs runs, $copies copies side by side"
 
@@ -71,7 +62,9 @@ for run in $(seq "$runs"); do
       [[ -f $f ]] || continue
       d=$(dirname "$f")
       echo "run $run, copy ${d##*-}: $(cat "$f") FAILED"
-      grep -E 'FAIL!|Loc:|Totals' "$d/log" | head -20 || tail -20 "$d/log"
+      grep -E -B3 'FAIL!|Loc:|Totals' "$d/log" | head -40 || tail -40 "$d/log"
+      cp "$d/log" "${TMPDIR:-/tmp}/stress-failure.log"
+      echo "(whole output: ${TMPDIR:-/tmp}/stress-failure.log)"
     done
     exit 1
   fi

@@ -12,6 +12,7 @@
 #include "communication/CommnadEngine.h"
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/DryingSettingsFixtures.h"
+#include "tests/support/OnThread.h"
 #include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/SimulatedDryer.h"
 #include "tests/support/SimulatorPtyLink.h"
@@ -85,8 +86,7 @@ private slots:
             dryer->engine()->requestDisconnect();
             QTRY_COMPARE(dryer->engine()->connectionState(), 2);
         }
-        QMetaObject::invokeMethod(
-            dryer, [this] { delete dryer; }, Qt::BlockingQueuedConnection);
+        onThread(dryer, [this] { delete dryer; });
         dryer = nullptr;
         link.reset();
         device.reset();
@@ -343,19 +343,15 @@ private slots:
         QueuedSignalSpy records(dryer, &NDryer::recordAppeared);
         QueuedSignalSpy state(dryer->engine(), &IDevice::connectionStateChanged);
         auto engine = dryer->engine();
-        QMetaObject::invokeMethod(
-            engine,
-            [engine] {
-                engine->setEchoInterval(100);
-                engine->setEchoEnabled(true);
-            },
-            Qt::BlockingQueuedConnection);
+        onThread(engine, [engine] {
+            engine->setEchoInterval(100);
+            engine->setEchoEnabled(true);
+        });
         QTRY_VERIFY(records.count() >= 2);
         QCOMPARE(records.at(0).at(0).value<Measurement>().value, 1.234f);
         QVERIFY(received().count("SJ") >= 2);
         QCOMPARE(state.count(), 0);
-        QMetaObject::invokeMethod(
-            engine, [engine] { engine->setEchoEnabled(false); }, Qt::BlockingQueuedConnection);
+        onThread(engine, [engine] { engine->setEchoEnabled(false); });
     }
 };
 

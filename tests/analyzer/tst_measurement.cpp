@@ -41,10 +41,9 @@ private slots:
         emitter.moveToThread(&thread);
         thread.start();
 
-        QObject receiver;
         Measurement got;
         connect(
-            &emitter, &Emitter::measured, &receiver, [&got](Measurement m) { got = m; },
+            &emitter, &Emitter::measured, this, [&got](Measurement m) { got = m; },
             Qt::QueuedConnection);
         QSignalSpy spy(&emitter, &Emitter::measured);
 

@@ -152,11 +152,9 @@ private slots:
         Emitter emitter;
         QThread thread;
         emitter.moveToThread(&thread);
-        QObject receiver;
         QVariant got;
         connect(
-            &emitter, &Emitter::found, &receiver, [&](QVariant v) { got = v; },
-            Qt::QueuedConnection);
+            &emitter, &Emitter::found, this, [&](QVariant v) { got = v; }, Qt::QueuedConnection);
         thread.start();
         QMetaObject::invokeMethod(&emitter, [&] { emit emitter.found(QVariant::fromValue(sent)); });
         QTRY_VERIFY(got.isValid());

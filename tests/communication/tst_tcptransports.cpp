@@ -11,12 +11,14 @@
 #include "communication/SystemArpTable.h"
 #include "search/MacIpMapper.h"
 #include "tests/support/AnalyzerSimulator.h"
+#include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/RunningThread.h"
 #include "tests/support/SimulatorTcpDevice.h"
 #include "tests/support/SimulatorTcpModule.h"
 
 #include <QElapsedTimer>
 #include <QNetworkInterface>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -29,11 +31,18 @@ const quint64 kMacA = 0x001A2B3C4D5EULL;
 const quint64 kMacB = 0x001A2B3C4D5FULL;
 const QHostAddress kLocal(QHostAddress::LocalHost);
 
+// A port that nothing uses now, below the kernel's range for outgoing
+// connections: a port from that range (port 0) may be taken as the local
+// end of a connection by the time the program listens on it, and copies of
+// the tests run side by side.
 quint16 freePort()
 {
-    QTcpServer probe;
-    probe.listen(kLocal, 0);
-    return probe.serverPort();
+    for (;;) {
+        const auto port = quint16(QRandomGenerator::global()->bounded(20000, 32000));
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::Any, port))
+            return port;
+    }
 }
 
 quint32 ipv4(const char* text) { return QHostAddress(QString::fromLatin1(text)).toIPv4Address(); }
@@ -371,8 +380,8 @@ private slots:
         transport->setServersManager(&manager);
         engine->setInterface(transport);
         engine->moveToThread(&communication);
-        QSignalSpy ready(engine, &CommnadEngine::interfaceReady);
-        QSignalSpy finished(engine, &CommnadEngine::commandFinished);
+        QueuedSignalSpy ready(engine, &CommnadEngine::interfaceReady);
+        QueuedSignalSpy finished(engine, &CommnadEngine::commandFinished);
         QMetaObject::invokeMethod(engine, [engine] { engine->openInterface(); });
         QTRY_VERIFY(accepting(port));
 

@@ -1,11 +1,33 @@
 #include "tests/support/PtyPair.h"
 
+#include <QFile>
+
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <vector>
+
 PtyPair::~PtyPair() { close(); }
+
+namespace {
+
+// A serial port's lock file names the terminal it locks. A pseudo-terminal
+// number can come back while a port closed late (an unplug test, another
+// copy of the tests) still holds the lock of the old one: opening the port
+// would then fail.
+bool lockedAsSerialPort(const char* path)
+{
+    const QString name =
+        QString::fromLocal8Bit(path).mid(5).replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* folder : {"/var/lock/", "/run/lock/"})
+        if (QFile::exists(QLatin1String(folder) + QLatin1String("LCK..") + name))
+            return true;
+    return false;
+}
+
+} // namespace
 
 bool PtyPair::open()
 {
@@ -13,7 +35,21 @@ bool PtyPair::open()
     char name[256] = {};
     termios raw{};
     cfmakeraw(&raw);
-    if (openpty(&m_master, &m_slave, name, &raw, nullptr) != 0) {
+    // Pairs passed over stay open until a free number is found, so the
+    // system hands out a new one each time.
+    std::vector<int> passedOver;
+    for (int attempt = 0; attempt < 32; ++attempt) {
+        if (openpty(&m_master, &m_slave, name, &raw, nullptr) != 0)
+            break;
+        if (!lockedAsSerialPort(name))
+            break;
+        passedOver.push_back(m_master);
+        passedOver.push_back(m_slave);
+        m_master = m_slave = -1;
+    }
+    for (int fd : passedOver)
+        ::close(fd);
+    if (m_master < 0) {
         m_master = m_slave = -1;
         return false;
     }
