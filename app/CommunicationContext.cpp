@@ -8,6 +8,9 @@
 #include "terminal/TabTerminalTrProvider.h"
 #include "terminal/TerminalCommandMenu.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
     : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
@@ -41,6 +44,19 @@ void CommunicationContext::retranslate() { m_retranslator.retranslate(); }
 
 void CommunicationContext::stopWorker()
 {
+    // An analyzer still connected is disconnected first: the port is closed
+    // and its lock released on the communication thread, which would not get
+    // to it once its event loop has ended.
+    if (m_workerThread.isRunning() && m_connectionManager.statusFlags().first) {
+        m_connectionBoxes.setSilent(true);
+        QEventLoop loop;
+        QTimer::singleShot(disconnectTimeoutMs, &loop, &QEventLoop::quit);
+        QObject::connect(&m_connectionManager,
+                         &Common::Communication::ConnectionManager::disconnectionFinished, &loop,
+                         &QEventLoop::quit);
+        if (m_connectionManager.requestDisconnect())
+            loop.exec();
+    }
     m_workerThread.quit();
     m_workerThread.wait();
 }

@@ -52,9 +52,13 @@ public:
     CommunicationContext(const CommunicationContext&) = delete;
     CommunicationContext& operator=(const CommunicationContext&) = delete;
 
+    // How long stopWorker waits for a connected analyzer to be let go.
+    static constexpr int disconnectTimeoutMs = 3000;
+
     void retranslate();
     QThread* workerThread() { return &m_workerThread; }
-    // Quits the communication thread and waits for it without a time limit.
+    // Lets a connected analyzer go, then quits the communication thread and
+    // waits for it without a time limit.
     void stopWorker();
 
     void setSearchBaudrates(const QVector<int>& rates);

@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -111,7 +112,8 @@ private slots:
         FakeMessageBoxPresenter boxes(QMessageBox::Yes);
         FakeDialogRunner dialogs;
         FakeFileDialogPresenter files;
-        Program program;
+        std::unique_ptr<Program> owner = std::make_unique<Program>();
+        Program& program = *owner;
         QVERIFY(program.prepareDatabase());
         program.build();
         MainWindow* window = program.window();
@@ -175,10 +177,18 @@ private slots:
         QTRY_COMPARE(window->startAction()->action()->text(), QString("Rozpocznij badanie"));
         QVERIFY(statusTexts(window).first() != connected);
         QVERIFY(statusTexts(window).contains("MA 50.R"));
+        // The controller's state text follows without a new state.
+        QTRY_VERIFY(statusTexts(window).contains("Gotowy"));
         window->findChild<QAction*>("actionEnglish")->trigger();
         QTRY_COMPARE(window->startAction()->action()->text(), QString("Start analysis"));
         QCOMPARE(statusTexts(window).first(), connected);
+        QTRY_VERIFY(statusTexts(window).contains("Ready"));
         window->close();
+
+        // Closed while connected: the port is let go, lock and all.
+        owner.reset();
+        QSerialPort port(m_link->slavePath());
+        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
     }
 
 private:
