@@ -54,12 +54,15 @@ SORVANA_SHOT(program)
     ShotCamera::show(window);
     auto* search = static_cast<NTabSearching*>(context->searchTab());
     window->findChild<QPushButton*>(QStringLiteral("searchButton"))->click();
-    QTest::qWaitFor([&] { return search->table()->rowCount() == 1; }, 15000);
-    QTest::qWaitFor(
-        [&] {
-            return window->findChild<QPushButton*>(QStringLiteral("searchButton"))->isEnabled();
-        },
-        15000);
+    const bool found =
+        QTest::qWaitFor([&] { return search->table()->rowCount() == 1; }, 15000)
+        && QTest::qWaitFor(
+            [&] {
+                return window->findChild<QPushButton*>(QStringLiteral("searchButton"))->isEnabled();
+            },
+            15000);
+    if (!found)
+        qWarning("The search did not find the simulated analyzer; the pictures show no device.");
     search->table()->selectRow(0);
     window->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
     ShotCamera::settle(1000);
