@@ -284,6 +284,10 @@ private slots:
         QCOMPARE(boxes->last().text, QString("Are you sure you want to clear all the data?"));
         QCOMPARE(run()->samplesCount(), 0);
         QVERIFY(!composition->runInfo()->info().start.isValid());
+        // Nothing left to lose: no question.
+        const int asked = boxes->shown().size();
+        triggerIcon(TabDryerTrProvider::ClearData);
+        QCOMPARE(boxes->shown().size(), asked);
 
         dialogs->queueAnswer(path);
         triggerIcon(TabDryerTrProvider::LoadData);
@@ -305,6 +309,24 @@ private slots:
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains("Humidity [%]"), qPrintable(text));
         QVERIFY(text.contains(QString::number(run()->massAt(2), 'f', 3)));
+    }
+
+    void namesAndFormulaShownAsAsked()
+    {
+        auto* combo = find<QComboBox>("dbNameComboBox");
+        const QStringList names{"a", "b", "c"};
+        page->setDbNames(names, 2);
+        QCOMPARE(combo->currentText(), QString("c"));
+        page->setDbNames(names, 3);
+        QCOMPARE(combo->currentIndex(), 0);
+        page->setDbNames({}, 0);
+        QCOMPARE(combo->count(), 1);
+        // A refill is no choice: the analyzer is not written.
+        QVERIFY(rig->simulator()->receivedLines().isEmpty());
+        page->setCalcFormula(2);
+        page->setCalcFormula(7);
+        QVERIFY(find<QRadioButton>("methodM0MnM0")->isChecked());
+        QCOMPARE(run()->calcFormula(), 0);
     }
 
     void languageSwitchesBackAndForth()
