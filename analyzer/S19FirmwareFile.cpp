@@ -69,6 +69,6 @@ bool S19FirmwareFile::load(const QString& path)
         return fail(path, QStringLiteral("file read incompletely"));
     if (read.isEmpty())
         return fail(path, QStringLiteral("file is empty"));
-    lines = read;
+    m_lines = read;
     return true;
 }

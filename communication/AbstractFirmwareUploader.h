@@ -13,15 +13,15 @@ class AbstractFirmwareUploader : public IFirmwareUploader
 public:
     using IFirmwareUploader::IFirmwareUploader;
 
-    void setInterface(CInterface* interface) override { io.setInterface(interface); }
-    void setUseBootloader(bool use) override { useBootloader = use; }
-    void setFirmwareFile(FirmwareFile* file) override { firmware = file; }
-    void setLogger(ILogger* logger) { io.setLogger(logger); }
+    void setInterface(CInterface* interface) override { m_io.setInterface(interface); }
+    void setUseBootloader(bool use) override { m_useBootloader = use; }
+    void setFirmwareFile(FirmwareFile* file) override { m_firmware = file; }
+    void setLogger(ILogger* logger) { m_io.setLogger(logger); }
 
 protected:
-    bool useBootloader = false;
-    FirmwareFile* firmware = nullptr;
-    FirmwareDeviceIo io;
+    bool m_useBootloader = false;
+    FirmwareFile* m_firmware = nullptr;
+    FirmwareDeviceIo m_io;
 };
 
 } // namespace Communication

@@ -17,13 +17,14 @@ ConnectionManager::ConnectionManager(ITargetManager* targets, ServersManager* se
     : ConnectionManager(targets, servers, logger, worker, std::make_unique<InterfaceFactory>(),
                         parent)
 {
-    factory->setServersManager(servers);
+    m_factory->setServersManager(servers);
 }
 
 ConnectionManager::ConnectionManager(ITargetManager* targets, ServersManager*, ILogger* logger,
                                      QThread* worker, std::unique_ptr<InterfaceFactory> factory,
                                      QObject* parent)
-    : QObject(parent), targets(targets), logger(logger), worker(worker), factory(std::move(factory))
+    : QObject(parent), m_targets(targets), m_logger(logger), m_worker(worker),
+      m_factory(std::move(factory))
 {
     if (worker)
         moveToThread(worker);
@@ -46,14 +47,14 @@ bool ConnectionManager::requestDisconnect()
 bool ConnectionManager::scheduleAction(int requested, const ConnectionInfo& info, int deviceType)
 {
     {
-        QMutexLocker lock(&mutex);
-        if (actionPending)
+        QMutexLocker lock(&m_mutex);
+        if (m_actionPending)
             return false;
-        actionPending = true;
-        action = requested;
-        pendingInfo = info;
+        m_actionPending = true;
+        m_action = requested;
+        m_pendingInfo = info;
         if (requested == ConnectAction)
-            pendingDeviceType = deviceType;
+            m_pendingDeviceType = deviceType;
     }
     emit scheduledAction();
     return true;
@@ -61,14 +62,14 @@ bool ConnectionManager::scheduleAction(int requested, const ConnectionInfo& info
 
 QPair<bool, bool> ConnectionManager::statusFlags()
 {
-    QMutexLocker lock(&mutex);
-    return qMakePair(connected, actionPending);
+    QMutexLocker lock(&m_mutex);
+    return qMakePair(m_connected, m_actionPending);
 }
 
 int ConnectionManager::deviceType()
 {
-    QMutexLocker lock(&mutex);
-    return connectionDeviceType;
+    QMutexLocker lock(&m_mutex);
+    return m_connectionDeviceType;
 }
 
 void ConnectionManager::onActionScheduled()
@@ -77,17 +78,17 @@ void ConnectionManager::onActionScheduled()
     bool connectHere = false;
     bool finished = false;
     {
-        QMutexLocker lock(&mutex);
-        actionStarted = action != NoAction;
-        if (action == ConnectAction) {
+        QMutexLocker lock(&m_mutex);
+        m_actionStarted = m_action != NoAction;
+        if (m_action == ConnectAction) {
             // The new connection follows when the device reports it has gone.
-            if (connected && device)
-                leaving = device;
+            if (m_connected && m_device)
+                leaving = m_device;
             else
                 connectHere = true;
-        } else if (action == DisconnectAction) {
-            if (connected && device) {
-                leaving = device;
+        } else if (m_action == DisconnectAction) {
+            if (m_connected && m_device) {
+                leaving = m_device;
             } else {
                 endActionLocked();
                 finished = true;
@@ -107,36 +108,36 @@ void ConnectionManager::connectNow()
     ConnectionInfo info;
     int type = 0;
     {
-        QMutexLocker lock(&mutex);
-        info = pendingInfo;
-        type = pendingDeviceType;
+        QMutexLocker lock(&m_mutex);
+        info = m_pendingInfo;
+        type = m_pendingDeviceType;
     }
-    IDevice* target = targets ? targets->target(type) : nullptr;
+    IDevice* target = m_targets ? m_targets->target(type) : nullptr;
     if (!target) {
         // No device serves this type: nothing could ever report an outcome.
         {
-            QMutexLocker lock(&mutex);
-            current = info;
+            QMutexLocker lock(&m_mutex);
+            m_current = info;
             endActionLocked();
         }
         emit couldNotConnect(QVariant::fromValue(info));
         return;
     }
-    CInterface* transport = factory ? factory->create(info) : nullptr;
+    CInterface* transport = m_factory ? m_factory->create(info) : nullptr;
     auto* engine = new CommnadEngine();
     if (transport)
         engine->setInterface(transport);
-    engine->setLogger(logger);
-    if (worker)
-        engine->moveToThread(worker);
+    engine->setLogger(m_logger);
+    if (m_worker)
+        engine->moveToThread(m_worker);
     {
-        QMutexLocker lock(&mutex);
-        current = info;
+        QMutexLocker lock(&m_mutex);
+        m_current = info;
         detachDeviceLocked();
-        device = target;
-        connect(device, &IDevice::connectionStateChanged, this,
+        m_device = target;
+        connect(m_device, &IDevice::connectionStateChanged, this,
                 &ConnectionManager::onDeviceStateChange, Qt::QueuedConnection);
-        connect(device, &IDevice::connectionFailed, this, &ConnectionManager::onConnectionFailed,
+        connect(m_device, &IDevice::connectionFailed, this, &ConnectionManager::onConnectionFailed,
                 Qt::QueuedConnection);
     }
     target->setCommandEngine(engine);
@@ -145,15 +146,15 @@ void ConnectionManager::connectNow()
 
 void ConnectionManager::detachDeviceLocked()
 {
-    if (device)
-        disconnect(device, nullptr, this, nullptr);
+    if (m_device)
+        disconnect(m_device, nullptr, this, nullptr);
 }
 
 void ConnectionManager::endActionLocked()
 {
-    action = NoAction;
-    actionPending = false;
-    actionStarted = false;
+    m_action = NoAction;
+    m_actionPending = false;
+    m_actionStarted = false;
 }
 
 void ConnectionManager::onDeviceStateChange(int state, int reason)
@@ -163,22 +164,22 @@ void ConnectionManager::onDeviceStateChange(int state, int reason)
     bool finished = false;
     bool connectHere = false;
     {
-        QMutexLocker lock(&mutex);
-        connected = false;
+        QMutexLocker lock(&m_mutex);
+        m_connected = false;
         switch (state) {
         case IDevice::Disconnected:
-            record = current;
+            record = m_current;
             // A drop reported just after a request was made: onActionScheduled()
             // still comes and finds nothing connected.
-            if (!actionStarted)
+            if (!m_actionStarted)
                 break;
-            if (action == DisconnectAction) {
+            if (m_action == DisconnectAction) {
                 detachDeviceLocked();
                 endActionLocked();
                 finished = true;
-            } else if (action == ConnectAction) {
+            } else if (m_action == ConnectAction) {
                 // Connecting again to what has just gone (or just failed) ends here.
-                if (pendingInfo == current) {
+                if (m_pendingInfo == m_current) {
                     detachDeviceLocked();
                     endActionLocked();
                 } else {
@@ -186,14 +187,14 @@ void ConnectionManager::onDeviceStateChange(int state, int reason)
                 }
             }
             break;
-        case IDevice::Connecting: record = pendingInfo; break;
+        case IDevice::Connecting: record = m_pendingInfo; break;
         case IDevice::Connected:
-            connected = true;
-            connectionDeviceType = pendingDeviceType;
-            if (action == ConnectAction)
+            m_connected = true;
+            m_connectionDeviceType = m_pendingDeviceType;
+            if (m_action == ConnectAction)
                 endActionLocked();
-            record = current;
-            connectedDevice = device;
+            record = m_current;
+            connectedDevice = m_device;
             break;
         default: return;
         }
@@ -220,9 +221,9 @@ void ConnectionManager::onConnectionFailed()
 {
     ConnectionInfo record;
     {
-        QMutexLocker lock(&mutex);
+        QMutexLocker lock(&m_mutex);
         endActionLocked();
-        record = pendingInfo;
+        record = m_pendingInfo;
     }
     emit couldNotConnect(QVariant::fromValue(record));
 }

@@ -71,23 +71,23 @@ private:
     void detachDeviceLocked();
     void endActionLocked();
 
-    ITargetManager* targets;
-    ILogger* logger;
-    QThread* worker;
-    std::unique_ptr<InterfaceFactory> factory;
-    IDevice* device = nullptr;
-    ConnectionInfo current;
+    ITargetManager* m_targets;
+    ILogger* m_logger;
+    QThread* m_worker;
+    std::unique_ptr<InterfaceFactory> m_factory;
+    IDevice* m_device = nullptr;
+    ConnectionInfo m_current;
 
-    QMutex mutex;
-    bool connected = false;
-    bool actionPending = false;
-    int connectionDeviceType = 0;
-    int action = NoAction;
+    QMutex m_mutex;
+    bool m_connected = false;
+    bool m_actionPending = false;
+    int m_connectionDeviceType = 0;
+    int m_action = NoAction;
     // The pending action has been taken up on the worker thread; until then a
     // state change of the device is no answer to it.
-    bool actionStarted = false;
-    ConnectionInfo pendingInfo;
-    int pendingDeviceType = 0;
+    bool m_actionStarted = false;
+    ConnectionInfo m_pendingInfo;
+    int m_pendingDeviceType = 0;
 };
 
 } // namespace Communication

@@ -13,20 +13,20 @@
 namespace Common {
 namespace Communication {
 
-DeviceEngine::DeviceEngine(QObject* parent) : IDevice(parent), uploader(this), echoTimer(this)
+DeviceEngine::DeviceEngine(QObject* parent) : IDevice(parent), m_uploader(this), m_echoTimer(this)
 {
     connect(this, &DeviceEngine::operationScheduled, this, &DeviceEngine::onScheduledOperation,
             Qt::QueuedConnection);
-    echoTimer.setSingleShot(true);
-    echoTimer.setInterval(5000);
-    connect(&echoTimer, &QTimer::timeout, this, &DeviceEngine::onEchoTimer);
+    m_echoTimer.setSingleShot(true);
+    m_echoTimer.setInterval(5000);
+    connect(&m_echoTimer, &QTimer::timeout, this, &DeviceEngine::onEchoTimer);
 }
 
 DeviceEngine::~DeviceEngine()
 {
-    if (commandEngine) {
-        disconnect(commandEngine, nullptr, this, nullptr);
-        commandEngine->deleteLater();
+    if (m_commandEngine) {
+        disconnect(m_commandEngine, nullptr, this, nullptr);
+        m_commandEngine->deleteLater();
     }
 }
 
@@ -42,15 +42,15 @@ void DeviceEngine::setCommandEngine(CommnadEngine* engine)
         return;
     }
     {
-        QMutexLocker lock(&operationLock);
-        if (commandEngine && commandEngine != engine) {
+        QMutexLocker lock(&m_operationLock);
+        if (m_commandEngine && m_commandEngine != engine) {
             // A connect already requested goes to the new engine.
-            const int requested = pending;
+            const int requested = m_pending;
             disconnectWithReasonLocked(Requested);
             if (requested == OpConnect)
-                pending = OpConnect;
+                m_pending = OpConnect;
         }
-        commandEngine = engine;
+        m_commandEngine = engine;
         const auto queuedOnce = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
         connect(engine, &CommnadEngine::commandFinished, this, &DeviceEngine::onCommandFinished,
                 queuedOnce);
@@ -60,42 +60,42 @@ void DeviceEngine::setCommandEngine(CommnadEngine* engine)
                 queuedOnce);
         connect(engine, &CommnadEngine::interfaceFailed, this, &DeviceEngine::onInterfaceFailed,
                 queuedOnce);
-        engine->setLineHandler(lineHandler);
+        engine->setLineHandler(m_lineHandler);
     }
     flushNotices();
 }
 
 void DeviceEngine::requestDisconnect()
 {
-    QMutexLocker lock(&operationLock);
-    pending = OpDisconnect;
+    QMutexLocker lock(&m_operationLock);
+    m_pending = OpDisconnect;
     emit operationScheduled();
 }
 
 void DeviceEngine::requestConnect()
 {
-    QMutexLocker lock(&operationLock);
-    pending = OpConnect;
+    QMutexLocker lock(&m_operationLock);
+    m_pending = OpConnect;
     emit operationScheduled();
 }
 
 DeviceInfo DeviceEngine::deviceInfo()
 {
-    QMutexLocker lock(&operationLock);
-    return info;
+    QMutexLocker lock(&m_operationLock);
+    return m_info;
 }
 
 void DeviceEngine::setDeviceInfo(DeviceInfo deviceInfo)
 {
     bool nowConnected = false;
     {
-        QMutexLocker lock(&operationLock);
+        QMutexLocker lock(&m_operationLock);
         // A late identification after the connection ended connects nothing.
-        if (state == Disconnected)
+        if (m_state == Disconnected)
             return;
-        info = deviceInfo;
-        nowConnected = state != Connected;
-        state = Connected;
+        m_info = deviceInfo;
+        nowConnected = m_state != Connected;
+        m_state = Connected;
     }
     if (nowConnected) {
         emit connectionStateChanged(Connected, 0);
@@ -106,94 +106,94 @@ void DeviceEngine::setDeviceInfo(DeviceInfo deviceInfo)
 
 bool DeviceEngine::scheduleCommand(CommandRequest commandRequest)
 {
-    QMutexLocker lock(&operationLock);
+    QMutexLocker lock(&m_operationLock);
     // Not connected: nothing would run it and its caller would wait forever.
     // A command that its operation abandoned does not refuse the next one:
     // that one waits for it.
-    if (state != Connected || uploading || pending != OpNone
-        || (engState == WaitingForCommand && !abandoned))
+    if (m_state != Connected || m_uploading || m_pending != OpNone
+        || (m_engState == WaitingForCommand && !m_abandoned))
         return false;
-    request = commandRequest;
-    pending = OpCommand;
+    m_request = commandRequest;
+    m_pending = OpCommand;
     emit operationScheduled();
     return true;
 }
 
 void DeviceEngine::abandonCommand()
 {
-    QMutexLocker lock(&operationLock);
-    if (state != Connected)
+    QMutexLocker lock(&m_operationLock);
+    if (m_state != Connected)
         return;
-    if (pending == OpCommand) {
-        pending = OpNone;
-        deferred = false;
+    if (m_pending == OpCommand) {
+        m_pending = OpNone;
+        m_deferred = false;
     }
-    if (engState == WaitingForCommand)
-        abandoned = true;
+    if (m_engState == WaitingForCommand)
+        m_abandoned = true;
 }
 
 void DeviceEngine::setReplyTimeout(int ms)
 {
-    QMutexLocker lock(&operationLock);
-    replyTimeout = ms;
+    QMutexLocker lock(&m_operationLock);
+    m_replyTimeout = ms;
 }
 
 bool DeviceEngine::sendString(QString text)
 {
-    QMutexLocker lock(&operationLock);
-    if (state != Connected || uploading || pending != OpNone || engState != Idle)
+    QMutexLocker lock(&m_operationLock);
+    if (m_state != Connected || m_uploading || m_pending != OpNone || m_engState != Idle)
         return false;
-    rawText = text;
-    pending = OpRawText;
+    m_rawText = text;
+    m_pending = OpRawText;
     emit operationScheduled();
     return true;
 }
 
 bool DeviceEngine::scheduleFirmwareUpload(FirmwareFile* image)
 {
-    QMutexLocker lock(&operationLock);
+    QMutexLocker lock(&m_operationLock);
     // Only when nothing runs: an echo's rewrite would land in the
     // bootloader's stream.
-    if (!image || image->isEmpty() || !commandEngine || state != Connected || uploading
-        || pending != OpNone || engState != Idle)
+    if (!image || image->isEmpty() || !m_commandEngine || m_state != Connected || m_uploading
+        || m_pending != OpNone || m_engState != Idle)
         return false;
-    firmware = image;
-    pending = OpFirmwareUpload;
+    m_firmware = image;
+    m_pending = OpFirmwareUpload;
     emit operationScheduled();
     return true;
 }
 
 void DeviceEngine::setCommandHandler(CommandHandler* commandHandler)
 {
-    handler = commandHandler;
-    if (handler)
-        handler->setDeviceInfoHandler(this);
+    m_handler = commandHandler;
+    if (m_handler)
+        m_handler->setDeviceInfoHandler(this);
 }
 
 void DeviceEngine::setEchoEnabled(bool enabled)
 {
-    QMutexLocker lock(&flagsLock);
-    echoEnabled = enabled;
+    QMutexLocker lock(&m_flagsLock);
+    m_echoEnabled = enabled;
 }
 
-void DeviceEngine::setEchoInterval(int ms) { echoTimer.setInterval(ms); }
+void DeviceEngine::setEchoInterval(int ms) { m_echoTimer.setInterval(ms); }
 
 int DeviceEngine::connectionState()
 {
-    QMutexLocker lock(&operationLock);
-    return state;
+    QMutexLocker lock(&m_operationLock);
+    return m_state;
 }
 
 int DeviceEngine::engineState()
 {
-    QMutexLocker lock(&operationLock);
-    return engState;
+    QMutexLocker lock(&m_operationLock);
+    return m_engState;
 }
 
 void DeviceEngine::onScheduledOperation()
 {
     {
-        QMutexLocker lock(&operationLock);
+        QMutexLocker lock(&m_operationLock);
         runScheduledLocked();
     }
     flushNotices();
@@ -201,19 +201,19 @@ void DeviceEngine::onScheduledOperation()
 
 void DeviceEngine::runScheduledLocked()
 {
-    if ((engState == WaitingForEcho || abandoned) && pending == OpCommand) {
-        deferred = true;
+    if ((m_engState == WaitingForEcho || m_abandoned) && m_pending == OpCommand) {
+        m_deferred = true;
         return;
     }
-    const int operation = pending;
-    pending = OpNone;
+    const int operation = m_pending;
+    m_pending = OpNone;
     switch (operation) {
     case OpConnect: connectLocked(); break;
     case OpDisconnect: disconnectWithReasonLocked(Requested); break;
     case OpCommand: runCommandLocked(); break;
     case OpRawText:
-        if (commandEngine)
-            commandEngine->sendRaw(rawText);
+        if (m_commandEngine)
+            m_commandEngine->sendRaw(m_rawText);
         break;
     case OpFirmwareUpload: uploadFirmwareLocked(); break;
     default: break;
@@ -222,82 +222,82 @@ void DeviceEngine::runScheduledLocked()
 
 void DeviceEngine::connectLocked()
 {
-    if (state != Disconnected)
+    if (m_state != Disconnected)
         return;
-    if (!commandEngine || !commandEngine->openInterface()) {
-        if (commandEngine) {
-            disconnect(commandEngine, nullptr, this, nullptr);
-            commandEngine->deleteLater();
-            commandEngine = nullptr;
+    if (!m_commandEngine || !m_commandEngine->openInterface()) {
+        if (m_commandEngine) {
+            disconnect(m_commandEngine, nullptr, this, nullptr);
+            m_commandEngine->deleteLater();
+            m_commandEngine = nullptr;
         }
         notifyLocked([this] { emit connectionFailed(); });
         return;
     }
-    state = Connecting;
+    m_state = Connecting;
     notifyLocked([this] { emit connectionStateChanged(Connecting, 0); });
 }
 
 void DeviceEngine::runCommandLocked()
 {
-    if (!commandEngine || !creator)
+    if (!m_commandEngine || !m_creator)
         return;
-    currentCode = request.code;
-    const int code = currentCode;
-    Command* command = creator->create(request);
+    m_currentCode = m_request.code;
+    const int code = m_currentCode;
+    Command* command = m_creator->create(m_request);
     bool accepted = false;
-    const int result = command ? commandEngine->execute(command, &accepted, replyTimeout)
+    const int result = command ? m_commandEngine->execute(command, &accepted, m_replyTimeout)
                                : CommnadEngine::WriteFailed;
     if (result == CommnadEngine::Written) {
-        engState = WaitingForCommand;
+        m_engState = WaitingForCommand;
         return;
     }
-    engState = Idle;
-    Command* failed = accepted ? commandEngine->takeCommand() : command;
-    if (handler)
-        notifyLocked([this, failed, code] { handler->onSendFailed(failed, code); });
+    m_engState = Idle;
+    Command* failed = accepted ? m_commandEngine->takeCommand() : command;
+    if (m_handler)
+        notifyLocked([this, failed, code] { m_handler->onSendFailed(failed, code); });
     release(failed);
     // An identification that cannot even be written ends the attempt.
-    if (state == Connecting)
+    if (m_state == Connecting)
         disconnectWithReasonLocked(ConnectingFailed);
 }
 
 void DeviceEngine::onCommandFinished(int status)
 {
     {
-        QMutexLocker lock(&operationLock);
+        QMutexLocker lock(&m_operationLock);
         if (!fromCurrentEngine())
             return;
-        Command* command = commandEngine->takeCommand();
+        Command* command = m_commandEngine->takeCommand();
         if (!command)
             return;
         release(command); // deleted later: the handler still sees it below
-        const bool echo = creator && creator->isEcho(command);
-        const int previous = engState;
-        const int code = currentCode;
+        const bool echo = m_creator && m_creator->isEcho(command);
+        const int previous = m_engState;
+        const int code = m_currentCode;
         const bool ok = status == Command::StatusOk;
-        engState = Idle;
+        m_engState = Idle;
         if (echo && previous == WaitingForEcho) {
             if (!ok)
-                disconnectWithReasonLocked(state == Connecting ? ConnectingFailed : EchoFailed);
-            else if (deferred) {
-                deferred = false;
+                disconnectWithReasonLocked(m_state == Connecting ? ConnectingFailed : EchoFailed);
+            else if (m_deferred) {
+                m_deferred = false;
                 runScheduledLocked();
             }
-        } else if (!ok && state == Connecting) {
+        } else if (!ok && m_state == Connecting) {
             disconnectWithReasonLocked(ConnectingFailed);
-        } else if (abandoned) {
+        } else if (m_abandoned) {
             // Nobody waits for its outcome; the next command may.
-            abandoned = false;
-            if (deferred) {
-                deferred = false;
+            m_abandoned = false;
+            if (m_deferred) {
+                m_deferred = false;
                 runScheduledLocked();
             }
-        } else if (handler) {
+        } else if (m_handler) {
             if (ok)
-                notifyLocked([this, command, code] { handler->onCommandOk(command, code); });
+                notifyLocked([this, command, code] { m_handler->onCommandOk(command, code); });
             else
                 notifyLocked(
-                    [this, command, code, status] { handler->onFailed(command, code, status); });
+                    [this, command, code, status] { m_handler->onFailed(command, code, status); });
         }
     }
     flushNotices();
@@ -308,11 +308,11 @@ void DeviceEngine::onEchoTimer()
     bool sent = false;
     bool connected = false;
     {
-        QMutexLocker lock(&operationLock);
-        QMutexLocker flags(&flagsLock);
-        connected = commandEngine && state == Connected;
-        if (echoEnabled && echoAllowed && connected && engState == Idle && pending == OpNone
-            && !uploading) {
+        QMutexLocker lock(&m_operationLock);
+        QMutexLocker flags(&m_flagsLock);
+        connected = m_commandEngine && m_state == Connected;
+        if (m_echoEnabled && m_echoAllowed && connected && m_engState == Idle && m_pending == OpNone
+            && !m_uploading) {
             sendEchoLocked();
             sent = true;
         }
@@ -320,91 +320,92 @@ void DeviceEngine::onEchoTimer()
     flushNotices();
     // After an echo the timer waits for data (onReceivedSomething).
     if (!sent && connected)
-        echoTimer.start();
+        m_echoTimer.start();
 }
 
 void DeviceEngine::sendEchoLocked()
 {
-    Command* echo = creator ? creator->createEcho() : nullptr;
+    Command* echo = m_creator ? m_creator->createEcho() : nullptr;
     if (!echo)
         return;
     bool accepted = false;
-    const int result = commandEngine->execute(echo, &accepted, replyTimeout);
+    const int result = m_commandEngine->execute(echo, &accepted, m_replyTimeout);
     if (result == CommnadEngine::Written) {
-        engState = WaitingForEcho;
+        m_engState = WaitingForEcho;
         return;
     }
-    engState = Idle;
-    release(accepted ? commandEngine->takeCommand() : echo);
+    m_engState = Idle;
+    release(accepted ? m_commandEngine->takeCommand() : echo);
     if (result == CommnadEngine::WriteFailed)
         disconnectWithReasonLocked(EchoFailed);
 }
 
-void DeviceEngine::onReceivedSomething() { echoTimer.start(); }
+void DeviceEngine::onReceivedSomething() { m_echoTimer.start(); }
 
 void DeviceEngine::onInterfaceReady()
 {
-    QMutexLocker lock(&operationLock);
-    if (!fromCurrentEngine() || state != Connecting || !creator)
+    QMutexLocker lock(&m_operationLock);
+    if (!fromCurrentEngine() || m_state != Connecting || !m_creator)
         return;
-    request = creator->deviceInfoRequest();
-    pending = OpCommand;
+    m_request = m_creator->deviceInfoRequest();
+    m_pending = OpCommand;
     emit operationScheduled();
 }
 
 void DeviceEngine::onInterfaceFailed()
 {
     {
-        QMutexLocker lock(&operationLock);
+        QMutexLocker lock(&m_operationLock);
         if (!fromCurrentEngine())
             return;
-        disconnectWithReasonLocked(state == Connecting ? ConnectingFailed : InterfaceLost);
+        disconnectWithReasonLocked(m_state == Connecting ? ConnectingFailed : InterfaceLost);
     }
     flushNotices();
 }
 
 void DeviceEngine::uploadFirmwareLocked()
 {
-    if (!commandEngine || !firmware)
+    if (!m_commandEngine || !m_firmware)
         return;
-    uploader.setUseBootloader(true);
-    uploader.setFirmwareFile(firmware);
-    uploader.setInterface(commandEngine->interface());
-    uploader.setLogger(commandEngine->logger());
-    uploaderConnections << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
-                                   &DeviceEngine::fwUploadFinished)
-                        << connect(&uploader, &IFirmwareUploader::uploadProgress, this,
-                                   &DeviceEngine::fwUploadProgress)
-                        << connect(&uploader, &IFirmwareUploader::uploadState, this,
-                                   &DeviceEngine::fwUploadState)
-                        // Queued: the uploader may finish inside upload(), under this lock.
-                        << connect(&uploader, &IFirmwareUploader::uploadFinished, this,
-                                   &DeviceEngine::onFirmwareUploaderFinished, Qt::QueuedConnection);
-    commandEngine->stopReading();
-    uploading = true;
+    m_uploader.setUseBootloader(true);
+    m_uploader.setFirmwareFile(m_firmware);
+    m_uploader.setInterface(m_commandEngine->interface());
+    m_uploader.setLogger(m_commandEngine->logger());
+    m_uploaderConnections << connect(&m_uploader, &IFirmwareUploader::uploadFinished, this,
+                                     &DeviceEngine::fwUploadFinished)
+                          << connect(&m_uploader, &IFirmwareUploader::uploadProgress, this,
+                                     &DeviceEngine::fwUploadProgress)
+                          << connect(&m_uploader, &IFirmwareUploader::uploadState, this,
+                                     &DeviceEngine::fwUploadState)
+                          // Queued: the uploader may finish inside upload(), under this lock.
+                          << connect(&m_uploader, &IFirmwareUploader::uploadFinished, this,
+                                     &DeviceEngine::onFirmwareUploaderFinished,
+                                     Qt::QueuedConnection);
+    m_commandEngine->stopReading();
+    m_uploading = true;
     bool allowed;
     {
-        QMutexLocker flags(&flagsLock);
-        allowed = echoAllowed;
-        echoAllowed = false;
+        QMutexLocker flags(&m_flagsLock);
+        allowed = m_echoAllowed;
+        m_echoAllowed = false;
     }
-    echoTimer.stop();
-    uploader.upload();
-    QMutexLocker flags(&flagsLock);
-    echoAllowed = allowed;
+    m_echoTimer.stop();
+    m_uploader.upload();
+    QMutexLocker flags(&m_flagsLock);
+    m_echoAllowed = allowed;
 }
 
 void DeviceEngine::onFirmwareUploaderFinished()
 {
     {
-        QMutexLocker lock(&operationLock);
-        if (!uploading)
+        QMutexLocker lock(&m_operationLock);
+        if (!m_uploading)
             return;
-        uploading = false;
-        for (const QMetaObject::Connection& connection : qAsConst(uploaderConnections))
+        m_uploading = false;
+        for (const QMetaObject::Connection& connection : qAsConst(m_uploaderConnections))
             disconnect(connection);
-        uploaderConnections.clear();
-        firmware = nullptr;
+        m_uploaderConnections.clear();
+        m_firmware = nullptr;
         // The device has left its normal mode: every upload ends the connection.
         disconnectWithReasonLocked(Requested);
     }
@@ -413,31 +414,31 @@ void DeviceEngine::onFirmwareUploaderFinished()
 
 void DeviceEngine::disconnectWithReasonLocked(int reason)
 {
-    if (!commandEngine)
+    if (!m_commandEngine)
         return;
     // Ends a running upload now; its queued finish then only cleans up.
-    if (uploading)
-        uploader.abort();
-    if (Command* held = commandEngine->takeCommand()) {
-        const bool echo = creator && creator->isEcho(held);
-        const int code = currentCode;
-        if (!echo && handler && !abandoned)
-            notifyLocked([this, code] { handler->onAborted(code); });
+    if (m_uploading)
+        m_uploader.abort();
+    if (Command* held = m_commandEngine->takeCommand()) {
+        const bool echo = m_creator && m_creator->isEcho(held);
+        const int code = m_currentCode;
+        if (!echo && m_handler && !m_abandoned)
+            notifyLocked([this, code] { m_handler->onAborted(code); });
         release(held);
     }
-    disconnect(commandEngine, nullptr, this, nullptr);
-    commandEngine->closeInterface();
-    commandEngine->deleteLater();
-    commandEngine = nullptr;
-    info = DeviceInfo();
-    deferred = false;
-    abandoned = false;
-    pending = OpNone;
-    engState = Idle;
-    rawText.clear();
-    echoTimer.stop();
-    if (state != Disconnected) {
-        state = Disconnected;
+    disconnect(m_commandEngine, nullptr, this, nullptr);
+    m_commandEngine->closeInterface();
+    m_commandEngine->deleteLater();
+    m_commandEngine = nullptr;
+    m_info = DeviceInfo();
+    m_deferred = false;
+    m_abandoned = false;
+    m_pending = OpNone;
+    m_engState = Idle;
+    m_rawText.clear();
+    m_echoTimer.stop();
+    if (m_state != Disconnected) {
+        m_state = Disconnected;
         notifyLocked([this, reason] { emit connectionStateChanged(Disconnected, reason); });
     }
 }
@@ -453,13 +454,16 @@ void DeviceEngine::release(Command* command)
 void DeviceEngine::restartEchoTimer()
 {
     if (QThread::currentThread() == thread())
-        echoTimer.start();
+        m_echoTimer.start();
     else
-        QMetaObject::invokeMethod(&echoTimer, QOverload<>::of(&QTimer::start),
+        QMetaObject::invokeMethod(&m_echoTimer, QOverload<>::of(&QTimer::start),
                                   Qt::QueuedConnection);
 }
 
-bool DeviceEngine::fromCurrentEngine() const { return commandEngine && sender() == commandEngine; }
+bool DeviceEngine::fromCurrentEngine() const
+{
+    return m_commandEngine && sender() == m_commandEngine;
+}
 
 void DeviceEngine::notifyLocked(std::function<void()> notice)
 {
@@ -472,7 +476,7 @@ void DeviceEngine::flushNotices()
     for (;;) {
         std::vector<std::function<void()>> now;
         {
-            QMutexLocker lock(&operationLock);
+            QMutexLocker lock(&m_operationLock);
             now.swap(notices);
         }
         if (now.empty())

@@ -71,8 +71,8 @@ public:
     // outcome, and the next command waits for it instead of being refused.
     void abandonCommand();
 
-    void setLineHandler(ILineHandler* handler) { lineHandler = handler; }
-    void setCommandCreator(CommandCreator* creator) { this->creator = creator; }
+    void setLineHandler(ILineHandler* handler) { m_lineHandler = handler; }
+    void setCommandCreator(CommandCreator* creator) { m_creator = creator; }
     void setCommandHandler(CommandHandler* handler);
     void setEchoEnabled(bool enabled);
 
@@ -80,7 +80,7 @@ public:
     void setEchoInterval(int ms);
     // Reply time-out of every command; negative: the command engine's default.
     void setReplyTimeout(int ms);
-    StandardFirmwareUploader& firmwareUploader() { return uploader; }
+    StandardFirmwareUploader& firmwareUploader() { return m_uploader; }
 
     int connectionState();
     int engineState();
@@ -117,32 +117,32 @@ private:
     // Runs the noted calls on this object's thread, without the lock.
     void flushNotices();
 
-    ILineHandler* lineHandler = nullptr;
-    CommnadEngine* commandEngine = nullptr;
-    StandardFirmwareUploader uploader;
-    QList<QMetaObject::Connection> uploaderConnections;
-    CommandCreator* creator = nullptr;
-    CommandHandler* handler = nullptr;
-    QTimer echoTimer;
-    DeviceInfo info;
-    CommandRequest request;
-    QString rawText;
-    FirmwareFile* firmware = nullptr;
-    int currentCode = 0;
-    int replyTimeout = -1;
+    ILineHandler* m_lineHandler = nullptr;
+    CommnadEngine* m_commandEngine = nullptr;
+    StandardFirmwareUploader m_uploader;
+    QList<QMetaObject::Connection> m_uploaderConnections;
+    CommandCreator* m_creator = nullptr;
+    CommandHandler* m_handler = nullptr;
+    QTimer m_echoTimer;
+    DeviceInfo m_info;
+    CommandRequest m_request;
+    QString m_rawText;
+    FirmwareFile* m_firmware = nullptr;
+    int m_currentCode = 0;
+    int m_replyTimeout = -1;
     // A command waits for the running echo or abandoned command to end.
-    bool deferred = false;
-    bool abandoned = false;
-    bool uploading = false;
+    bool m_deferred = false;
+    bool m_abandoned = false;
+    bool m_uploading = false;
     std::vector<std::function<void()>> notices;
 
-    QMutex operationLock;
-    QMutex flagsLock;
-    int state = Disconnected;
-    int pending = OpNone;
-    int engState = Idle;
-    bool echoEnabled = false;
-    bool echoAllowed = true;
+    QMutex m_operationLock;
+    QMutex m_flagsLock;
+    int m_state = Disconnected;
+    int m_pending = OpNone;
+    int m_engState = Idle;
+    bool m_echoEnabled = false;
+    bool m_echoAllowed = true;
 };
 
 } // namespace Communication

@@ -2,21 +2,21 @@
 
 QByteArray FirmwareFile::currentLine() const
 {
-    if (cursor < 0 || cursor >= lines.size())
+    if (m_cursor < 0 || m_cursor >= m_lines.size())
         return QByteArray();
-    return lines.at(cursor);
+    return m_lines.at(m_cursor);
 }
 
 bool FirmwareFile::next()
 {
-    if (cursor + 1 >= lines.size())
+    if (m_cursor + 1 >= m_lines.size())
         return false;
-    ++cursor;
+    ++m_cursor;
     return true;
 }
 
 void FirmwareFile::clear()
 {
-    lines.clear();
-    cursor = 0;
+    m_lines.clear();
+    m_cursor = 0;
 }

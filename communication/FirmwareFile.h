@@ -12,15 +12,15 @@ public:
     virtual ~FirmwareFile() = default;
     virtual bool load(const QString& path) = 0;
 
-    bool isEmpty() const { return lines.isEmpty(); }
-    int count() const { return lines.size(); }
-    int index() const { return cursor; }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    int count() const { return m_lines.size(); }
+    int index() const { return m_cursor; }
     QByteArray currentLine() const;
     bool next();
-    void reset() { cursor = 0; }
+    void reset() { m_cursor = 0; }
     void clear();
 
 protected:
-    QList<QByteArray> lines;
-    int cursor = 0;
+    QList<QByteArray> m_lines;
+    int m_cursor = 0;
 };

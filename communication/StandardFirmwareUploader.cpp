@@ -11,20 +11,20 @@ namespace Common {
 namespace Communication {
 
 StandardFirmwareUploader::StandardFirmwareUploader(QObject* parent)
-    : AbstractFirmwareUploader(parent), engine(this), finishTimer(this), handshakeTimer(this)
+    : AbstractFirmwareUploader(parent), m_engine(this), m_finishTimer(this), m_handshakeTimer(this)
 {
-    engine.setLineHandler(this);
-    connect(&engine, &CommnadEngine::commandFinished, this,
+    m_engine.setLineHandler(this);
+    connect(&m_engine, &CommnadEngine::commandFinished, this,
             &StandardFirmwareUploader::onCommandFinished, Qt::QueuedConnection);
-    connect(&engine, &CommnadEngine::interfaceFailed, this,
+    connect(&m_engine, &CommnadEngine::interfaceFailed, this,
             &StandardFirmwareUploader::onInterfaceFailed, Qt::QueuedConnection);
-    finishTimer.setSingleShot(true);
-    finishTimer.setInterval(1000);
-    connect(&finishTimer, &QTimer::timeout, this, &StandardFirmwareUploader::onFinishTimer);
-    handshakeTimer.setSingleShot(true);
-    handshakeTimer.setInterval(5000);
-    connect(&handshakeTimer, &QTimer::timeout, this, [this] {
-        if (step == Handshake)
+    m_finishTimer.setSingleShot(true);
+    m_finishTimer.setInterval(1000);
+    connect(&m_finishTimer, &QTimer::timeout, this, &StandardFirmwareUploader::onFinishTimer);
+    m_handshakeTimer.setSingleShot(true);
+    m_handshakeTimer.setInterval(5000);
+    connect(&m_handshakeTimer, &QTimer::timeout, this, [this] {
+        if (m_step == Handshake)
             finish(0);
     });
 }
@@ -32,27 +32,27 @@ StandardFirmwareUploader::StandardFirmwareUploader(QObject* parent)
 void StandardFirmwareUploader::setInterface(CInterface* interface)
 {
     AbstractFirmwareUploader::setInterface(interface);
-    if (engine.interface() != interface)
-        engine.setInterface(interface);
+    if (m_engine.interface() != interface)
+        m_engine.setInterface(interface);
 }
 
 void StandardFirmwareUploader::upload()
 {
-    if (running)
+    if (m_running)
         return;
-    running = true;
-    done = false;
-    finishWaits = 0;
-    engine.setLogger(io.logger());
-    if (!firmware || firmware->isEmpty() || !engine.interface()) {
+    m_running = true;
+    m_done = false;
+    m_finishWaits = 0;
+    m_engine.setLogger(m_io.logger());
+    if (!m_firmware || m_firmware->isEmpty() || !m_engine.interface()) {
         finish(0);
         return;
     }
-    if (!useBootloader) {
+    if (!m_useBootloader) {
         startTransfer();
         return;
     }
-    step = Handshake;
+    m_step = Handshake;
     auto* handshake = new CommandSimple();
     handshake->setText(QStringLiteral("Sfirmwupd\r\n"));
     handshake->setExpectedReply(QStringLiteral("Mfirmwupd"));
@@ -61,15 +61,15 @@ void StandardFirmwareUploader::upload()
         finish(0);
         return;
     }
-    handshakeTimer.start();
+    m_handshakeTimer.start();
 }
 
 bool StandardFirmwareUploader::send(Command* command, int timeout)
 {
     bool accepted = false;
-    if (engine.execute(command, &accepted, timeout) == 3)
+    if (m_engine.execute(command, &accepted, timeout) == 3)
         return true;
-    Command* failed = accepted ? engine.takeCommand() : command;
+    Command* failed = accepted ? m_engine.takeCommand() : command;
     if (failed)
         failed->deleteLater();
     return false;
@@ -78,45 +78,45 @@ bool StandardFirmwareUploader::send(Command* command, int timeout)
 void StandardFirmwareUploader::startTransfer()
 {
     emit uploadProgress(1);
-    if (io.isSerial() && io.baudRate() != UploadBaudRate && !io.setBaudRate(UploadBaudRate)) {
+    if (m_io.isSerial() && m_io.baudRate() != UploadBaudRate && !m_io.setBaudRate(UploadBaudRate)) {
         finish(0);
         return;
     }
     emit uploadState(2);
-    step = Transfer;
+    m_step = Transfer;
     sendCurrentLine();
 }
 
 void StandardFirmwareUploader::sendCurrentLine()
 {
-    const QByteArray line = firmware->currentLine();
+    const QByteArray line = m_firmware->currentLine();
     UploadProgress progress;
-    progress.setTotal(firmware->count());
-    if (progress.setCurrent(firmware->index() + 1))
+    progress.setTotal(m_firmware->count());
+    if (progress.setCurrent(m_firmware->index() + 1))
         emit uploadProgress(progress.percent());
     auto* command = new CommandSendFwLineS19();
     // Up to the first zero byte, line ending included, otherwise unchanged.
     command->setLine(QString::fromLatin1(line.constData()));
-    if (!send(command, lineTimeout))
+    if (!send(command, m_lineTimeout))
         finish(0);
 }
 
 void StandardFirmwareUploader::onCommandFinished(int status)
 {
-    Command* command = engine.takeCommand();
+    Command* command = m_engine.takeCommand();
     if (command)
         command->deleteLater();
-    if (!running)
+    if (!m_running)
         return; // a late outcome of an upload that has already ended
-    if (step == Handshake) {
-        handshakeTimer.stop();
+    if (m_step == Handshake) {
+        m_handshakeTimer.stop();
         if (status != Command::StatusOk) {
             finish(0);
             return;
         }
         emit uploadState(1);
         // Give the device time to start its bootloader.
-        QThread::msleep(bootloaderPause);
+        QThread::msleep(m_bootloaderPause);
         startTransfer();
         return;
     }
@@ -128,7 +128,7 @@ void StandardFirmwareUploader::onCommandFinished(int status)
     switch (line->replyCode()) {
     case 3: finish(1); break;
     case 1:
-        if (firmware->next())
+        if (m_firmware->next())
             sendCurrentLine();
         else
             finishStep();
@@ -139,9 +139,9 @@ void StandardFirmwareUploader::onCommandFinished(int status)
 
 bool StandardFirmwareUploader::handleLine(QString line)
 {
-    if (step != Transfer || line != QLatin1String("f3"))
+    if (m_step != Transfer || line != QLatin1String("f3"))
         return false;
-    done = true;
+    m_done = true;
     finishStep();
     return true;
 }
@@ -150,7 +150,7 @@ void StandardFirmwareUploader::onInterfaceFailed() { finish(0); }
 
 void StandardFirmwareUploader::onFinishTimer()
 {
-    if (step == Transfer)
+    if (m_step == Transfer)
         finishStep();
 }
 
@@ -158,26 +158,26 @@ void StandardFirmwareUploader::abort() { finish(0); }
 
 void StandardFirmwareUploader::finishStep()
 {
-    if (done) {
+    if (m_done) {
         finish(1);
-    } else if (finishWaits >= finishWaitLimit) {
+    } else if (m_finishWaits >= m_finishWaitLimit) {
         finish(0); // every record was taken but the device never said it finished
     } else {
-        ++finishWaits;
-        finishTimer.start();
+        ++m_finishWaits;
+        m_finishTimer.start();
     }
 }
 
 void StandardFirmwareUploader::finish(int result)
 {
-    if (!running)
+    if (!m_running)
         return;
-    running = false;
-    step = Idle;
-    finishTimer.stop();
-    handshakeTimer.stop();
+    m_running = false;
+    m_step = Idle;
+    m_finishTimer.stop();
+    m_handshakeTimer.stop();
     // Nothing of this upload may be written or rewritten any more.
-    if (Command* unfinished = engine.takeCommand())
+    if (Command* unfinished = m_engine.takeCommand())
         unfinished->deleteLater();
     emit uploadFinished(result);
 }

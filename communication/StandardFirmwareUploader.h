@@ -32,14 +32,14 @@ public:
 
     // Ends a running upload as failed (the connection is going away).
     void abort();
-    bool isRunning() const { return running; }
+    bool isRunning() const { return m_running; }
 
-    void setHandshakeTimeout(int ms) { handshakeTimer.setInterval(ms); }
-    void setLineTimeout(int ms) { lineTimeout = ms; }
-    void setBootloaderPause(int ms) { bootloaderPause = ms; }
-    void setFinishInterval(int ms) { finishTimer.setInterval(ms); }
+    void setHandshakeTimeout(int ms) { m_handshakeTimer.setInterval(ms); }
+    void setLineTimeout(int ms) { m_lineTimeout = ms; }
+    void setBootloaderPause(int ms) { m_bootloaderPause = ms; }
+    void setFinishInterval(int ms) { m_finishTimer.setInterval(ms); }
     // How many finish intervals to wait for "f3" after the last record.
-    void setFinishWaitLimit(int count) { finishWaitLimit = count; }
+    void setFinishWaitLimit(int count) { m_finishWaitLimit = count; }
 
 public slots:
     void onCommandFinished(int status);
@@ -55,18 +55,18 @@ private:
     void finishStep();
     void finish(int result);
 
-    CommnadEngine engine;
-    Step step = Idle;
-    bool running = false;
-    QTimer finishTimer;
+    CommnadEngine m_engine;
+    Step m_step = Idle;
+    bool m_running = false;
+    QTimer m_finishTimer;
     // The engine would rewrite the hand-shake on its own time-out; the
     // bootloader must see it once, so this timer bounds the wait instead.
-    QTimer handshakeTimer;
-    bool done = false;
-    int finishWaits = 0;
-    int finishWaitLimit = 10;
-    int lineTimeout = 800;
-    int bootloaderPause = 100;
+    QTimer m_handshakeTimer;
+    bool m_done = false;
+    int m_finishWaits = 0;
+    int m_finishWaitLimit = 10;
+    int m_lineTimeout = 800;
+    int m_bootloaderPause = 100;
 };
 
 } // namespace Communication
