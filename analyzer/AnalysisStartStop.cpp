@@ -9,17 +9,17 @@ bool AnalysisStartStop::start()
 {
     // Asking first would clear the run even when the controller then refuses
     // the start (no device, busy, already running).
-    if (!controller || !controller->isReady())
+    if (!m_controller || !m_controller->isReady())
         return false;
-    if (preStartCheck && !preStartCheck->check())
+    if (m_preStartCheck && !m_preStartCheck->check())
         return false;
-    return controller->startDrying();
+    return m_controller->startDrying();
 }
 
 void AnalysisStartStop::stop()
 {
-    if (controller)
-        controller->stopDrying();
+    if (m_controller)
+        m_controller->stopDrying();
 }
 
 } // namespace KD

@@ -17,15 +17,15 @@ class AnalysisStartStop : public IStartStop
 public:
     AnalysisStartStop() = default;
 
-    void setPreStartCheck(Common::IDataCleaner* check) { preStartCheck = check; }
-    void setController(IRunControl* controller) { this->controller = controller; }
+    void setPreStartCheck(Common::IDataCleaner* check) { m_preStartCheck = check; }
+    void setController(IRunControl* controller) { m_controller = controller; }
 
     bool start() override;
     void stop() override;
 
 private:
-    Common::IDataCleaner* preStartCheck = nullptr;
-    IRunControl* controller = nullptr;
+    Common::IDataCleaner* m_preStartCheck = nullptr;
+    IRunControl* m_controller = nullptr;
 };
 
 } // namespace KD

@@ -6,13 +6,13 @@
 namespace KD {
 
 DryingMessagesHandler::DryingMessagesHandler(MessageBoxContext* boxes, QObject* parent)
-    : QObject(parent), boxes(boxes)
+    : QObject(parent), m_boxes(boxes)
 { }
 
 void DryingMessagesHandler::onDryingStart(bool isExternal, bool isIgnored, int)
 {
     if (isExternal && isIgnored)
-        boxes->showInformation(
+        m_boxes->showInformation(
             tr("Device started drying process externally (not from this program).<br>"
                "Data from previous drying (if present) will be preserved."));
 }
@@ -23,11 +23,11 @@ void DryingMessagesHandler::onDestructiveStart(bool started)
                                 ? tr("Drying process started with settings present on device. "
                                      "Settings present in program may differ from device settings.")
                                 : tr("Drying process was not started - mass is too small.");
-    boxes->showWarning(
+    m_boxes->showWarning(
         tr("Detected a request to start drying while another operation was in progress!")
         + htmlBreaks(2) + tr("Currently run operation was aborted!") + htmlBreaks(2) + outcome);
 }
 
-void DryingMessagesHandler::onDryingEnd() { boxes->showInformation(tr("Drying process ended!")); }
+void DryingMessagesHandler::onDryingEnd() { m_boxes->showInformation(tr("Drying process ended!")); }
 
 } // namespace KD

@@ -21,7 +21,7 @@ public slots:
     void onDryingEnd();
 
 private:
-    MessageBoxContext* boxes;
+    MessageBoxContext* m_boxes;
 };
 
 } // namespace KD

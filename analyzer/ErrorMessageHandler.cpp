@@ -8,12 +8,12 @@ namespace KD {
 
 ErrorMessageHandler::ErrorMessageHandler(MessageBoxContext* boxes, HLDryerController* controller,
                                          QObject* parent)
-    : QObject(parent), boxes(boxes), controller(controller)
+    : QObject(parent), m_boxes(boxes), m_controller(controller)
 { }
 
 void ErrorMessageHandler::onControllerError()
 {
-    boxes->showWarning(Communication::ErrorToStr().errorReport(controller->lastError()));
+    m_boxes->showWarning(Communication::ErrorToStr().errorReport(m_controller->lastError()));
 }
 
 } // namespace KD

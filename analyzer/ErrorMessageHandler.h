@@ -21,8 +21,8 @@ public slots:
     void onControllerError();
 
 private:
-    MessageBoxContext* boxes;
-    HLDryerController* controller;
+    MessageBoxContext* m_boxes;
+    HLDryerController* m_controller;
 };
 
 } // namespace KD

@@ -16,23 +16,23 @@ OfflineFirmwareUploader::~OfflineFirmwareUploader() { release(); }
 bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo& port,
                                      bool useBootloader, const QString& path, QObject* receiver)
 {
-    if (busy || !firmware)
+    if (m_busy || !m_firmware)
         return false;
-    firmware->clear();
-    if (!firmware->load(path) || firmware->isEmpty())
+    m_firmware->clear();
+    if (!m_firmware->load(path) || m_firmware->isEmpty())
         return false;
 
-    busy = true;
-    worker = new OfflineFirmwareWorker;
+    m_busy = true;
+    m_worker = new OfflineFirmwareWorker;
     auto* uploader = new Common::Communication::StandardFirmwareUploader;
-    thread = new QThread(this);
+    m_thread = new QThread(this);
     uploader->setUseBootloader(useBootloader);
-    uploader->setFirmwareFile(firmware);
-    worker->setUploader(uploader);
-    worker->setConnectionInfo(port);
-    worker->moveToThread(thread);
+    uploader->setFirmwareFile(m_firmware);
+    m_worker->setUploader(uploader);
+    m_worker->setConnectionInfo(port);
+    m_worker->moveToThread(m_thread);
 
-    for (QObject* source : {static_cast<QObject*>(uploader), static_cast<QObject*>(worker)}) {
+    for (QObject* source : {static_cast<QObject*>(uploader), static_cast<QObject*>(m_worker)}) {
         connect(source, SIGNAL(uploadFinished(int)), this, SLOT(onUploadFinish(int)));
         if (receiver)
             connect(source, SIGNAL(uploadFinished(int)), receiver, SLOT(onFinish(int)));
@@ -41,14 +41,14 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
         connect(uploader, SIGNAL(uploadProgress(int)), receiver, SLOT(onProgress(int)));
         connect(uploader, SIGNAL(uploadState(int)), receiver, SLOT(onStateChange(int)));
     }
-    connect(thread, &QThread::started, worker, &OfflineFirmwareWorker::start);
+    connect(m_thread, &QThread::started, m_worker, &OfflineFirmwareWorker::start);
     // A deleteLater posted once the thread has stopped would never run, and
     // the open port would block the next upload: the worker (with the port
     // and the uploader) goes on its own thread as that thread ends.
-    OfflineFirmwareWorker* ending = worker;
+    OfflineFirmwareWorker* ending = m_worker;
     connect(
-        thread, &QThread::finished, ending, [ending] { delete ending; }, Qt::DirectConnection);
-    thread->start(QThread::InheritPriority);
+        m_thread, &QThread::finished, ending, [ending] { delete ending; }, Qt::DirectConnection);
+    m_thread->start(QThread::InheritPriority);
     return true;
 }
 
@@ -56,14 +56,14 @@ void OfflineFirmwareUploader::onUploadFinish(int) { release(); }
 
 void OfflineFirmwareUploader::release()
 {
-    if (!thread)
+    if (!m_thread)
         return;
-    thread->quit();
-    thread->wait();
-    delete thread;
-    thread = nullptr;
-    worker = nullptr;
-    busy = false;
+    m_thread->quit();
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    m_worker = nullptr;
+    m_busy = false;
 }
 
 } // namespace Communication

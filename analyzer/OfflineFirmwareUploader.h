@@ -28,12 +28,12 @@ public:
     ~OfflineFirmwareUploader() override;
 
     // The image is the drying controller's; it is reloaded for each upload.
-    void setFirmwareFile(S19FirmwareFile* file) { firmware = file; }
+    void setFirmwareFile(S19FirmwareFile* file) { m_firmware = file; }
     // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
     // get the upload's outcome. False when busy or the file is unusable.
     bool upload(const Common::Communication::ConnectionInfo& port, bool useBootloader,
                 const QString& path, QObject* receiver);
-    bool isBusy() const { return busy; }
+    bool isBusy() const { return m_busy; }
 
 public slots:
     void onUploadFinish(int status);
@@ -41,10 +41,10 @@ public slots:
 private:
     void release();
 
-    QThread* thread = nullptr;
-    S19FirmwareFile* firmware = nullptr;
-    OfflineFirmwareWorker* worker = nullptr;
-    bool busy = false;
+    QThread* m_thread = nullptr;
+    S19FirmwareFile* m_firmware = nullptr;
+    OfflineFirmwareWorker* m_worker = nullptr;
+    bool m_busy = false;
 };
 
 } // namespace Communication

@@ -12,33 +12,33 @@ OfflineFirmwareWorker::~OfflineFirmwareWorker()
 {
     // Free the port for the next upload; the uploader's engine has taken the
     // port as its child and deletes it with itself.
-    if (port)
-        port->close();
-    delete uploader;
+    if (m_port)
+        m_port->close();
+    delete m_uploader;
 }
 
 void OfflineFirmwareWorker::setUploader(Common::Communication::IFirmwareUploader* uploader)
 {
-    this->uploader = uploader;
+    m_uploader = uploader;
     uploader->setParent(this);
 }
 
 void OfflineFirmwareWorker::start()
 {
-    if (connection.hasSerial()) {
-        const auto& serial = connection.serialPart();
-        port = new CRS232(serial.portName, serial.baudRate, QString(), this);
-        if (!port->open()) {
-            delete port;
-            port = nullptr;
+    if (m_connection.hasSerial()) {
+        const auto& serial = m_connection.serialPart();
+        m_port = new CRS232(serial.portName, serial.baudRate, QString(), this);
+        if (!m_port->open()) {
+            delete m_port;
+            m_port = nullptr;
         }
     }
-    if (!port || !uploader) {
+    if (!m_port || !m_uploader) {
         emit uploadFinished(0);
         return;
     }
-    uploader->setInterface(port);
-    uploader->upload();
+    m_uploader->setInterface(m_port);
+    m_uploader->upload();
 }
 
 } // namespace Communication

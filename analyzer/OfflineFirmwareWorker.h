@@ -28,7 +28,10 @@ public:
 
     // The uploader becomes a child of the worker.
     void setUploader(Common::Communication::IFirmwareUploader* uploader);
-    void setConnectionInfo(const Common::Communication::ConnectionInfo& info) { connection = info; }
+    void setConnectionInfo(const Common::Communication::ConnectionInfo& info)
+    {
+        m_connection = info;
+    }
 
 signals:
     // Only for a port that cannot be opened; the uploader reports the rest.
@@ -40,9 +43,9 @@ public slots:
     void start();
 
 private:
-    Common::Communication::ConnectionInfo connection;
-    Common::Communication::IFirmwareUploader* uploader = nullptr;
-    QPointer<CRS232> port;
+    Common::Communication::ConnectionInfo m_connection;
+    Common::Communication::IFirmwareUploader* m_uploader = nullptr;
+    QPointer<CRS232> m_port;
 };
 
 } // namespace Communication

@@ -44,7 +44,7 @@ bool S19FirmwareFile::isValidRecord(const QByteArray& line)
 
 bool S19FirmwareFile::fail(const QString& path, const QString& reason)
 {
-    error = reason;
+    m_error = reason;
     qWarning().noquote() << "Firmware file" << path << "not loaded:" << reason;
     return false;
 }
@@ -52,7 +52,7 @@ bool S19FirmwareFile::fail(const QString& path, const QString& reason)
 bool S19FirmwareFile::load(const QString& path)
 {
     clear();
-    error.clear();
+    m_error.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(path, file.errorString());

@@ -12,12 +12,12 @@ public:
     bool load(const QString& path) override;
 
     // Why the last load failed; empty after a successful one.
-    QString errorString() const { return error; }
+    QString errorString() const { return m_error; }
 
     static bool isValidRecord(const QByteArray& line);
 
 private:
     bool fail(const QString& path, const QString& reason);
 
-    QString error;
+    QString m_error;
 };
