@@ -13,7 +13,7 @@ CommandRequest GenericCommandCreator::simple(int code, const QString& line, cons
     return CommandRequest(code, QStringList{line, reply});
 }
 
-Command* GenericCommandCreator::createEcho() { return new CommandEchoSJ(echoLimit, nullptr); }
+Command* GenericCommandCreator::createEcho() { return new CommandEchoSJ(m_echoLimit, nullptr); }
 
 bool GenericCommandCreator::isEcho(Command* command)
 {

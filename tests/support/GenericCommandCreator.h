@@ -23,7 +23,7 @@ public:
     static CommandRequest simple(int code, const QString& line, const QString& reply = QString());
     // Lines other than "MJ" the keep-alive echo lets pass before it fails
     // (0: it fails on the first).
-    void setEchoLimit(int limit) { echoLimit = limit; }
+    void setEchoLimit(int limit) { m_echoLimit = limit; }
 
     Common::Communication::Command* createEcho() override;
     bool isEcho(Common::Communication::Command* command) override;
@@ -31,5 +31,5 @@ public:
     CommandRequest deviceInfoRequest() override;
 
 private:
-    int echoLimit = 0;
+    int m_echoLimit = 0;
 };
