@@ -3,18 +3,11 @@
 #include <QDebug>
 #include <QFile>
 
-namespace {
+#include <algorithm>
+#include <cctype>
+#include <numeric>
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
+namespace {
 
 QByteArray withoutLineEnd(const QByteArray& line)
 {
@@ -33,24 +26,20 @@ QByteArray withoutLineEnd(const QByteArray& line)
 bool S19FirmwareFile::isValidRecord(const QByteArray& line)
 {
     const QByteArray record = withoutLineEnd(line);
-    if (record.size() < 4 || record.at(0) != 'S' || hexValue(record.at(1)) < 0
-        || hexValue(record.at(1)) > 9 || record.size() % 2 != 0)
+    if (record.size() < 4 || record.size() % 2 != 0 || record.at(0) != 'S'
+        || !std::isdigit(uchar(record.at(1))))
         return false;
-    unsigned sum = 0;
-    QByteArray bytes;
-    for (int i = 2; i < record.size(); i += 2) {
-        const int high = hexValue(record.at(i));
-        const int low = hexValue(record.at(i + 1));
-        if (high < 0 || low < 0)
-            return false;
-        bytes.append(char(high * 16 + low));
-    }
-    const int byteCount = quint8(bytes.at(0));
+    // fromHex skips what is no hex digit, so every character is checked first.
+    const QByteArray hex = record.mid(2);
+    if (!std::all_of(hex.cbegin(), hex.cend(), [](char c) { return std::isxdigit(uchar(c)); }))
+        return false;
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    const int byteCount = quint8(bytes.front());
     if (byteCount < 1 || byteCount != bytes.size() - 1)
         return false;
-    for (int i = 0; i < bytes.size() - 1; ++i)
-        sum += quint8(bytes.at(i));
-    return quint8(~sum) == quint8(bytes.at(bytes.size() - 1));
+    const unsigned sum = std::accumulate(bytes.cbegin(), bytes.cend() - 1, 0u,
+                                         [](unsigned s, char b) { return s + quint8(b); });
+    return quint8(~sum) == quint8(bytes.back());
 }
 
 bool S19FirmwareFile::fail(const QString& path, const QString& reason)

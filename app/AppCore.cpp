@@ -2,6 +2,7 @@
 
 #include "analyzer/NDryer.h"
 #include "app/CommunicationContext.h"
+#include "app/TabDryer.h"
 #include "settings/CTabDryingSettings.h"
 #include "settings/DryingSettingsTrProvider.h"
 
@@ -12,11 +13,15 @@ AppCore::AppCore(CommunicationContext* context)
       m_firmwareSetup(context->firmwareMessageBoxes(), &m_controller),
       m_controllerChangeHandler(context->statusBarHandler()),
       m_dryingMessagesHandler(context->messageBoxContext()),
+      m_dryingComposition(&m_csvDeps, &m_controller, &m_startStop),
       m_mainWindowController(context, &m_firmwareSetup, &m_startStop),
       m_stateTextRetranslator(&m_controller)
 {
     m_context->setTerminalFlag(false);
     m_startStop.setController(&m_controller);
+    m_terminalSignalHandler.setController(&m_controller);
+    m_terminalSignalHandler.setMessageBoxContext(context->messageBoxContext());
+    m_context->setTerminalSignalHandler(&m_terminalSignalHandler);
 
     // Queued although both ends live on the GUI thread: each handler runs
     // after the controller has finished the step that emitted the signal.
@@ -33,6 +38,7 @@ AppCore::AppCore(CommunicationContext* context)
                      SLOT(onStateTextChanged(QString)), Qt::QueuedConnection);
 
     m_context->dispatcher()->setConnectionStateChangeHandler(&m_mainWindowController);
+    m_startStop.setPreStartCheck(m_dryingComposition.startGuard());
     setSearchBaudRates();
     createTabs();
 
@@ -54,6 +60,8 @@ void AppCore::setSearchBaudRates()
 
 void AppCore::createTabs()
 {
+    m_context->createTerminalTab();
+    m_dryingTab = m_dryingComposition.createTab();
     m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
                                                  m_context->messageBoxContext());
 }

@@ -6,7 +6,9 @@
 #include "analyzer/ErrorMessageHandler.h"
 #include "analyzer/FirmwareSetup.h"
 #include "analyzer/HLDryerController.h"
+#include "analyzer/KDTerminalSignalHandler.h"
 #include "app/MainWindowController.h"
+#include "app/TdComposition.h"
 #include "drying/CsvDepsHolder.h"
 #include "ui/StateTextRetranslator.h"
 
@@ -34,6 +36,7 @@ public:
     CommunicationContext* communication() { return m_context; }
     KD::IMainWindowController* mainWindowController() { return &m_mainWindowController; }
     KD::HLDryerController* controller() { return &m_controller; }
+    KD::TdComposition* dryingComposition() { return &m_dryingComposition; }
     // Search, drying, drying settings, terminal; a page that this build does
     // not have is null and leaves its place empty.
     QVector<AbstractGuiTab*> tabs() const;
@@ -51,10 +54,12 @@ private:
     KD::AnalysisStartStop m_startStop;
     CommunicationContext* m_context;
     Common::CsvDepsHolder m_csvDeps;
+    KD::KDTerminalSignalHandler m_terminalSignalHandler;
     KD::ErrorMessageHandler m_errorMessageHandler;
     KD::FirmwareSetup m_firmwareSetup;
     KD::ControllerChangeHandler m_controllerChangeHandler;
     KD::DryingMessagesHandler m_dryingMessagesHandler;
+    KD::TdComposition m_dryingComposition;
     KD::MainWindowController m_mainWindowController;
     Common::StateTextRetranslator m_stateTextRetranslator;
 };

@@ -3,6 +3,13 @@
 #include "search/NTabSearching.h"
 #include "search/SearchParameters.h"
 #include "search/TabSearchingTrProvider.h"
+#include "terminal/IOTerminalSignalHandler.h"
+#include "terminal/NTabTerminal.h"
+#include "terminal/TabTerminalTrProvider.h"
+#include "terminal/TerminalCommandMenu.h"
+
+#include <QEventLoop>
+#include <QTimer>
 
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
@@ -17,6 +24,8 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
     m_serversManager.setMacIpMapper(&m_macIpMapper);
     m_searchHolder = std::make_unique<SearchHolder>(m_deviceFilters, &m_logger, &m_serversManager,
                                                     &m_macIpMapper);
+    m_logModelHandler.setLogFetcher(&m_logger);
+    m_logModelHandler.setFileMessageBoxes(&m_fileOperationBoxes);
     m_searchTabData.searchModes.loadSearchModes();
     m_dispatcher.setMessageBoxHandler(&m_connectionBoxes);
     // No network settings changer in this build: the controller offers no
@@ -35,6 +44,19 @@ void CommunicationContext::retranslate() { m_retranslator.retranslate(); }
 
 void CommunicationContext::stopWorker()
 {
+    // An analyzer still connected is disconnected first: the port is closed
+    // and its lock released on the communication thread, which would not get
+    // to it once its event loop has ended.
+    if (m_workerThread.isRunning() && m_connectionManager.statusFlags().first) {
+        m_connectionBoxes.setSilent(true);
+        QEventLoop loop;
+        QTimer::singleShot(disconnectTimeoutMs, &loop, &QEventLoop::quit);
+        QObject::connect(&m_connectionManager,
+                         &Common::Communication::ConnectionManager::disconnectionFinished, &loop,
+                         &QEventLoop::quit);
+        if (m_connectionManager.requestDisconnect())
+            loop.exec();
+    }
     m_workerThread.quit();
     m_workerThread.wait();
 }
@@ -45,6 +67,29 @@ void CommunicationContext::setSearchBaudrates(const QVector<int>& rates)
 }
 
 void CommunicationContext::loadSearchBaudrates() { m_searchParameters->loadSearchBaudrates(); }
+
+void CommunicationContext::createTerminalTab()
+{
+    createTerminalTab(TerminalCommandMenu::defaultCommands(), TerminalCommandMenu::createMenu());
+}
+
+void CommunicationContext::createTerminalTab(const QStringList& defaultCommands,
+                                             VornContextMenu* menu)
+{
+    auto* page = new NTabTerminal(new TabTerminalTrProvider, &m_terminalBoxes, m_terminalFlag,
+                                  defaultCommands, menu);
+    connectTerminal(page);
+    m_terminalTab = page;
+}
+
+void CommunicationContext::connectTerminal(NTabTerminal* page)
+{
+    page->setLogWidgetManager(&m_logModelHandler);
+    QObject::connect(page, SIGNAL(sendString(QString)), m_terminalSignalHandler,
+                     SLOT(onSendString(QString)));
+    QObject::connect(page, SIGNAL(checkConnection(bool)), m_terminalSignalHandler,
+                     SLOT(onCheckConnection(bool)));
+}
 
 void CommunicationContext::installStatusBar(QStatusBar* statusBar)
 {

@@ -7,6 +7,7 @@
 #include "search/SearchHolder.h"
 #include "search/SearchTabData.h"
 #include "search/TabSearchingController.h"
+#include "terminal/LogModelHandler.h"
 #include "terminal/Logger.h"
 #include "ui/ConnectionStateChangeDispatcher.h"
 #include "ui/ConnectionStateChangeMessageBoxHandler.h"
@@ -25,10 +26,13 @@
 #include <memory>
 
 class AbstractGuiTab;
+class NTabTerminal;
+class VornContextMenu;
 class QStatusBar;
 class SearchParameters;
 
 namespace Common {
+class IOTerminalSignalHandler;
 namespace Communication {
 class ISearchInfo;
 }
@@ -48,9 +52,13 @@ public:
     CommunicationContext(const CommunicationContext&) = delete;
     CommunicationContext& operator=(const CommunicationContext&) = delete;
 
+    // How long stopWorker waits for a connected analyzer to be let go.
+    static constexpr int disconnectTimeoutMs = 3000;
+
     void retranslate();
     QThread* workerThread() { return &m_workerThread; }
-    // Quits the communication thread and waits for it without a time limit.
+    // Lets a connected analyzer go, then quits the communication thread and
+    // waits for it without a time limit.
     void stopWorker();
 
     void setSearchBaudrates(const QVector<int>& rates);
@@ -62,6 +70,7 @@ public:
     Common::Communication::TargetManager* targetManager() { return &m_targetManager; }
     Common::Communication::ConnectionManager* connectionManager() { return &m_connectionManager; }
     Common::Communication::ILogger* logger() { return &m_logger; }
+    Common::ILogWidgetManager* logWidgetManager() { return &m_logModelHandler; }
     Common::IFileUtilFactory* fileUtilFactory() { return &m_fileUtilFactory; }
     Common::HotKeys* hotKeys() { return &m_hotKeys; }
     Common::StatusBarHandler* statusBarHandler() { return &m_statusBarHandler; }
@@ -78,6 +87,17 @@ public:
 
     // The state that the terminal page's "Auto check connection" starts in.
     void setTerminalFlag(bool check) { m_terminalFlag = check; }
+    // Receives the terminal page's command lines; not owned.
+    void setTerminalSignalHandler(Common::IOTerminalSignalHandler* handler)
+    {
+        m_terminalSignalHandler = handler;
+    }
+    // The terminal page with the default command rows and menu, or with the
+    // caller's (the page owns the menu).
+    void createTerminalTab();
+    void createTerminalTab(const QStringList& defaultCommands, VornContextMenu* menu);
+    // Wires a terminal page to the log and to the terminal signal handler.
+    void connectTerminal(NTabTerminal* page);
 
 private:
     Common::StatusBarHandler m_statusBarHandler;
@@ -98,8 +118,10 @@ private:
     SearchParameters* m_searchParameters;
     SearchTabData m_searchTabData;
     Common::Communication::Logger m_logger;
+    Common::LogModelHandler m_logModelHandler;
     Common::Communication::ServersManager m_serversManager;
     Common::Communication::MacIpMapper m_macIpMapper;
+    Common::IOTerminalSignalHandler* m_terminalSignalHandler = nullptr;
     bool m_terminalFlag = true;
     // Shown and owned by the main window, never deleted here.
     AbstractGuiTab* m_searchTab = nullptr;

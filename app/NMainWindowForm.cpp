@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -22,6 +23,24 @@ namespace {
 const char* const geometryKey = "guiSettings/mainGeometry";
 const char* const stateKey = "guiSettings/mainState";
 const char* const translationKey = "Translation";
+// The splitter handles' colour. A style sheet on the window would put every
+// widget of every page through the style-sheet style, which makes the start
+// several times slower; the handles are filled with it instead.
+const QColor splitterHandleColour(0x98, 0x98, 0x98);
+
+void colourSplitterHandles(QWidget* page)
+{
+    const QList<QSplitter*> splitters = page->findChildren<QSplitter*>();
+    for (QSplitter* splitter : splitters) {
+        for (int i = 0; i < splitter->count(); ++i) {
+            QSplitterHandle* handle = splitter->handle(i);
+            QPalette palette = handle->palette();
+            palette.setColor(QPalette::Window, splitterHandleColour);
+            handle->setPalette(palette);
+            handle->setAutoFillBackground(true);
+        }
+    }
+}
 
 } // namespace
 
@@ -62,6 +81,7 @@ NMainWindowForm::~NMainWindowForm() { delete m_ui; }
 void NMainWindowForm::addTab(AbstractGuiTab* page, int index)
 {
     m_ui->subPages->addWidget(page);
+    colourSplitterHandles(page);
     m_ui->menuView->addAction(page->menuAction());
 
     auto* cell = new QFrame(this);

@@ -191,8 +191,6 @@ void TabDryer::changeEvent(QEvent* event)
     AbstractGuiTab::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        // The form put its placeholder back.
-        showFormulaLabels();
         m_controller->retranslate();
     }
 }

@@ -69,6 +69,9 @@ TabDryer* TdComposition::createTab()
     tab->setPlotWidget(m_plot.widget());
     tab->setTableModel(m_run->model());
     notifyTabReceivers(tab);
+    // The page may go before this composition (with the main window), while
+    // the controller's signals still come.
+    QObject::connect(tab, &QObject::destroyed, [this] { notifyTabReceivers(nullptr); });
     return tab;
 }
 

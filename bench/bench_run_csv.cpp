@@ -9,14 +9,8 @@
 // Memory is the growth of the peak resident size during each step (Linux),
 // with freed memory handed back to the system before each step.
 
-#include "drying/CSVLoader.h"
-#include "drying/CSVSaver2.h"
-#include "drying/ILoaderCreator.h"
-#include "drying/ISaverCreator.h"
 #include "tests/support/DryingRunFixture.h"
-#include "ui/IFilePathGetter.h"
-#include "ui/ReadFileWrapper.h"
-#include "ui/WriteFileWrapper.h"
+#include "tests/support/FixedPathCsvFiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,32 +63,6 @@ Step measure(F action)
     return {ms, statusKb("VmHWM:") - before};
 }
 
-// The file dialog is left out: its cost is the widget's, not the file's.
-struct FixedPath : Common::IFilePathGetter
-{
-    explicit FixedPath(const QString& path) : path(path) { }
-    QString getPath() override { return path; }
-    QString path;
-};
-
-struct Files : Common::CSV::ISaverCreator, Common::CSV::ILoaderCreator
-{
-    explicit Files(const QString& path) : path(path) { }
-    std::shared_ptr<Common::CSV::CSVSaver2> create(const QString&) override
-    {
-        return std::make_shared<Common::CSV::CSVSaver2>(
-            std::make_shared<Common::WriteFileWrapper>(), std::make_shared<FixedPath>(path));
-    }
-    std::shared_ptr<Common::CSV::CSVLoader> create(Common::CSV::ICSVLineHandler* handler,
-                                                   const QString&, bool meta) override
-    {
-        return std::make_shared<Common::CSV::CSVLoader>(std::make_shared<Common::ReadFileWrapper>(),
-                                                        std::make_shared<FixedPath>(path), handler,
-                                                        meta);
-    }
-    QString path;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -104,7 +72,7 @@ int main(int argc, char** argv)
     const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
     QTemporaryDir dir;
     const QString path = dir.filePath("run.csv");
-    Files files(path);
+    FixedPathCsvFiles files(path);
 
     Step save, load, model, rawWrite, rawRead, textWrite, textRead;
     QByteArray bytes;

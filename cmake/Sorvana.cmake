@@ -10,6 +10,12 @@ target_compile_definitions(sorvana_qt INTERFACE QT_NO_FOREACH QT_DEPRECATED_WARN
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(sorvana_qt INTERFACE -Wall -Wextra -Wno-unused-parameter)
 endif()
+# The test path and CI hold the program's own code to no warnings at all;
+# Qt's and Qwt's headers are system headers and do not count.
+option(SORVANA_WERROR "Make warnings in the program's own code errors" OFF)
+if(SORVANA_WERROR AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(sorvana_qt INTERFACE -Werror)
+endif()
 
 # The libraries whose headers a list of sources includes ("folder/Name.h"),
 # so that a test, a tool or a benchmark links exactly what it uses.

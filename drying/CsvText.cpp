@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -61,18 +63,6 @@ inline QChar* sized(QString& text, int size)
     return text.data();
 }
 
-const char16_t digitPairs[] =
-    u"00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    u"40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    u"8081828384858687888990919293949596979899";
-
-// value < 100 as two digits.
-inline void putTwoDigits(QChar* out, quint32 value)
-{
-    out[0] = QChar(digitPairs[2 * value]);
-    out[1] = QChar(digitPairs[2 * value + 1]);
-}
-
 // Copies a few characters; memcpy's call would cost more than the copying.
 inline QChar* copyChars(QChar* out, const QChar* in, int count)
 {
@@ -81,6 +71,13 @@ inline QChar* copyChars(QChar* out, const QChar* in, int count)
     for (; count > 0; --count)
         *out++ = *in++;
     return out;
+}
+
+// The characters from first to last, widened, put into text.
+inline void putLatin1(QString& text, const char* first, const char* last)
+{
+    std::transform(first, last, sized(text, int(last - first)),
+                   [](char c) { return QLatin1Char(c); });
 }
 
 } // namespace
@@ -135,19 +132,16 @@ void setRunTime(QString& text, qint64 ms)
 {
     const quint64 seconds = quint64(qMax<qint64>(0, ms)) / 1000;
     const quint64 hours = seconds / 3600;
-    const quint32 inHour = quint32(seconds - hours * 3600);
-    int hourDigits = 2;
-    for (quint64 rest = hours / 100; rest > 0; rest /= 10)
-        ++hourDigits;
-    QChar* const point = sized(text, hourDigits + 6) + hourDigits;
-    point[0] = QLatin1Char(':');
-    putTwoDigits(point + 1, inHour / 60);
-    point[3] = QLatin1Char(':');
-    putTwoDigits(point + 4, inHour % 60);
-    putTwoDigits(point - 2, quint32(hours % 100));
-    QChar* out = point - 2;
-    for (quint64 rest = hours / 100; rest > 0; rest /= 10)
-        *--out = QLatin1Char(char('0' + rest % 10));
+    const int minute = int(seconds / 60 % 60);
+    const int second = int(seconds % 60);
+    char chars[32] = {'0'}; // hours below 10 get a leading zero
+    char* end = std::to_chars(chars + (hours < 10 ? 1 : 0), chars + 24, hours).ptr;
+    for (const int part : {minute, second}) {
+        *end++ = ':';
+        *end++ = char('0' + part / 10);
+        *end++ = char('0' + part % 10);
+    }
+    putLatin1(text, chars, end);
 }
 
 bool parseRunTime(const QString& text, int* ms)
@@ -181,159 +175,40 @@ bool parseRunTime(const QString& text, int* ms)
 
 namespace {
 
-constexpr quint64 powersOf10[] = {1ULL,
-                                  10ULL,
-                                  100ULL,
-                                  1000ULL,
-                                  10000ULL,
-                                  100000ULL,
-                                  1000000ULL,
-                                  10000000ULL,
-                                  100000000ULL,
-                                  1000000000ULL,
-                                  10000000000ULL,
-                                  100000000000ULL,
-                                  1000000000000ULL,
-                                  10000000000000ULL,
-                                  100000000000000ULL,
-                                  1000000000000000ULL,
-                                  10000000000000000ULL,
-                                  100000000000000000ULL,
-                                  1000000000000000000ULL};
-
-// A 128-bit product, built from 64-bit halves so that every compiler has it.
-struct Wide
-{
-    quint64 high;
-    quint64 low;
-};
-
-Wide multiply(quint64 a, quint64 b)
-{
-    const quint64 mask = 0xffffffffULL;
-    const quint64 lowLow = (a & mask) * (b & mask);
-    const quint64 lowHigh = (a & mask) * (b >> 32);
-    const quint64 highLow = (a >> 32) * (b & mask);
-    const quint64 middle = (lowLow >> 32) + (lowHigh & mask) + (highLow & mask);
-    return {(a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
-            (middle << 32) | (lowLow & mask)};
-}
-
-// The value shifted right by 1 to 127 bits; false when that overflows 64 bits.
-bool shiftedRight(const Wide& value, int shift, quint64* result)
-{
-    if (shift >= 64) {
-        *result = value.high >> (shift - 64);
-        return true;
-    }
-    if (value.high >> shift)
-        return false;
-    *result = (value.low >> shift) | (value.high << (64 - shift));
-    return true;
-}
-
-bool bitSet(const Wide& value, int bit)
-{
-    return ((bit >= 64 ? value.high >> (bit - 64) : value.low >> bit) & 1) != 0;
-}
-
-// Qt's 'g' text of a value in plain decimal form put into text; false when
-// Qt must write the value.
+// Qt's 'g' text of a value in plain decimal form, from the standard
+// library's exact conversion; false when Qt must write the value.
 bool putSignificant(QString& text, double value, int precision)
 {
     if (value == 0) {
-        *sized(text, 1) = QLatin1Char('0'); // -0 too
+        *sized(text, 1) = QLatin1Char('0'); // -0 too, as Qt writes it
         return true;
     }
+    // Qt writes the exponent forms, inf and nan; from 10^-4 up it keeps to
+    // the decimal form, which std::to_chars writes alike.
     const double magnitude = std::fabs(value);
-    // The range where the exact arithmetic below fits; Qt writes the others
-    // (exponent forms, inf and nan among them).
-    if (precision < 1 || precision > 15
-        || !(magnitude >= 1e-4 && magnitude < double(powersOf10[precision])))
+    if (precision < 1 || precision > 15 || !(magnitude >= 1e-4 && magnitude < 1e15))
         return false;
 
-    // magnitude = mantissa / 2^shift exactly, a normal double with 3 <= shift <= 66.
-    quint64 bits = 0;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    const int biasedExponent = int(bits >> 52);
-    const quint64 mantissa = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
-    const int shift = 1075 - biasedExponent;
-
-    // Scale by 10^scale so that the whole part has `precision` digits. The
-    // binary exponent gives the digits before the point, or one too many; the
-    // exact test below settles it. 10^-4 <= magnitude < 10^precision keeps
-    // scale within the table.
-    const int binaryExponent = biasedExponent - 1022; // magnitude < 2^binaryExponent
-    int scale = qBound(0, precision - ((binaryExponent * 1233 >> 12) + 1), precision + 3);
-    quint64 digits = 0;
-    Wide scaled{};
-    for (;;) {
-        scaled = multiply(mantissa, powersOf10[scale]);
-        if (!shiftedRight(scaled, shift, &digits) || digits >= powersOf10[precision])
-            --scale;
-        else if (digits < powersOf10[precision - 1])
-            ++scale;
-        else
-            break;
+    // Qt rounds an exact tie away from zero, std::to_chars to even. A tie
+    // has at most precision + 4 binary places in this range (it is half a
+    // unit of a decimal place no finer than 10^-(precision + 3)), which the
+    // values of a run rarely have: only those are written out in full (40
+    // digits show any of them exactly) to see whether a 5 and zeros are cut.
+    char chars[64];
+    char* const limit = chars + sizeof chars;
+    const double scaled = std::ldexp(magnitude, precision + 4);
+    if (scaled == std::floor(scaled)) {
+        char* const cut = chars + 1 + precision; // "d.ddd5000e+XX"
+        char* const end =
+            std::to_chars(chars, limit, magnitude, std::chars_format::scientific, 40).ptr;
+        if (*cut == '5'
+            && std::all_of(cut + 1, std::find(cut, end, 'e'), [](char c) { return c == '0'; }))
+            value = std::nextafter(value, 2 * value); // just beyond the tie rounds away
     }
-    // Halfway rounds up, as Qt's digit generation does.
-    if (bitSet(scaled, shift - 1))
-        ++digits;
-    int pointAt = precision - scale; // digits before the decimal point
-    if (digits == powersOf10[precision]) {
-        digits /= 10;
-        ++pointAt;
-    }
-    // Qt's own choice between the decimal and the exponent form; from 10^-4
-    // up, small numbers keep to the decimal one.
-    if (pointAt > precision)
+    char* const end = std::to_chars(chars, limit, value, std::chars_format::general, precision).ptr;
+    if (std::find(chars, end, 'e') != end)
         return false;
-
-    // The digits as text, two at a time, then without trailing zeros.
-    char16_t digitChars[16];
-    int i = precision;
-    for (; digits > 0xffffffffULL; i -= 2) {
-        std::memcpy(digitChars + i - 2, digitPairs + 2 * (digits % 100), 2 * sizeof(char16_t));
-        digits /= 100;
-    }
-    // The rest in 32 bits, quicker to divide: all of it up to 9 digits.
-    quint32 rest = quint32(digits);
-    for (; i >= 2; i -= 2) {
-        std::memcpy(digitChars + i - 2, digitPairs + 2 * (rest % 100), 2 * sizeof(char16_t));
-        rest /= 100;
-    }
-    if (i == 1)
-        digitChars[0] = char16_t(u'0' + rest);
-    int count = precision;
-    while (count > 1 && digitChars[count - 1] == u'0')
-        --count;
-
-    const QChar* first = reinterpret_cast<const QChar*>(digitChars); // QChar is a char16_t
-    const int sign = value < 0 ? 1 : 0;
-    if (pointAt <= 0) { // 0.000ddd
-        QChar* out = sized(text, sign + 2 - pointAt + count);
-        if (sign)
-            *out++ = QLatin1Char('-');
-        *out++ = QLatin1Char('0');
-        *out++ = QLatin1Char('.');
-        for (int zero = pointAt; zero < 0; ++zero)
-            *out++ = QLatin1Char('0');
-        copyChars(out, first, count);
-    } else if (pointAt < count) { // ddd.ddd
-        QChar* out = sized(text, sign + count + 1);
-        if (sign)
-            *out++ = QLatin1Char('-');
-        out = copyChars(out, first, pointAt);
-        *out++ = QLatin1Char('.');
-        copyChars(out, first + pointAt, count - pointAt);
-    } else { // ddd000
-        QChar* out = sized(text, sign + pointAt);
-        if (sign)
-            *out++ = QLatin1Char('-');
-        out = copyChars(out, first, count);
-        for (int zero = count; zero < pointAt; ++zero)
-            *out++ = QLatin1Char('0');
-    }
+    putLatin1(text, chars, end);
     return true;
 }
 

@@ -29,12 +29,22 @@ void FreeIpChecker::setProbe(IAddressProbe* probe)
 
 bool FreeIpChecker::start()
 {
-    if (m_running)
+    // Without the PC's address or netmask, or in a subnet too small to hold
+    // a candidate, the sweep would ping addresses outside the PC's network
+    // (with a netmask of 0, the whole address space).
+    if (m_running || m_hostIp == 0 || m_netmask == 0
+        || (m_hostIp & m_netmask) + 2 >= lastCandidate())
         return false;
     m_running = true;
     m_candidate = (m_hostIp & m_netmask) + 2;
     m_probe->probe(m_candidate);
     return true;
+}
+
+quint32 FreeIpChecker::lastCandidate() const
+{
+    // The broadcast address - 1, in 32-bit unsigned arithmetic.
+    return (m_hostIp & m_netmask) - m_netmask - 2;
 }
 
 void FreeIpChecker::stop()
@@ -59,10 +69,8 @@ void FreeIpChecker::onProbed(quint32 address, int result)
 
 void FreeIpChecker::next()
 {
-    // The broadcast address - 1, in 32-bit unsigned arithmetic.
-    const quint32 last = (m_hostIp & m_netmask) - m_netmask - 2;
     ++m_candidate;
-    if (m_candidate >= last)
+    if (m_candidate >= lastCandidate())
         end(false, 0);
     else
         m_probe->probe(m_candidate);

@@ -29,7 +29,8 @@ public:
     // its own factory in place (an empty one restores the ping).
     static void setProbeFactory(std::function<IAddressProbe*()> factory);
 
-    // False when a sweep is already running.
+    // False, probing nothing, when a sweep is already running or the PC's
+    // subnet is unknown or holds no candidate.
     bool start();
     // Ends a running sweep without a finished().
     void stop();
@@ -43,6 +44,7 @@ private slots:
 
 private:
     void next();
+    quint32 lastCandidate() const;
     void end(bool success, quint32 ip);
 
     quint32 m_hostIp = 0;

@@ -8,6 +8,9 @@ FilterDialog::FilterDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Filter
 {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A window of its own without a parent: left open, it must not keep the
+    // program running once the main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     connect(ui->confirmButton, &QPushButton::clicked, this, &FilterDialog::setFilters);
     connect(ui->cancelButton, &QPushButton::clicked, this, &FilterDialog::cancelClicked);
 }

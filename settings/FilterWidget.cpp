@@ -89,9 +89,21 @@ void FilterWidget::setColumnsDialogTitle(const TranslationHandle& title)
     m_columnsDialog.setWindowTitle(title.text());
 }
 
-void FilterWidget::openFiltersDialog() { m_filtersDialog.show(); }
+namespace {
 
-void FilterWidget::openColumnsDialog() { m_columnsDialog.show(); }
+// Also brings back a dialog left open behind the main window.
+void bringUp(FilterDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
+
+void FilterWidget::openFiltersDialog() { bringUp(&m_filtersDialog); }
+
+void FilterWidget::openColumnsDialog() { bringUp(&m_columnsDialog); }
 
 void FilterWidget::setFilters(QVector<bool> list)
 {

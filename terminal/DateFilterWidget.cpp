@@ -1,16 +1,11 @@
 #include "terminal/DateFilterWidget.h"
 
-#include "terminal/DateFilter.h"
-
-#include <QDateTimeEdit>
-
 namespace Common {
 namespace Filters {
 
 DateFilterWidget::DateFilterWidget(NFiltersTrProvider* provider, const QDate& today,
                                    QWidget* parent)
-    : AbstractNumericFilterWidget(provider, true, parent), m_from(new QDateTimeEdit),
-      m_to(new QDateTimeEdit)
+    : RangeFilterWidget(provider, true, parent)
 {
     m_from->setDate(today.addMonths(-6));
     m_to->setDate(today);
@@ -22,27 +17,10 @@ DateFilterWidget::DateFilterWidget(NFiltersTrProvider* provider, const QDate& to
     addEditors(m_from, m_to, SIGNAL(dateChanged(QDate)));
 }
 
-IFilter* DateFilterWidget::createFilter() const
-{
-    return makeFilter<DateFilter>(m_from->date(), m_to->date());
-}
-
 void DateFilterWidget::setDisplayFormat(const QString& format)
 {
     m_from->setDisplayFormat(format);
     m_to->setDisplayFormat(format);
-}
-
-void DateFilterWidget::clampFrom()
-{
-    if (m_from->date() > m_to->date())
-        m_from->setDate(m_to->date());
-}
-
-void DateFilterWidget::clampTo()
-{
-    if (m_from->date() > m_to->date())
-        m_to->setDate(m_from->date());
 }
 
 } // namespace Filters

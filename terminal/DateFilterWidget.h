@@ -1,16 +1,13 @@
 #pragma once
 
-#include "terminal/AbstractNumericFilterWidget.h"
-
-#include <QDate>
-
-class QDateTimeEdit;
+#include "terminal/DateFilter.h"
+#include "terminal/RangeFilterWidget.h"
 
 namespace Common {
 namespace Filters {
 
 // Date bounds, from six months back to today; makes a DateFilter.
-class DateFilterWidget : public AbstractNumericFilterWidget
+class DateFilterWidget : public RangeFilterWidget<QDateTimeEdit, DateFilter>
 {
     Q_OBJECT
 
@@ -18,18 +15,7 @@ public:
     DateFilterWidget(NFiltersTrProvider* provider, const QDate& today = QDate::currentDate(),
                      QWidget* parent = nullptr);
 
-    IFilter* createFilter() const override;
     void setDisplayFormat(const QString& format);
-    QDateTimeEdit* fromEditor() const { return m_from; }
-    QDateTimeEdit* toEditor() const { return m_to; }
-
-protected:
-    void clampFrom() override;
-    void clampTo() override;
-
-private:
-    QDateTimeEdit* m_from;
-    QDateTimeEdit* m_to;
 };
 
 } // namespace Filters

@@ -16,7 +16,7 @@ FilterWidgetNew::FilterWidgetNew(QWidget* parent)
     hide();
     auto* inner = new QWidget;
     inner->setLayout(m_rowsLayout);
-    inner->setContentsMargins(3, 3, 20, 3);
+    m_rowsLayout->setContentsMargins(3, 3, 20, 3);
     setWidget(inner);
     setWidgetResizable(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);

@@ -19,6 +19,10 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 constexpr int logColumns = 5;
+// A row that has grown this long is not continued: a device at the wrong
+// baud rate sends without end and never a CR LF, and re-joining an ever
+// longer row on every piece would stall the view.
+constexpr int maxJoinedLength = 4096;
 
 } // namespace
 
@@ -41,6 +45,8 @@ void LogModelHandler::setTableView(QTableView* view)
     view->installEventFilter(this);
     showCurrentTable();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One line per row: a long message is cut at the end, not wrapped away.
+    view->setWordWrap(false);
     view->horizontalHeader()->setStretchLastSection(true);
     // Room for a port name with its settings and for a whole date and time;
     // the message takes the rest.
@@ -98,7 +104,15 @@ void LogModelHandler::showCurrentTable()
 {
     if (!m_view)
         return;
+    // A new model resets the header; the widths the user gave stay.
+    QVector<int> widths;
+    for (int column = 0; m_view->model() && column < logColumns; ++column)
+        widths.append(m_view->columnWidth(column));
     m_view->setModel(m_formatted ? &m_formattedTable : &m_raw);
+    for (int column = 0; column < widths.size(); ++column) {
+        if (widths.at(column) > 0)
+            m_view->setColumnWidth(column, widths.at(column));
+    }
     onVisiblityChanged();
 }
 
@@ -182,8 +196,8 @@ void LogModelHandler::appendFormatted(const Communication::LogEntry& entry,
         lastRecord = m_formattedTable.allRecord(m_formattedTable.allRowCount() - 1);
     const auto* last = static_cast<const LogTableRecord*>(lastRecord);
     QString pending;
-    if (last && !last->message().endsWith(lineEnd) && last->isIn() == entry.isIn
-        && last->interface() == in.interface)
+    if (last && !last->message().endsWith(lineEnd) && last->message().size() < maxJoinedLength
+        && last->isIn() == entry.isIn && last->interface() == in.interface)
         pending = last->message();
     // The unfinished line is taken back and added again with this piece.
     if (!pending.isEmpty()) {
@@ -267,7 +281,9 @@ void LogModelHandler::setColumnTitles()
 
 bool LogModelHandler::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view && event->type() == QEvent::LanguageChange)
+    // Only the view is watched; it may be in its destructor here, so it is
+    // not compared through the guarded (typed) pointer.
+    if (event->type() == QEvent::LanguageChange)
         setColumnTitles();
     return QObject::eventFilter(watched, event);
 }

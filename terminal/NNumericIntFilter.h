@@ -1,14 +1,13 @@
 #pragma once
 
-#include "terminal/AbstractNumericFilterWidget.h"
-
-class QSpinBox;
+#include "terminal/Int32Filter.h"
+#include "terminal/RangeFilterWidget.h"
 
 namespace Common {
 namespace Filters {
 
 // Integer bounds; makes an Int32Filter.
-class NNumericIntFilter : public AbstractNumericFilterWidget
+class NNumericIntFilter : public RangeFilterWidget<QSpinBox, Int32Filter>
 {
     Q_OBJECT
 
@@ -16,18 +15,6 @@ public:
     // Bounds beyond 32 bits are cut to what the editors hold.
     NNumericIntFilter(NFiltersTrProvider* provider, qint64 min, qint64 max,
                       QWidget* parent = nullptr);
-
-    IFilter* createFilter() const override;
-    QSpinBox* fromEditor() const { return m_from; }
-    QSpinBox* toEditor() const { return m_to; }
-
-protected:
-    void clampFrom() override;
-    void clampTo() override;
-
-private:
-    QSpinBox* m_from;
-    QSpinBox* m_to;
 };
 
 } // namespace Filters

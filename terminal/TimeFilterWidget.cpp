@@ -1,9 +1,5 @@
 #include "terminal/TimeFilterWidget.h"
 
-#include "terminal/TimeFilter.h"
-
-#include <QTimeEdit>
-
 namespace Common {
 namespace Filters {
 
@@ -14,8 +10,7 @@ QTime wholeSeconds(const QTime& time) { return QTime(time.hour(), time.minute(),
 } // namespace
 
 TimeFilterWidget::TimeFilterWidget(NFiltersTrProvider* provider, const QTime& now, QWidget* parent)
-    : AbstractNumericFilterWidget(provider, true, parent), m_from(new QTimeEdit),
-      m_to(new QTimeEdit)
+    : RangeFilterWidget(provider, true, parent)
 {
     QTime from = wholeSeconds(now.addSecs(-7200));
     QTime to = wholeSeconds(now.addSecs(7200));
@@ -33,27 +28,10 @@ TimeFilterWidget::TimeFilterWidget(NFiltersTrProvider* provider, const QTime& no
     addEditors(m_from, m_to, SIGNAL(timeChanged(QTime)));
 }
 
-IFilter* TimeFilterWidget::createFilter() const
-{
-    return makeFilter<TimeFilter>(m_from->time(), m_to->time());
-}
-
 void TimeFilterWidget::setDisplayFormat(const QString& format)
 {
     m_from->setDisplayFormat(format);
     m_to->setDisplayFormat(format);
-}
-
-void TimeFilterWidget::clampFrom()
-{
-    if (m_from->time() > m_to->time())
-        m_from->setTime(m_to->time());
-}
-
-void TimeFilterWidget::clampTo()
-{
-    if (m_from->time() > m_to->time())
-        m_to->setTime(m_from->time());
 }
 
 } // namespace Filters

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "terminal/AbstractNumericFilterWidget.h"
-
-#include <QTime>
-
-class QTimeEdit;
+#include "terminal/RangeFilterWidget.h"
+#include "terminal/TimeFilter.h"
 
 namespace Common {
 namespace Filters {
 
 // Time bounds, two hours either side of now; makes a TimeFilter.
-class TimeFilterWidget : public AbstractNumericFilterWidget
+class TimeFilterWidget : public RangeFilterWidget<QTimeEdit, TimeFilter>
 {
     Q_OBJECT
 
@@ -18,18 +15,7 @@ public:
     TimeFilterWidget(NFiltersTrProvider* provider, const QTime& now = QTime::currentTime(),
                      QWidget* parent = nullptr);
 
-    IFilter* createFilter() const override;
     void setDisplayFormat(const QString& format);
-    QTimeEdit* fromEditor() const { return m_from; }
-    QTimeEdit* toEditor() const { return m_to; }
-
-protected:
-    void clampFrom() override;
-    void clampTo() override;
-
-private:
-    QTimeEdit* m_from;
-    QTimeEdit* m_to;
 };
 
 } // namespace Filters

@@ -30,12 +30,22 @@ void ConnectionStateChangeMessageBoxHandler::setSilent(bool silent) { m_showBoxe
 
 void ConnectionStateChangeMessageBoxHandler::enqueuedMessageBox(QString header, QString message)
 {
-    // No parent and no title: the box stands on its own, whatever window is up.
-    MessageBoxRequest request;
-    request.icon = QMessageBox::Information;
-    request.text = header;
-    request.informativeText = message;
-    MessageBoxContext::presenter()->present(request);
+    m_waiting.append({header, message});
+    // A box runs its own event loop, in which the next queued box arrives:
+    // that one waits here until the open one is closed.
+    if (m_showing)
+        return;
+    m_showing = true;
+    while (!m_waiting.isEmpty()) {
+        const QPair<QString, QString> box = m_waiting.takeFirst();
+        // No parent and no title: the box stands on its own, whatever window is up.
+        MessageBoxRequest request;
+        request.icon = QMessageBox::Information;
+        request.text = box.first;
+        request.informativeText = box.second;
+        MessageBoxContext::presenter()->present(request);
+    }
+    m_showing = false;
 }
 
 } // namespace Common

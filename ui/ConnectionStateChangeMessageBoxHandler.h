@@ -3,7 +3,9 @@
 #include "communication/DeviceConnectionInfo.h"
 #include "ui/IConnectionDailogSilencer.h"
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 
 namespace Common {
 
@@ -28,6 +30,8 @@ public slots:
 
 private:
     bool m_showBoxes = true;
+    bool m_showing = false;
+    QList<QPair<QString, QString>> m_waiting;
 };
 
 } // namespace Common

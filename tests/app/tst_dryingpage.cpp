@@ -284,6 +284,10 @@ private slots:
         QCOMPARE(boxes->last().text, QString("Are you sure you want to clear all the data?"));
         QCOMPARE(run()->samplesCount(), 0);
         QVERIFY(!composition->runInfo()->info().start.isValid());
+        // Nothing left to lose: no question.
+        const int asked = boxes->shown().size();
+        triggerIcon(TabDryerTrProvider::ClearData);
+        QCOMPARE(boxes->shown().size(), asked);
 
         dialogs->queueAnswer(path);
         triggerIcon(TabDryerTrProvider::LoadData);
@@ -307,6 +311,24 @@ private slots:
         QVERIFY(text.contains(QString::number(run()->massAt(2), 'f', 3)));
     }
 
+    void namesAndFormulaShownAsAsked()
+    {
+        auto* combo = find<QComboBox>("dbNameComboBox");
+        const QStringList names{"a", "b", "c"};
+        page->setDbNames(names, 2);
+        QCOMPARE(combo->currentText(), QString("c"));
+        page->setDbNames(names, 3);
+        QCOMPARE(combo->currentIndex(), 0);
+        page->setDbNames({}, 0);
+        QCOMPARE(combo->count(), 1);
+        // A refill is no choice: the analyzer is not written.
+        QVERIFY(rig->simulator()->receivedLines().isEmpty());
+        page->setCalcFormula(2);
+        page->setCalcFormula(7);
+        QVERIFY(find<QRadioButton>("methodM0MnM0")->isChecked());
+        QCOMPARE(run()->calcFormula(), 0);
+    }
+
     void languageSwitchesBackAndForth()
     {
         auto* model = find<QTableView>("resultsTableView")->model();
@@ -327,12 +349,17 @@ private slots:
     void destroyedDuringARun()
     {
         runUntil(3);
+        // The main window takes the page with it first; the run goes on and
+        // ends without it.
         page.reset();
+        const int rows = run()->samplesCount();
+        QTRY_VERIFY(run()->samplesCount() > rows + 3);
+        rig->simulator()->receiveBytes("Sx7\r\n");
+        QVERIFY(rig->waitReady());
+        QVERIFY(startStop->start());
+        QCOMPARE(run()->samplesCount(), 0);
+        QTRY_VERIFY(run()->samplesCount() >= 2);
         composition.reset();
-        // Readings still coming reach nothing.
-        const int sent = rig->device()->readingsSent();
-        QTRY_VERIFY(rig->device()->readingsSent() > sent + 3);
-        QCOMPARE(rig->controller()->state(), int(KD::OperationState::Running));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "resources/Resources.h"
 #include "search/SearchEngine.h"
 #include "settings/DryerDB.h"
+#include "terminal/NTabTerminal.h"
 #include "ui/AbstractGuiTab.h"
 #include "ui/GuiIconAction.h"
 #include "ui/LanguageSwitch.h"
@@ -178,6 +179,23 @@ private slots:
         }
     }
 
+    void terminalStartsWithoutAutoCheckAndWarnsWithNoAnalyzer()
+    {
+        Program program;
+        QVERIFY(program.prepareDatabase());
+        program.build();
+        auto* terminal = qobject_cast<NTabTerminal*>(program.communication()->terminalTab());
+        QVERIFY(terminal);
+        QCOMPARE(program.core()->tabs().last(), terminal);
+        QVERIFY(!terminal->autoCheckAction()->button()->isChecked());
+        FakeMessageBoxPresenter boxes(QMessageBox::Ok);
+        emit terminal->sendString("SW9");
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.last().text, QString("Could not send terminal command!"));
+        QCOMPARE(boxes.last().title, QString("Brenko Sorvana"));
+        QCOMPARE(boxes.last().parent, program.window());
+    }
+
     void languageSwitchRetranslatesAtOnceAndPersists()
     {
         Program program;
@@ -207,7 +225,7 @@ private slots:
             Program program;
             QVERIFY(program.prepareDatabase());
             program.build();
-            program.window()->resize(700, 500);
+            program.window()->resize(1200, 760);
             // The drying-settings page shown holds a query on the database.
             program.window()->show();
             program.window()->changePage(2, true);
@@ -217,7 +235,7 @@ private slots:
         Program program;
         QVERIFY(program.prepareDatabase());
         program.build();
-        QCOMPARE(program.window()->size(), QSize(700, 500));
+        QCOMPARE(program.window()->size(), QSize(1200, 760));
     }
 
     void databaseThatCannotBePreparedEndsTheStartWithAWarning()

@@ -236,6 +236,17 @@ private slots:
         QVERIFY(checker.start());
         QTRY_COMPARE(finished.size(), 2);
         QCOMPARE(finished.at(1), (QVariantList{false, 0u}));
+
+        // No subnet to sweep: nothing leaves for addresses outside the PC's network.
+        probe->probed.clear();
+        checker.setNetmask(0);
+        QVERIFY(!checker.start());
+        checker.setNetmask(ip("255.255.255.252"));
+        QVERIFY(!checker.start());
+        checker.setNetmask(ip("255.255.255.0"));
+        checker.setHostIp(0);
+        QVERIFY(!checker.start());
+        QVERIFY(probe->probed.isEmpty());
     }
 
     void closingTheDialogStopsTheSweep()

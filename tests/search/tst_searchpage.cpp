@@ -339,6 +339,22 @@ private slots:
         QVERIFY(search());
         QCOMPARE(table()->rowCount(), 0);
         QCOMPARE(runner->shown(), QStringList{"NoDeviceDialog"});
+        controller->connectDevice(-1);
+        controller->connectDevice(0);
+        QCOMPARE(data->connectionState, int(TabSearchingController::NotConnected));
+    }
+
+    void refusedRequestGivesThePageBack()
+    {
+        // A connect that waits for a silent analyzer keeps the manager busy.
+        analyzer->simulator.setSilent(true);
+        ConnectionInfo port;
+        port.setSerialPart({analyzer->link.slavePath(), 9600, QString()});
+        QVERIFY(manager->requestConnect(port, 0));
+        controller->startSearch();
+        QVERIFY(!searching());
+        QVERIFY(page->findChild<QPushButton*>("searchButton")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!manager->statusFlags().second, 10000);
     }
 
     void unreachableDeviceGoesThroughTheSettingsChange()

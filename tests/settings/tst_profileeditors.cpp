@@ -99,7 +99,7 @@ void TestProfileEditors::picturesAreShown()
                             static_cast<QWidget*>(&step), static_cast<QWidget*>(&fast)}) {
         bool hasPicture = false;
         for (QLabel* label : editor->findChildren<QLabel*>()) {
-            if (label->pixmap() && !label->pixmap()->isNull())
+            if (!label->pixmap(Qt::ReturnByValue).isNull())
                 hasPicture = true;
         }
         QVERIFY2(hasPicture, editor->metaObject()->className());

@@ -22,6 +22,7 @@ private slots:
 
     void activeRowsJoinInColumnOrder();
     void dialogsKeepTheirConfirmedMarks();
+    void anOpenDialogLetsTheProgramEnd();
 
 private:
     // Ticks exactly these items of the dialog's list, then presses the button.
@@ -107,6 +108,21 @@ void TestSqlFilterBar::dialogsKeepTheirConfirmedMarks()
     QCOMPARE(columns.last().at(0).value<QVector<bool>>(), QVector<bool>({true, false, true}));
     choose(m_bar->columnsDialog(), {0}, "cancelButton");
     QCOMPARE(checked(m_bar->columnsDialog()), QVector<bool>({true, false, true}));
+}
+
+void TestSqlFilterBar::anOpenDialogLetsTheProgramEnd()
+{
+    QWidget window;
+    window.show();
+    m_bar->openFiltersDialog();
+    m_bar->openColumnsDialog();
+    // The program ends when its last window closes; only a running event loop ends.
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    stillRunning.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestSqlFilterBar)

@@ -76,6 +76,9 @@ private slots:
         QTest::newRow("two lines, empty lines, empty piece")
             << QStringList{"<a\r\nb\r\n", "<\r\n\r\n", "<"}
             << QStringList{"a\r\n", "b\r\n", "\r\n", "\r\n", ""};
+        const QString x(3000, 'x');
+        QTest::newRow("endless line is cut into rows")
+            << QStringList{"<" + x, "<" + x, "<" + x} << QStringList{x + x, x};
         QTest::newRow("lone CR and LF stay")
             << QStringList{"<a\rb\n", "<c\r\n"} << QStringList{"a\rb\nc\r\n"};
     }

@@ -6,6 +6,7 @@
 #include "ui/ConnectionStateChangeDispatcher.h"
 #include "ui/ConnectionStateChangeMessageBoxHandler.h"
 #include "ui/IConnectionStateChangeHandler.h"
+#include "ui/MessageBoxContext.h"
 
 using namespace Common;
 using Common::Communication::DeviceConnectionInfo;
@@ -22,6 +23,25 @@ public:
     }
     QVector<int> events;
     QStringList models;
+};
+
+// Like a real box, runs the event loop while it is open.
+class ModalPresenter : public IMessageBoxPresenter
+{
+public:
+    QMessageBox::StandardButton present(const MessageBoxRequest& request) override
+    {
+        texts << request.text;
+        maxOpen = qMax(maxOpen, ++open);
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+        --open;
+        return QMessageBox::Ok;
+    }
+    QStringList texts;
+    int open = 0;
+    int maxOpen = 0;
 };
 
 DeviceConnectionInfo analyzer(const QString& model)
@@ -103,6 +123,18 @@ private slots:
         m_boxHandler.setSilent(false);
         m_dispatcher.onCouldNotConnect(analyzer("loud again"));
         QTRY_COMPARE(m_boxes->shown().size(), 2);
+    }
+
+    void boxesOpenOneAfterTheOther()
+    {
+        ModalPresenter modal;
+        MessageBoxContext::setPresenter(&modal);
+        m_dispatcher.onDisconnectedFrom(analyzer("A"), 3);
+        m_dispatcher.onCouldNotConnect(analyzer("B"));
+        QTRY_COMPARE(modal.texts.size(), 2);
+        MessageBoxContext::setPresenter(m_boxes.data());
+        QCOMPARE(modal.maxOpen, 1);
+        QCOMPARE(modal.texts.last(), QString("Unable to connect:"));
     }
 
 private:
