@@ -71,7 +71,11 @@ void TdManager::onDryingStart(bool isExternal, bool isIgnored, int interval)
 void TdManager::onDryingEnd()
 {
     m_drying = false;
-    setSourceEnabled(true);
+    // The controller's ready before this end may have started a read: a
+    // choice made during it would be refused by the busy controller, yet
+    // named as loaded once the read ends. The read's own ready unlocks.
+    if (!m_reloadPending)
+        setSourceEnabled(true);
 }
 
 void TdManager::settingsChanged()

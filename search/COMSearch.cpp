@@ -130,7 +130,10 @@ void COMSearch::onFinished(QVariant result)
 
 void COMSearch::onProgress(int id, int progress, int maxProgress)
 {
-    if (id < 0 || id >= m_fractions.size() || maxProgress <= 0)
+    // A port's last report follows its end: once every port has ended, the
+    // 100 is out, and a second one could reach the engine after it started
+    // the next search and end that one at once.
+    if (m_finished >= m_portCount || id < 0 || id >= m_fractions.size() || maxProgress <= 0)
         return;
     m_fractions[id] = float(progress) / float(maxProgress);
     updateProgress();

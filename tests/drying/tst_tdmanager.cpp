@@ -140,6 +140,8 @@ private slots:
 
     void startClearsRecordsUnlessIgnored()
     {
+        manager->onReady();
+        finishRead();
         run.appendMass(1000, 5.0);
         manager->onDryingStart(true, true, 4);
         QCOMPARE(run.samplesCount(), 1);
@@ -150,6 +152,23 @@ private slots:
         QVERIFY(page.enabled);
         manager->onDryingStart(false, false, 1);
         QCOMPARE(run.samplesCount(), 0);
+    }
+
+    void runEndKeepsAReadLocked()
+    {
+        manager->onReady();
+        finishRead();
+        manager->onDryingStart(false, false, 1);
+        // Shown during the run: the busy controller is asked in vain.
+        manager->onWidgetShow();
+        // At the end its ready comes first and reads; the end must not
+        // unlock the choices while that read runs.
+        manager->onReady();
+        manager->onDryingEnd();
+        QVERIFY(!page.enabled);
+        finishRead();
+        manager->onReady();
+        QVERIFY(page.enabled);
     }
 
     void emptyEntriesDoNothing()

@@ -159,9 +159,14 @@ private slots:
     void secondSearchStartsFreshAndLeavesNoThreads()
     {
         Rig rig(false);
+        QSignalSpy serialProgress(rig.holder->serialSearch(), &COMSearch::progress);
         rig.search();
         QTRY_COMPARE_WITH_TIMEOUT(rig.page->finished, 1, 15000);
         QVERIFY(rig.settled());
+        // The end is told once: a late second 100 would end the next search.
+        QCOMPARE(std::count_if(serialProgress.cbegin(), serialProgress.cend(),
+                               [](const QList<QVariant>& args) { return args[0] == 100; }),
+                 1);
         rig.page->progress.clear();
         rig.search();
         QTRY_COMPARE_WITH_TIMEOUT(rig.page->finished, 2, 15000);

@@ -54,12 +54,11 @@ SORVANA_SHOT(program)
     ShotCamera::show(window);
     auto* search = static_cast<NTabSearching*>(context->searchTab());
     window->findChild<QPushButton*>(QStringLiteral("searchButton"))->click();
-    QTest::qWaitFor([&] { return search->table()->rowCount() == 1; }, 15000);
-    QTest::qWaitFor(
-        [&] {
-            return window->findChild<QPushButton*>(QStringLiteral("searchButton"))->isEnabled();
-        },
-        15000);
+    auto* searchButton = window->findChild<QPushButton*>(QStringLiteral("searchButton"));
+    const bool found = QTest::qWaitFor(
+        [&] { return search->table()->rowCount() == 1 && searchButton->isEnabled(); }, 15000);
+    if (!found)
+        return;
     search->table()->selectRow(0);
     window->findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
     ShotCamera::settle(1000);
