@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controller, QWidget* parent)
@@ -52,6 +53,13 @@ TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controll
         connect(radio, SIGNAL(toggled(bool)), this, SLOT(formulaToggled()));
     setCalcFormula(CalcFormula::defaultValue());
     ui->currentSettingsPanel->applyProfileIndex();
+
+    // The page fits a small window: the parameter column scrolls only
+    // vertically, so it is as wide as its contents; Start and Stop stack when
+    // the plot's side is too narrow for both in a row.
+    ui->scrollAreaWidgetContents->installEventFilter(this);
+    ui->buttonsFrame->installEventFilter(this);
+    fitParameterColumn();
 }
 
 TabDryer::~TabDryer() { delete ui; }
@@ -193,4 +201,38 @@ void TabDryer::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         m_controller->retranslate();
     }
+}
+
+bool TabDryer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->scrollAreaWidgetContents && event->type() == QEvent::LayoutRequest)
+        fitParameterColumn();
+    else if (watched == ui->buttonsFrame && event->type() == QEvent::Resize)
+        arrangeRunButtons();
+    return AbstractGuiTab::eventFilter(watched, event);
+}
+
+void TabDryer::fitParameterColumn()
+{
+    QScrollArea* area = ui->scrollArea;
+    const int width = ui->scrollAreaWidgetContents->minimumSizeHint().width()
+                      + area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth();
+    area->setMinimumWidth(width);
+    area->setMaximumWidth(width);
+
+    // Stacked, the run buttons need only the wider one's width.
+    const int widest =
+        qMax(ui->buttonStart->sizeHint().width(), ui->buttonStop->sizeHint().width());
+    const QMargins margins = ui->buttonsLayout->contentsMargins();
+    ui->buttonsFrame->setMinimumWidth(widest + margins.left() + margins.right());
+    arrangeRunButtons();
+}
+
+void TabDryer::arrangeRunButtons()
+{
+    const QMargins margins = ui->buttonsLayout->contentsMargins();
+    const int inRow = ui->buttonStart->sizeHint().width() + ui->buttonStop->sizeHint().width()
+                      + ui->buttonsLayout->spacing() + margins.left() + margins.right();
+    ui->buttonsLayout->setDirection(ui->buttonsFrame->width() >= inRow ? QBoxLayout::LeftToRight
+                                                                       : QBoxLayout::TopToBottom);
 }

@@ -134,6 +134,42 @@ private slots:
         QCOMPARE(window->statusBar()->findChildren<QLabel*>().size(), 5);
     }
 
+    // Shown at its first size, the window keeps that size on every page in
+    // either language: no page asks for more room than the window gives it.
+    void firstSizeHoldsEveryPage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("english") << "english";
+        QTest::newRow("polish") << "polish";
+    }
+
+    void firstSizeHoldsEveryPage()
+    {
+        QFETCH(QString, language);
+        QSettings().setValue("Translation", language);
+        Program program;
+        QVERIFY(program.prepareDatabase());
+        program.build();
+        MainWindow* window = program.window();
+        window->show();
+        auto* pages = window->findChild<QStackedWidget*>("subPages");
+        for (int page = 0; page < pages->count(); ++page) {
+            window->changePage(page, true);
+            QCoreApplication::processEvents();
+            AbstractGuiTab* shown = window->currentTab();
+            const QSize needed = shown->minimumSizeHint();
+            const QString where = QString("%1 needs %2x%3")
+                                      .arg(shown->title())
+                                      .arg(needed.width())
+                                      .arg(needed.height());
+            QVERIFY2(window->size() == QSize(878, 646), qPrintable(where));
+            QVERIFY2(needed.width() <= pages->width() && needed.height() <= pages->height(),
+                     qPrintable(where));
+        }
+        window->close();
+        reloadEnglish();
+    }
+
     // Two windows in one process each put their own Start and Stop first, and
     // each shows its pages in order with one page menu before "View".
     void everyWindowArrangesItsOwnPagesAndIcons()
