@@ -185,6 +185,22 @@ private slots:
         QCOMPARE(list->item(0)->text(), QString("Data"));
         QCOMPARE(bar.columnsDialog()->windowTitle(), QString());
     }
+
+    void anOpenDialogLetsTheProgramEnd()
+    {
+        QWidget window;
+        FilterWidgetNew bar(&window);
+        window.show();
+        bar.openFilterDialog();
+        bar.openColumnsDialog();
+        // The program ends when its last window closes; only a running event loop ends.
+        QTimer::singleShot(0, &window, &QWidget::close);
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
 };
 
 QTEST_MAIN(TestLogFilterBar)
