@@ -60,6 +60,7 @@ TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controll
     ui->scrollAreaWidgetContents->installEventFilter(this);
     ui->buttonsFrame->installEventFilter(this);
     fitParameterColumn();
+    arrangeRunButtons();
 }
 
 TabDryer::~TabDryer() { delete ui; }
@@ -205,9 +206,11 @@ void TabDryer::changeEvent(QEvent* event)
 
 bool TabDryer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->scrollAreaWidgetContents && event->type() == QEvent::LayoutRequest)
+    const QEvent::Type type = event->type();
+    if (watched == ui->scrollAreaWidgetContents && type == QEvent::LayoutRequest)
         fitParameterColumn();
-    else if (watched == ui->buttonsFrame && event->type() == QEvent::Resize)
+    else if (watched == ui->buttonsFrame
+             && (type == QEvent::Resize || type == QEvent::LayoutRequest))
         arrangeRunButtons();
     return AbstractGuiTab::eventFilter(watched, event);
 }
@@ -219,20 +222,17 @@ void TabDryer::fitParameterColumn()
                       + area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth();
     area->setMinimumWidth(width);
     area->setMaximumWidth(width);
-
-    // Stacked, the run buttons need only the wider one's width.
-    const int widest =
-        qMax(ui->buttonStart->sizeHint().width(), ui->buttonStop->sizeHint().width());
-    const QMargins margins = ui->buttonsLayout->contentsMargins();
-    ui->buttonsFrame->setMinimumWidth(widest + margins.left() + margins.right());
-    arrangeRunButtons();
 }
 
 void TabDryer::arrangeRunButtons()
 {
+    const int start = ui->buttonStart->sizeHint().width();
+    const int stop = ui->buttonStop->sizeHint().width();
     const QMargins margins = ui->buttonsLayout->contentsMargins();
-    const int inRow = ui->buttonStart->sizeHint().width() + ui->buttonStop->sizeHint().width()
-                      + ui->buttonsLayout->spacing() + margins.left() + margins.right();
+    const int frame = margins.left() + margins.right();
+    // Stacked, the buttons need only the wider one's width.
+    ui->buttonsFrame->setMinimumWidth(qMax(start, stop) + frame);
+    const int inRow = start + stop + ui->buttonsLayout->spacing() + frame;
     ui->buttonsLayout->setDirection(ui->buttonsFrame->width() >= inRow ? QBoxLayout::LeftToRight
                                                                        : QBoxLayout::TopToBottom);
 }
