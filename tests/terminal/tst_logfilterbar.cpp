@@ -11,6 +11,7 @@
 
 #include "resources/Resources.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "tests/support/ProgramEnd.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QComboBox>
@@ -193,13 +194,7 @@ private slots:
         window.show();
         bar.openFilterDialog();
         bar.openColumnsDialog();
-        // The program ends when its last window closes; only a running event loop ends.
-        QTimer::singleShot(0, &window, &QWidget::close);
-        QTimer stillRunning;
-        stillRunning.setSingleShot(true);
-        connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-        stillRunning.start(5000);
-        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(programEndsWhenClosed(&window));
     }
 };
 
