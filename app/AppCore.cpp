@@ -61,7 +61,7 @@ void AppCore::setSearchBaudRates()
 void AppCore::createTabs()
 {
     m_context->createTerminalTab();
-    m_dryingTab = m_dryingComposition.createTab();
     m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
                                                  m_context->messageBoxContext());
+    m_dryingTab = m_dryingComposition.createTab();
 }

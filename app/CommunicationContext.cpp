@@ -14,6 +14,7 @@
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
     : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
+      m_networkSettingsChanger(&m_connectionManager, &m_connectionBoxes, &m_logger),
       m_terminalBoxes(&m_messageBoxContext), m_searchSettingsBoxes(&m_messageBoxContext),
       m_firmwareBoxes(&m_messageBoxContext), m_fileOperationBoxes(&m_messageBoxContext),
       m_fileUtilFactory(&m_fileOperationBoxes), m_deviceFilters(deviceFilters),
@@ -28,11 +29,11 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
     m_logModelHandler.setFileMessageBoxes(&m_fileOperationBoxes);
     m_searchTabData.searchModes.loadSearchModes();
     m_dispatcher.setMessageBoxHandler(&m_connectionBoxes);
-    // No network settings changer in this build: the controller offers no
-    // change of a module's settings without one.
     m_searchController = std::make_unique<Common::TabSearchingController>(
         &m_searchSettingsBoxes, m_searchHolder->searchEngine(), &m_searchTabData, &m_dispatcher,
-        &m_messageBoxContext, &m_connectionManager, m_deviceFilters, m_searchParameters, nullptr);
+        &m_messageBoxContext, &m_connectionManager, m_deviceFilters, m_searchParameters,
+        &m_networkSettingsChanger);
+    m_networkSettingsChanger.setUpdatable(m_searchController.get());
     m_searchTab = new NTabSearching(new TabSearchingTrProvider, m_searchController.get());
     m_retranslator.add(&m_statusBarHandler);
 }

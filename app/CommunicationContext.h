@@ -4,6 +4,7 @@
 #include "communication/ServersManager.h"
 #include "communication/TargetManager.h"
 #include "search/MacIpMapper.h"
+#include "search/NetworkSettingsChanger.h"
 #include "search/SearchHolder.h"
 #include "search/SearchTabData.h"
 #include "search/TabSearchingController.h"
@@ -69,6 +70,10 @@ public:
     Common::MessageBoxesFirmware* firmwareMessageBoxes() { return &m_firmwareBoxes; }
     Common::Communication::TargetManager* targetManager() { return &m_targetManager; }
     Common::Communication::ConnectionManager* connectionManager() { return &m_connectionManager; }
+    Common::Communication::NetworkSettingsChanger* networkSettingsChanger()
+    {
+        return &m_networkSettingsChanger;
+    }
     Common::Communication::ILogger* logger() { return &m_logger; }
     Common::ILogWidgetManager* logWidgetManager() { return &m_logModelHandler; }
     Common::IFileUtilFactory* fileUtilFactory() { return &m_fileUtilFactory; }
@@ -107,6 +112,7 @@ private:
     Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
     Common::Communication::TargetManager m_targetManager;
     Common::Communication::ConnectionManager m_connectionManager;
+    Common::Communication::NetworkSettingsChanger m_networkSettingsChanger;
     Common::Retranslator m_retranslator;
     MessageBoxContext m_messageBoxContext;
     Common::MessageBoxesTerminal m_terminalBoxes;

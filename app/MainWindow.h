@@ -22,6 +22,8 @@ public:
     MainWindow(MainWindowTrProvider* provider, KD::IMainWindowController* controller,
                const QVector<AbstractGuiTab*>& pages, CommunicationContext* context,
                QWidget* parent = nullptr);
+    // The Start and Stop icon actions are the window's own: no page owns them.
+    ~MainWindow() override;
 
     GuiIconAction* startAction() const { return m_start; }
     GuiIconAction* stopAction() const { return m_stop; }

@@ -44,8 +44,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
 There is no display to show the program's window on (DISPLAY is not set).
 Start it on a virtual display instead:
   Xvfb :99 -screen 0 1280x800x24 -nolisten tcp &
-  DISPLAY=:99 $0 run
-or in one step:  xvfb-run -a -s "-screen 0 1280x800x24" $0 run
+  DISPLAY=:99 bash $0 run
+or in one step:  xvfb-run -a -s "-screen 0 1280x800x24" bash $0 run
 EOF
   exit 1
 fi

@@ -36,7 +36,7 @@ void PingProbe::probe(quint32 address)
     connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this, process, address](int exitCode, QProcess::ExitStatus status) {
                 const bool taken = answered(exitCode, status, process->readAll());
-                process->deleteLater();
+                release(process);
                 emit probed(address, taken ? Taken : Free);
             });
     connect(process, &QProcess::errorOccurred, this,
@@ -45,10 +45,19 @@ void PingProbe::probe(quint32 address)
                 // never ran must be reported here.
                 if (error != QProcess::FailedToStart)
                     return;
-                process->deleteLater();
+                release(process);
                 emit probed(address, Failed);
             });
     process->start("ping", arguments(QHostAddress(address).toString()), QIODevice::ReadOnly);
+}
+
+void PingProbe::release(QProcess* process)
+{
+    // Still inside the process's own signal: the next probe, started from
+    // probed(), must not delete it under its feet.
+    if (m_process == process)
+        m_process = nullptr;
+    process->deleteLater();
 }
 
 void PingProbe::cancel()

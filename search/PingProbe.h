@@ -27,6 +27,8 @@ public:
     static bool answered(int exitCode, QProcess::ExitStatus status, const QByteArray& output);
 
 private:
+    void release(QProcess* process);
+
     QPointer<QProcess> m_process;
 };
 

@@ -6,6 +6,9 @@ NFilterDialog::NFilterDialog(QWidget* parent) : QDialog(parent), m_ui(new Ui::NF
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Parentless, so a window of its own: an open one must not keep the program
+    // running once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
     connect(m_ui->confirmButton, &QPushButton::clicked, this, &NFilterDialog::confirmClicked);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &NFilterDialog::cancelClicked);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QStringList>
 
 class VornContextMenu;
@@ -9,8 +8,6 @@ class VornContextMenu;
 // and the right-click menu that fills a row with one of them.
 class TerminalCommandMenu
 {
-    Q_DECLARE_TR_FUNCTIONS(TerminalCommandMenu)
-
 public:
     static QStringList defaultCommands();
     // Labels in the language active now; the page becomes the menu's owner.

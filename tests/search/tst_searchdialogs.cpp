@@ -2,12 +2,14 @@
 // rows with the free-address proposal, the settings change progress, and the
 // direct connection's remembered target.
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "search/DirectConnectionWidget.h"
@@ -269,6 +271,33 @@ private slots:
         QVERIFY(!PingProbe::answered(1, QProcess::NormalExit, "bytes="));
         QVERIFY(!PingProbe::answered(0, QProcess::CrashExit, "bytes="));
     }
+
+#ifndef Q_OS_WIN
+    // Through real processes: a stand-in "ping" earlier on PATH answers for
+    // 127.0.0.2 and .3, so each answer starts the next probe from within the
+    // finished process's own signal; no echo request leaves the machine.
+    void pingSweepGoesFromProcessToProcess()
+    {
+        QTemporaryDir dir;
+        QFile script(dir.filePath("ping"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ncase \"$5\" in 127.0.0.2|127.0.0.3) exit 0 ;; esac\nexit 1\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+        const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+
+        FreeIpChecker checker;
+        checker.setProbe(new PingProbe);
+        QSignalSpy finished(&checker, &FreeIpChecker::finished);
+        checker.setHostIp(ip("127.0.0.1"));
+        checker.setNetmask(ip("255.255.255.248"));
+        QVERIFY(checker.start());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.at(0), (QVariantList{true, ip("127.0.0.4")}));
+    }
+#endif
 
     void directTargetIsRemembered()
     {

@@ -3,6 +3,8 @@
 #include "settings/AbstractFilter.h"
 #include "settings/FilterWidget.h"
 
+#include "tests/support/ProgramEnd.h"
+
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -116,13 +118,7 @@ void TestSqlFilterBar::anOpenDialogLetsTheProgramEnd()
     window.show();
     m_bar->openFiltersDialog();
     m_bar->openColumnsDialog();
-    // The program ends when its last window closes; only a running event loop ends.
-    QTimer::singleShot(0, &window, &QWidget::close);
-    QTimer stillRunning;
-    stillRunning.setSingleShot(true);
-    connect(&stillRunning, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    stillRunning.start(5000);
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(programEndsWhenClosed(&window));
 }
 
 QTEST_MAIN(TestSqlFilterBar)

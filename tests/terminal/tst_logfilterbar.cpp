@@ -11,6 +11,7 @@
 
 #include "resources/Resources.h"
 #include "tests/support/FakeTranslationProvider.h"
+#include "tests/support/ProgramEnd.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QComboBox>
@@ -184,6 +185,16 @@ private slots:
         QCOMPARE(bar.row(0)->title(), QString("Data"));
         QCOMPARE(list->item(0)->text(), QString("Data"));
         QCOMPARE(bar.columnsDialog()->windowTitle(), QString());
+    }
+
+    void anOpenDialogLetsTheProgramEnd()
+    {
+        QWidget window;
+        FilterWidgetNew bar(&window);
+        window.show();
+        bar.openFilterDialog();
+        bar.openColumnsDialog();
+        QVERIFY(programEndsWhenClosed(&window));
     }
 };
 

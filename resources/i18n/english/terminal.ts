@@ -63,7 +63,7 @@
         </message>
     </context>
     <context>
-        <name>TerminalCommandMenu</name>
+        <name>VornContextMenu</name>
         <message>
             <source>??? Sx3</source>
             <translation>Current value (Sx3)</translation>
