@@ -15,7 +15,7 @@ const char* const checkedStyle = "QToolButton { background-color: black;border:n
 
 GuiIconAction::GuiIconAction(const QString& iconPath, const TranslationHandle& text,
                              QObject* parent)
-    : QObject(parent), m_button(new QToolButton(qobject_cast<QWidget*>(parent))),
+    : QObject(nullptr), m_button(new QToolButton(qobject_cast<QWidget*>(parent))),
       m_action(new QAction(parent)), m_text(text)
 {
     m_button->setIcon(QIcon(iconPath));

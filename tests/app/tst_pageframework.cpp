@@ -224,16 +224,6 @@ private slots:
         QVERIFY(icon.isNull());
     }
 
-    // The main window's icons are made with it as their parent.
-    void iconActionGoesWithItsParent()
-    {
-        auto* window = new QWidget;
-        QPointer<GuiIconAction> icon =
-            new GuiIconAction(":/play-button.svg", TranslationHandle(&m_provider, SaveId), window);
-        delete window;
-        QVERIFY(icon.isNull());
-    }
-
 private:
     FakeTranslationProvider m_provider;
 };
