@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controller, QWidget* parent)
@@ -52,6 +53,14 @@ TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controll
         connect(radio, SIGNAL(toggled(bool)), this, SLOT(formulaToggled()));
     setCalcFormula(CalcFormula::defaultValue());
     ui->currentSettingsPanel->applyProfileIndex();
+
+    // The page fits a small window: the parameter column scrolls only
+    // vertically, so it is as wide as its contents; Start and Stop stack when
+    // the plot's side is too narrow for both in a row.
+    ui->scrollAreaWidgetContents->installEventFilter(this);
+    ui->buttonsFrame->installEventFilter(this);
+    fitParameterColumn();
+    arrangeRunButtons();
 }
 
 TabDryer::~TabDryer() { delete ui; }
@@ -193,4 +202,37 @@ void TabDryer::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         m_controller->retranslate();
     }
+}
+
+bool TabDryer::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == ui->scrollAreaWidgetContents && type == QEvent::LayoutRequest)
+        fitParameterColumn();
+    else if (watched == ui->buttonsFrame
+             && (type == QEvent::Resize || type == QEvent::LayoutRequest))
+        arrangeRunButtons();
+    return AbstractGuiTab::eventFilter(watched, event);
+}
+
+void TabDryer::fitParameterColumn()
+{
+    QScrollArea* area = ui->scrollArea;
+    const int width = ui->scrollAreaWidgetContents->minimumSizeHint().width()
+                      + area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth();
+    area->setMinimumWidth(width);
+    area->setMaximumWidth(width);
+}
+
+void TabDryer::arrangeRunButtons()
+{
+    const int start = ui->buttonStart->sizeHint().width();
+    const int stop = ui->buttonStop->sizeHint().width();
+    const QMargins margins = ui->buttonsLayout->contentsMargins();
+    const int frame = margins.left() + margins.right();
+    // Stacked, the buttons need only the wider one's width.
+    ui->buttonsFrame->setMinimumWidth(qMax(start, stop) + frame);
+    const int inRow = start + stop + ui->buttonsLayout->spacing() + frame;
+    ui->buttonsLayout->setDirection(ui->buttonsFrame->width() >= inRow ? QBoxLayout::LeftToRight
+                                                                       : QBoxLayout::TopToBottom);
 }

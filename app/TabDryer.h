@@ -56,10 +56,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectDbCombo();
     void showFormulaLabels();
+    void fitParameterColumn();
+    void arrangeRunButtons();
 
     KD::ITabDryingController* m_controller;
     TabDryerTrProvider* m_texts;

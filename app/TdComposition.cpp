@@ -17,7 +17,7 @@ TdComposition::TdComposition(Common::CsvDepsHolder* csvDeps, HLDryerController* 
       m_clearer(m_run.get(), &m_info), m_askCleaner(m_run.get(), &m_clearer, &m_boxes),
       m_plotPicture(&m_plot), m_pdf(&m_runContextGetter, &m_runContext, m_run.get(), &m_plotPicture,
                                     *csvDeps->messageBoxContext()),
-      m_labels(&m_header, &m_plot, m_run.get()), m_retranslator(&m_labels),
+      m_labels(&m_header, &m_plot, m_run.get()), m_retranslator(&m_labels, &m_sourceLabel),
       m_formula(m_run.get(), &m_labels, &m_plot), m_couldNotLoad(csvDeps->messageBoxContext()),
       m_manager(m_run.get(), &m_interval, &m_database, controller, &m_sourceLabel, &m_couldNotLoad,
                 &m_info),
@@ -70,8 +70,9 @@ TabDryer* TdComposition::createTab()
     tab->setTableModel(m_run->model());
     notifyTabReceivers(tab);
     // The page may go before this composition (with the main window), while
-    // the controller's signals still come.
-    QObject::connect(tab, &QObject::destroyed, [this] { notifyTabReceivers(nullptr); });
+    // the controller's signals still come; the manager as context drops the
+    // connection should this composition go first.
+    QObject::connect(tab, &QObject::destroyed, &m_manager, [this] { notifyTabReceivers(nullptr); });
     return tab;
 }
 

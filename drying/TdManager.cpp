@@ -60,7 +60,10 @@ void TdManager::onControllerError()
 void TdManager::onDryingStart(bool isExternal, bool isIgnored, int interval)
 {
     Q_UNUSED(isExternal)
-    m_startTime->setStartTime(QDateTime::currentDateTime());
+    // An ignored run (started on the analyzer) is not recorded: the records
+    // kept from before keep their own start time too.
+    if (!isIgnored)
+        m_startTime->setStartTime(QDateTime::currentDateTime());
     setSourceEnabled(false);
     m_interval->setValue(interval * 1000);
     m_drying = true;

@@ -4,6 +4,10 @@
 
 namespace KD {
 
-void TdRetranslator::retranslate() { m_labels->updateLabels(); }
+void TdRetranslator::retranslate()
+{
+    m_labels->updateLabels();
+    m_sourceLabel->retranslate();
+}
 
 } // namespace KD

@@ -8,15 +8,19 @@ class ILabelsUpdater;
 
 namespace KD {
 
-// Titles of the run table and plot in the new language.
+// Titles of the run table and plot, and the page's source text, in the new
+// language.
 class TdRetranslator : public Common::IRetranslatable
 {
 public:
-    explicit TdRetranslator(Common::ILabelsUpdater* labels) : m_labels(labels) { }
+    TdRetranslator(Common::ILabelsUpdater* labels, Common::IRetranslatable* sourceLabel)
+        : m_labels(labels), m_sourceLabel(sourceLabel)
+    { }
     void retranslate() override;
 
 private:
     Common::ILabelsUpdater* m_labels;
+    Common::IRetranslatable* m_sourceLabel;
 };
 
 } // namespace KD

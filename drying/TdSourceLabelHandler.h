@@ -2,14 +2,21 @@
 
 #include "drying/ITdSourceLabelHandler.h"
 #include "drying/ITdTabReceiver.h"
+#include "ui/IRetranslatable.h"
 
 #include <QObject>
+
+#include <functional>
 
 namespace KD {
 
 // Writes the drying page's source text: "Loading from slot 3" while a choice
-// is loaded, "Loaded from slot 3" once it has been read back.
-class TdSourceLabelHandler : public QObject, public ITdTabReceiver, public ITdSourceLabelHandler
+// is loaded, "Loaded from slot 3" once it has been read back; the text shown
+// follows a change of language.
+class TdSourceLabelHandler : public QObject,
+                             public ITdTabReceiver,
+                             public ITdSourceLabelHandler,
+                             public Common::IRetranslatable
 {
     Q_OBJECT
 
@@ -21,11 +28,14 @@ public:
     void setLoadingFromSlot(int slotNumber) override;
     void setLoadingFromDatabase(const QString& name) override;
     void clear() override;
+    void retranslate() override;
 
 private:
-    void show(const QString& text);
+    void show(std::function<QString()> text);
 
     ITabDrying* m_tab = nullptr;
+    // Makes the shown text in the current language.
+    std::function<QString()> m_text;
 };
 
 } // namespace KD

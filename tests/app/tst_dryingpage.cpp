@@ -332,6 +332,8 @@ private slots:
     void languageSwitchesBackAndForth()
     {
         auto* model = find<QTableView>("resultsTableView")->model();
+        find<QComboBox>("slotComboBox")->setCurrentIndex(3);
+        QVERIFY(waitUnlocked());
         for (const char* language : {"polish", "english"}) {
             QTranslator translator;
             QVERIFY(translator.load(QString(":/i18n/%1.qm").arg(language)));
@@ -342,6 +344,8 @@ private slots:
             QCOMPARE(page->title(), QString(polish ? "Statystyka suszeń" : "Drying View"));
             QCOMPARE(model->headerData(1, Qt::Horizontal).toString(),
                      QString(polish ? "Wilgotność [%]" : "Humidity [%]"));
+            QCOMPARE(sourceText(),
+                     QString(polish ? "Załadowano ze slotu 3" : "Loaded from slot 3"));
             QCoreApplication::removeTranslator(&translator);
         }
     }

@@ -28,6 +28,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -132,6 +133,44 @@ private slots:
         QCOMPARE(menus.mid(menus.size() - 4),
                  QStringList({"View", "Language", "About", "Firmware"}));
         QCOMPARE(window->statusBar()->findChildren<QLabel*>().size(), 5);
+    }
+
+    // Shown at its first size, the window keeps that size on every page in
+    // either language: no page asks for more room than the window gives it,
+    // and the drying page's parameter column, which scrolls only vertically,
+    // is as wide as its contents in the language switched to.
+    void firstSizeHoldsEveryPageInEitherLanguage()
+    {
+        Program program;
+        QVERIFY(program.prepareDatabase());
+        program.build();
+        MainWindow* window = program.window();
+        window->show();
+        auto* pages = window->findChild<QStackedWidget*>("subPages");
+        const auto checkPages = [&] {
+            for (int page = 0; page < pages->count(); ++page) {
+                window->changePage(page, true);
+                QCoreApplication::processEvents();
+                AbstractGuiTab* shown = window->currentTab();
+                const QSize needed = shown->minimumSizeHint();
+                const QString where = QString("%1 needs %2x%3")
+                                          .arg(shown->title())
+                                          .arg(needed.width())
+                                          .arg(needed.height());
+                QVERIFY2(window->size() == QSize(878, 646), qPrintable(where));
+                QVERIFY2(needed.width() <= pages->width() && needed.height() <= pages->height(),
+                         qPrintable(where));
+            }
+            auto* column = pages->widget(1)->findChild<QScrollArea*>("scrollArea");
+            QVERIFY(column->viewport()->width() >= column->widget()->minimumSizeHint().width());
+        };
+        checkPages();
+        if (QTest::currentTestFailed())
+            return;
+        window->findChild<QAction*>("actionPolish")->trigger();
+        QTRY_VERIFY(menuBarTexts(window).contains("Widok"));
+        checkPages();
+        reloadEnglish();
     }
 
     // Two windows in one process each put their own Start and Stop first, and

@@ -11,6 +11,7 @@
 #include "communication/SystemArpTable.h"
 #include "search/MacIpMapper.h"
 #include "tests/support/AnalyzerSimulator.h"
+#include "tests/support/OnThread.h"
 #include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/RunningThread.h"
 #include "tests/support/SimulatorTcpDevice.h"
@@ -394,12 +395,15 @@ private slots:
                                   [engine] { engine->execute(new CommandEchoSJ, nullptr, 500); });
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().toInt(), 1);
-        QMetaObject::invokeMethod(engine, [engine] {
+        // Waited for: the spies must not go while the engine is being deleted.
+        const bool socketOnItsThread = onThread(engine, [engine] {
             QTcpSocket* socket = engine->findChild<QTcpSocket*>();
-            QVERIFY(socket && socket->thread() == QThread::currentThread());
+            const bool onItsThread = socket && socket->thread() == QThread::currentThread();
             engine->closeInterface();
             delete engine;
+            return onItsThread;
         });
+        QVERIFY(socketOnItsThread);
         QTRY_VERIFY(!accepting(port));
     }
 

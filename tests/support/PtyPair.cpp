@@ -1,9 +1,11 @@
 #include "tests/support/PtyPair.h"
 
-#include <QFile>
+#include <QLockFile>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -16,14 +18,18 @@ namespace {
 // A serial port's lock file names the terminal it locks. A pseudo-terminal
 // number can come back while a port closed late (an unplug test, another
 // copy of the tests) still holds the lock of the old one: opening the port
-// would then fail.
+// would then fail. A lock whose process has gone does not count.
 bool lockedAsSerialPort(const char* path)
 {
     const QString name =
         QString::fromLocal8Bit(path).mid(5).replace(QLatin1Char('/'), QLatin1Char('_'));
-    for (const char* folder : {"/var/lock/", "/run/lock/"})
-        if (QFile::exists(QLatin1String(folder) + QLatin1String("LCK..") + name))
+    for (const char* folder : {"/var/lock/", "/run/lock/"}) {
+        qint64 pid = 0;
+        if (QLockFile(QLatin1String(folder) + QLatin1String("LCK..") + name)
+                .getLockInfo(&pid, nullptr, nullptr)
+            && pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
             return true;
+    }
     return false;
 }
 
@@ -38,10 +44,10 @@ bool PtyPair::open()
     // Pairs passed over stay open until a free number is found, so the
     // system hands out a new one each time.
     std::vector<int> passedOver;
-    for (int attempt = 0; attempt < 32; ++attempt) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
         if (openpty(&m_master, &m_slave, name, &raw, nullptr) != 0)
             break;
-        if (!lockedAsSerialPort(name))
+        if (attempt == 7 || !lockedAsSerialPort(name))
             break;
         passedOver.push_back(m_master);
         passedOver.push_back(m_slave);
