@@ -10,38 +10,41 @@
 
 namespace KD {
 
-void TabDryingController::retranslate() { m.retranslate->retranslate(); }
+void TabDryingController::retranslate() { m_handlers.retranslate->retranslate(); }
 
 void TabDryingController::onDbComboChange(int index, const QString& name)
 {
-    m.dbChoice->onDbComboChange(index, name);
+    m_handlers.dbChoice->onDbComboChange(index, name);
 }
 
-void TabDryingController::onSlotComboChange(int index) { m.slotChoice->onSlotComboChange(index); }
+void TabDryingController::onSlotComboChange(int index)
+{
+    m_handlers.slotChoice->onSlotComboChange(index);
+}
 
-void TabDryingController::onWidgetShow() { m.shown->onWidgetShow(); }
+void TabDryingController::onWidgetShow() { m_handlers.shown->onWidgetShow(); }
 
-void TabDryingController::onWidgetHide() { m.hidden->onWidgetHide(); }
+void TabDryingController::onWidgetHide() { m_handlers.hidden->onWidgetHide(); }
 
 bool TabDryingController::setIgnoreStartFromDevice(bool ignore)
 {
-    return m.ignoreStartFromDevice->setIgnoreStartFromDevice(ignore);
+    return m_handlers.ignoreStartFromDevice->setIgnoreStartFromDevice(ignore);
 }
 
-void TabDryingController::generatePdf() { m.pdf->generatePdf(); }
+void TabDryingController::generatePdf() { m_handlers.pdf->generatePdf(); }
 
-void TabDryingController::exportCsv() { m.csvSave->save(); }
+void TabDryingController::exportCsv() { m_handlers.csvSave->save(); }
 
-void TabDryingController::importCsv() { m.csvLoad->load(); }
+void TabDryingController::importCsv() { m_handlers.csvLoad->load(); }
 
-void TabDryingController::clearData() { m.clear->check(); }
+void TabDryingController::clearData() { m_handlers.clear->check(); }
 
-void TabDryingController::setupRunContext() { m.runContext->setup(); }
+void TabDryingController::setupRunContext() { m_handlers.runContext->setup(); }
 
-void TabDryingController::startDrying() { m.startStop->start(); }
+void TabDryingController::startDrying() { m_handlers.startStop->start(); }
 
-void TabDryingController::stopDrying() { m.startStop->stop(); }
+void TabDryingController::stopDrying() { m_handlers.startStop->stop(); }
 
-void TabDryingController::setFormula(int formula) { m.formula->setCalcFormula(formula); }
+void TabDryingController::setFormula(int formula) { m_handlers.formula->setCalcFormula(formula); }
 
 } // namespace KD

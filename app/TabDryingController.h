@@ -37,7 +37,7 @@ public:
         ITryIgnoreStartFromDevice* ignoreStartFromDevice;
     };
 
-    explicit TabDryingController(const Handlers& handlers) : m(handlers) { }
+    explicit TabDryingController(const Handlers& handlers) : m_handlers(handlers) { }
 
     void retranslate() override;
     void onDbComboChange(int index, const QString& name) override;
@@ -55,7 +55,7 @@ public:
     void setFormula(int formula) override;
 
 private:
-    Handlers m;
+    Handlers m_handlers;
 };
 
 } // namespace KD
