@@ -8,6 +8,10 @@
 //   delivered to an object acquires it (and releases it when handled, for a
 //   blocking queued call, whose caller acquires it when the call returns). This is coarser than Qt's own
 //   per-thread queues, so it can only hide a race, never invent one.
+// - Every event handled also releases the handling thread's QThread, and a
+//   QThread::wait() that saw the thread end acquires it: what the thread did
+//   up to its last event (its objects' deferred deletion included) happens
+//   before the join returns. Qt's own join is inside Qt, out of sight.
 //
 // Each wrapper has the mangled name of the Qt function and calls Qt's own
 // through dlvsym(); the program's calls reach the wrapper first.
@@ -222,9 +226,29 @@ WRAP(void, _ZN7QObject12moveToThreadEP7QThread, (void* self, void* thread))
 WRAP(bool, _ZN7QObject5eventEP6QEvent, (void* self, void* event))
 {
     static auto f = realAs<bool (*)(void*, void*)>("_ZN7QObject5eventEP6QEvent");
+    static auto currentThread = realAs<void* (*)()>("_ZN7QThread13currentThreadEv");
     __tsan_acquire(&handoff);
     const bool handled = f(self, event);
     // A blocking queued call returns to its caller after this.
     __tsan_release(&handoff);
+    __tsan_release(currentThread());
     return handled;
+}
+
+// Joining a thread.
+WRAP(bool, _ZN7QThread4waitE14QDeadlineTimer, (void* self, Deadline deadline))
+{
+    static auto f = realAs<bool (*)(void*, Deadline)>("_ZN7QThread4waitE14QDeadlineTimer");
+    const bool ended = f(self, deadline);
+    if (ended)
+        __tsan_acquire(self);
+    return ended;
+}
+WRAP(bool, _ZN7QThread4waitEm, (void* self, unsigned long ms))
+{
+    static auto f = realAs<bool (*)(void*, unsigned long)>("_ZN7QThread4waitEm");
+    const bool ended = f(self, ms);
+    if (ended)
+        __tsan_acquire(self);
+    return ended;
 }
