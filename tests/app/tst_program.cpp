@@ -18,6 +18,7 @@
 #include "tests/support/FakeTranslationProvider.h"
 #include "tests/support/FixedSerialPortLister.h"
 #include "tests/support/PtyPair.h"
+#include "tests/support/QueuedSignalSpy.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QAction>
@@ -340,7 +341,8 @@ private slots:
             program.build();
             program.communication()->searchHolder()->serialSearch()->setPortLister(&ports);
             Common::SearchEngine* engine = program.communication()->searchHolder()->searchEngine();
-            QSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
+            // The engine lives on the search thread: its signals are recorded here.
+            QueuedSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
             QMetaObject::invokeMethod(engine, "search", Q_ARG(bool, true), Q_ARG(bool, false));
             QVERIFY(progress.wait(5000));
             // The drying-settings page shown holds a query on the database.
