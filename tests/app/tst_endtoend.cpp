@@ -21,7 +21,7 @@
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FixedSerialPortLister.h"
-#include "tests/support/ScopedTestSettings.h"
+#include "tests/support/ScopedProgramHome.h"
 #include "tests/support/SimulatedDryer.h"
 #include "tests/support/SimulatorPtyLink.h"
 
@@ -82,10 +82,7 @@ private slots:
 
     void init()
     {
-        m_settings.reset(new ScopedTestSettings);
-        m_data.reset(new QTemporaryDir);
-        qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
-        QSettings().setValue("Translation", "english");
+        m_home.reset(new ScopedProgramHome);
         // One rate keeps the search short.
         QSettings().setValue("SearchBaudrates/values", "9600;");
         m_simulator.reset(new AnalyzerSimulator);
@@ -103,8 +100,7 @@ private slots:
         m_link.reset();
         m_device.reset();
         m_simulator.reset();
-        m_data.reset();
-        m_settings.reset();
+        m_home.reset();
     }
 
     void searchConnectRunTerminalSettingsAndLanguage()
@@ -149,7 +145,7 @@ private slots:
             boxes.shown().size() > 0 && boxes.last().text == "Drying process ended!", 5000);
         QTRY_COMPARE(program.core()->controller()->state(), 1);
         const int rows = drying->runData()->model()->rowCount();
-        const QString csv = m_data->filePath("run.csv");
+        const QString csv = m_home->data.filePath("run.csv");
         files.queueAnswer(csv);
         pageAction(window->currentTab(), "Save data to file")->trigger();
         QFile saved(csv);
@@ -192,8 +188,7 @@ private slots:
     }
 
 private:
-    QScopedPointer<ScopedTestSettings> m_settings;
-    QScopedPointer<QTemporaryDir> m_data;
+    QScopedPointer<ScopedProgramHome> m_home;
     std::unique_ptr<AnalyzerSimulator> m_simulator;
     std::unique_ptr<SimulatedDryer> m_device;
     std::unique_ptr<SimulatorPtyLink> m_link;

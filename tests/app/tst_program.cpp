@@ -19,7 +19,7 @@
 #include "tests/support/FixedSerialPortLister.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/QueuedSignalSpy.h"
-#include "tests/support/ScopedTestSettings.h"
+#include "tests/support/ScopedProgramHome.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -86,19 +86,9 @@ class TestProgram : public QObject
 private slots:
     void initTestCase() { initSorvanaResources(); }
 
-    void init()
-    {
-        m_settings.reset(new ScopedTestSettings);
-        m_data.reset(new QTemporaryDir);
-        qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
-        QSettings().setValue("Translation", "english");
-    }
+    void init() { m_home.reset(new ScopedProgramHome); }
 
-    void cleanup()
-    {
-        m_settings.reset();
-        m_data.reset();
-    }
+    void cleanup() { m_home.reset(); }
 
     void startStampsVersionAndBuildsFormsInTheStoredLanguage()
     {
@@ -108,7 +98,7 @@ private slots:
         QCOMPARE(QSettings().value("Version").toString(), QString("24.04.12"));
         QCOMPARE(program.language(), QString("polish"));
         QVERIFY(program.prepareDatabase());
-        QVERIFY(QFile::exists(m_data->filePath("Brenko/Brenko Sorvana/mainDB.db")));
+        QVERIFY(QFile::exists(m_home->data.filePath("Brenko/Brenko Sorvana/mainDB.db")));
         program.build();
         QVERIFY(menuBarTexts(program.window()).contains("Widok"));
         reloadEnglish();
@@ -281,7 +271,7 @@ private slots:
     void databaseThatCannotBePreparedEndsTheStartWithAWarning()
     {
         // The data folder cannot be made: a file stands in its way.
-        QFile blocker(m_data->filePath("Brenko"));
+        QFile blocker(m_home->data.filePath("Brenko"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         FakeMessageBoxPresenter boxes(QMessageBox::Ok);
@@ -304,7 +294,7 @@ private slots:
             QVERIFY(program.prepareDatabase());
             QVERIFY(DryerDB::saveSetting("kept", DryingSettings()));
         }
-        const QString path = m_data->filePath("Brenko/Brenko Sorvana/mainDB.db");
+        const QString path = m_home->data.filePath("Brenko/Brenko Sorvana/mainDB.db");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QByteArray bytes = file.readAll();
@@ -366,8 +356,7 @@ private:
         reloadTranslation();
     }
 
-    QScopedPointer<ScopedTestSettings> m_settings;
-    QScopedPointer<QTemporaryDir> m_data;
+    QScopedPointer<ScopedProgramHome> m_home;
 };
 
 QTEST_MAIN(TestProgram)
