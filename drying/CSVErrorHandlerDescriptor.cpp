@@ -2,7 +2,7 @@
 
 QString CSVErrorHandlerDescriptor::couldNotParseTime(const QString& text)
 {
-    return tr("Could not parse time: %1").arg(text.toHtmlEscaped());
+    return tr("Could not parse time: %1").arg(excerpt(text).toHtmlEscaped());
 }
 
 QString CSVErrorHandlerDescriptor::timeSmaller(const QString& previous, const QString& current)
@@ -29,4 +29,25 @@ QString CSVErrorHandlerDescriptor::endsWithoutHeader()
 QString CSVErrorHandlerDescriptor::dataBeforeHeader()
 {
     return tr("A data line comes before the header line.");
+}
+
+QString CSVErrorHandlerDescriptor::lineTooLong(int maxCharacters)
+{
+    return tr("The line is longer than %1 characters.").arg(maxCharacters);
+}
+
+QString CSVErrorHandlerDescriptor::fileTooLarge(qint64 maxBytes)
+{
+    return tr("The file is larger than %1 MiB.").arg(maxBytes / (1024 * 1024));
+}
+
+QString CSVErrorHandlerDescriptor::contextTooLong(int maxLines)
+{
+    return tr("The run context has more than %1 lines.").arg(maxLines);
+}
+
+QString CSVErrorHandlerDescriptor::excerpt(const QString& text)
+{
+    const int quoted = 100;
+    return text.size() <= quoted ? text : text.left(quoted) + QChar(0x2026); // an ellipsis
 }
