@@ -49,5 +49,20 @@ QString CSVErrorHandlerDescriptor::contextTooLong(int maxLines)
 QString CSVErrorHandlerDescriptor::excerpt(const QString& text)
 {
     const int quoted = 100;
-    return text.size() <= quoted ? text : text.left(quoted) + QChar(0x2026); // an ellipsis
+    const int longestWord = 20;
+    QString start;
+    int word = 0;
+    for (const QChar c : text.left(quoted)) {
+        // Zero bytes and other control characters would show as nothing:
+        // each shows as the replacement character.
+        start += c.isPrint() || c == QLatin1Char('\t') ? c : QChar(QChar::ReplacementCharacter);
+        // A box lays out a long word badly (cut off, or the next line lost):
+        // an invisible break in it now and then lets it wrap.
+        word = c.isSpace() ? 0 : word + 1;
+        if (word == longestWord) {
+            start += QChar(0x200B); // a zero-width space
+            word = 0;
+        }
+    }
+    return text.size() <= quoted ? start : start + QChar(0x2026); // an ellipsis
 }

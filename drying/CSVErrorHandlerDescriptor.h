@@ -20,6 +20,7 @@ public:
     static QString contextTooLong(int maxLines);
 
     // The start of a text from the file, as a box quotes it: enough to find
-    // the place, however long the line (plain text, not yet escaped).
+    // the place, however long the line, and every character visible (plain
+    // text, not yet escaped).
     static QString excerpt(const QString& text);
 };
