@@ -107,11 +107,11 @@ for readme in readmes:
         span = span.strip()
         if span.startswith(("-", "!", ":", "$")):
             continue
-        pieces = span.split()
-        if len(pieces) > 1:
-            for piece in pieces:
-                if "/" in piece and not piece.startswith(("-", "$", ":")) and not check_path(piece, here):
-                    problems.append(f"{where}: `{span}`: no {piece}")
+        tokens = span.split()
+        if len(tokens) > 1:
+            for word in tokens:
+                if "/" in word and not word.startswith(("-", "$", ":")) and not check_path(word, here):
+                    problems.append(f"{where}: `{span}`: no {word}")
             continue
         if "/" in span or re.fullmatch(r"[\w.*-]+\.\w+", span) or "-" in span:
             if not check_path(span, here):
