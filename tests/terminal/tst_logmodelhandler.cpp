@@ -169,11 +169,34 @@ private slots:
         in("MJ\r\n1", "COM\t1");
         out("SW9\r\n");
         in("2.5 g\r\n");
+        in(QString::fromUtf8("zażółć\r"), "LAN (10.0.0.2,5001)");
+        out("");
+        in("\n", "LAN (10.0.0.2,5001)");
+        out("ST\r\n\r\nx");
+        in("a\nb\r");
         handler.onFetchTimer();
+
+        // Every row and column, as the program has always written them.
+        dialogs.queueAnswer(dir.filePath("all.csv"));
+        handler.exportFormatted();
+        QCOMPARE(fileContents(dir.filePath("all.csv")),
+                 QByteArray(
+                     "0\tIN\tCOM\t1\t2026-12-07\t09:05:03.007\tMJ<CR><LF>\t\n"
+                     "1\tIN\tCOM\t1\t2026-12-07\t09:05:03.007\t1\t\n"
+                     "2\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tSW9<CR><LF>\t\n"
+                     "3\tIN\tCOM1\t2026-12-07\t09:05:03.007\t2.5 g<CR><LF>\t\n"
+                     "4\tIN\tLAN (10.0.0.2,5001)\t2026-12-07\t09:05:03.007\tzażółć<CR>\t\n"
+                     "5\tOUT\tCOM1\t2026-12-07\t09:05:03.007\t\t\n"
+                     "6\tIN\tLAN (10.0.0.2,5001)\t2026-12-07\t09:05:03.007\t<LF>\t\n"
+                     "7\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tST<CR><LF>\t\n"
+                     "8\tOUT\tCOM1\t2026-12-07\t09:05:03.007\t<CR><LF>\t\n"
+                     "9\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tx\t\n"
+                     "10\tIN\tCOM1\t2026-12-07\t09:05:03.007\ta<LF>b<CR>\t\n"));
 
         dialogs.queueAnswer(dir.filePath("raw.txt"));
         handler.exportRaw();
-        QCOMPARE(fileContents(dir.filePath("raw.txt")), QByteArray("MJ\r\n12.5 g\r\n"));
+        QCOMPARE(fileContents(dir.filePath("raw.txt")),
+                 QByteArray("MJ\r\n12.5 g\r\nzażółć\r\na\nb\r"));
 
         // Hide the interface column, filter the messages to those with "g".
         bar.columnsDialog()->openWithChecked({0, 2, 3, 4});
