@@ -26,17 +26,9 @@ QStringList splitRow(const QString& line);
 // Times of a run as offsets from its first record. The hour field keeps
 // counting past 24, so a long run reads back as it was written.
 QString formatRunTime(qint64 ms);
-// The same text put into `text`, reusing its memory when nothing shares it.
-void setRunTime(QString& text, qint64 ms);
 // Accepts "H...:mm:ss" (at least two hour digits); false for anything else or
 // for a time beyond what an int of milliseconds holds.
 bool parseRunTime(const QString& text, int* ms);
-
-// Puts exactly QString::number(value, 'g', precision) into `text`, reusing its
-// memory when nothing shares it. The plain decimal numbers of a run are made
-// without Qt's locale machinery; other values, and a precision outside 1 to
-// 15, go the Qt way.
-void setSignificant(QString& text, double value, int precision);
 
 } // namespace CSV
 } // namespace Common
