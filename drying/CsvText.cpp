@@ -1,7 +1,5 @@
 #include "drying/CsvText.h"
 
-#include <QTextStream>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -101,16 +99,6 @@ void appendRow(QString& text, const QStringList& fields, const QString& separato
         put(separator);
     }
     put(lineEnd);
-}
-
-void writeRow(QTextStream& stream, const QStringList& fields, const QString& separator,
-              const QString& prefix)
-{
-    // One write per line: the stream's per-call cost would dominate otherwise.
-    QString line;
-    line.reserve(prefix.size() + 16 * fields.size() + 1);
-    appendRow(line, fields, separator, prefix);
-    stream << line;
 }
 
 QStringList splitRow(const QString& line)

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class QTextStream;
-
 // Text rules shared by every CSV file of the program.
 namespace Common {
 namespace CSV {
@@ -22,8 +20,6 @@ QString unescapeValue(const QString& text);
 // prefix, then every field followed by the separator, then the line end.
 void appendRow(QString& text, const QStringList& fields, const QString& separator,
                const QString& prefix = QString());
-void writeRow(QTextStream& stream, const QStringList& fields, const QString& separator,
-              const QString& prefix = QString());
 // An empty line gives no fields; a trailing separator gives a last empty field.
 QStringList splitRow(const QString& line);
 

@@ -2,7 +2,6 @@
 #include "drying/CSVLoader.h"
 #include "drying/CSVRWErrorHandler.h"
 #include "drying/CSVSaver2.h"
-#include "drying/CsvFileWriter.h"
 #include "drying/CsvText.h"
 #include "drying/ICSVLineHandler.h"
 #include "drying/ICsvMetaDataHandler.h"
@@ -555,18 +554,6 @@ private slots:
         QCOMPARE(boxes.last().text, QString("Could not open file!"));
         errors.onSaverError(3);
         QCOMPARE(boxes.last().text, QString("There was an error while writing to file!"));
-    }
-
-    void plainWriterWritesRows()
-    {
-        const QString path = m_dir.filePath("log.csv");
-        CsvFileWriter writer;
-        QVERIFY(writer.open(path));
-        writer.setSeparator("\t");
-        QVERIFY(writer.writeRow({"a", "b"}));
-        QVERIFY(writer.close());
-        QCOMPARE(fileContents(path), QByteArray("a\tb\t\n"));
-        QVERIFY(!CsvFileWriter().open(m_dir.filePath("no/dir.csv")));
     }
 
 private:
