@@ -71,8 +71,10 @@ void LogModelHandler::setFilterWidget(Filters::FilterWidgetNew* filterWidget)
     m_filterWidget = filterWidget;
     if (!filterWidget)
         return;
-    connect(filterWidget, SIGNAL(visiblityChanged()), this, SLOT(onVisiblityChanged()));
-    connect(filterWidget, SIGNAL(filterChanged(int)), this, SLOT(onFilterChanged(int)));
+    connect(filterWidget, &Filters::FilterWidgetNew::visiblityChanged, this,
+            &LogModelHandler::onVisiblityChanged);
+    connect(filterWidget, &Filters::FilterWidgetNew::filterChanged, this,
+            &LogModelHandler::onFilterChanged);
 }
 
 void LogModelHandler::initColumns()
