@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class FirmwareProgressBroker;
 class QThread;
 class S19FirmwareFile;
 
@@ -29,10 +30,9 @@ public:
 
     // The image is the drying controller's; it is reloaded for each upload.
     void setFirmwareFile(S19FirmwareFile* file) { m_firmware = file; }
-    // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
-    // get the upload's outcome. False when busy or the file is unusable.
+    // The receiver gets the upload's progress and outcome. False when busy or the file is unusable.
     bool upload(const Common::Communication::ConnectionInfo& port, bool useBootloader,
-                const QString& path, QObject* receiver);
+                const QString& path, FirmwareProgressBroker* receiver);
     bool isBusy() const { return m_busy; }
 
 public slots:

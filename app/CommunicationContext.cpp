@@ -86,10 +86,10 @@ void CommunicationContext::createTerminalTab(const QStringList& defaultCommands,
 void CommunicationContext::connectTerminal(NTabTerminal* page)
 {
     page->setLogWidgetManager(&m_logModelHandler);
-    QObject::connect(page, SIGNAL(sendString(QString)), m_terminalSignalHandler,
-                     SLOT(onSendString(QString)));
-    QObject::connect(page, SIGNAL(checkConnection(bool)), m_terminalSignalHandler,
-                     SLOT(onCheckConnection(bool)));
+    QObject::connect(page, &NTabTerminal::sendString, m_terminalSignalHandler,
+                     &Common::IOTerminalSignalHandler::onSendString);
+    QObject::connect(page, &NTabTerminal::checkConnection, m_terminalSignalHandler,
+                     &Common::IOTerminalSignalHandler::onCheckConnection);
 }
 
 void CommunicationContext::installStatusBar(QStatusBar* statusBar)

@@ -119,10 +119,6 @@ CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
             &CTabDryingSettings::exportDataToFile);
     connect(m_loadFromFileAction, &GuiIconAction::clicked, this,
             &CTabDryingSettings::importDataFromFile);
-    if (auto* source = dynamic_cast<QObject*>(controller)) {
-        connect(source, SIGNAL(error()), this, SLOT(onDCError()), Qt::QueuedConnection);
-        connect(source, SIGNAL(ready()), this, SLOT(onReady()), Qt::QueuedConnection);
-    }
 
     ui->saveToDBButton->setIcon(QIcon(QStringLiteral(":/icons/line-angle-down-icon.svg")));
     ui->loadButton->setIcon(QIcon(QStringLiteral(":/icons/line-angle-up-icon.svg")));

@@ -333,7 +333,7 @@ private slots:
             Common::SearchEngine* engine = program.communication()->searchHolder()->searchEngine();
             // The engine lives on the search thread: its signals are recorded here.
             QueuedSignalSpy progress(engine, &Common::SearchEngine::progressChanged);
-            QMetaObject::invokeMethod(engine, "search", Q_ARG(bool, true), Q_ARG(bool, false));
+            QMetaObject::invokeMethod(engine, [engine] { engine->search(true, false); });
             QVERIFY(progress.wait(5000));
             // The drying-settings page shown holds a query on the database.
             program.window()->show();

@@ -135,6 +135,10 @@ void TestSettingsPage::init()
     m_rig->setDeviceSettings(slotSet(), 1);
     m_page = std::make_unique<CTabDryingSettings>(new DryingSettingsTrProvider, m_rig->controller(),
                                                   &m_context);
+    connect(m_rig->controller(), &KD::HLDryerController::error, m_page.get(),
+            &CTabDryingSettings::onDCError, Qt::QueuedConnection);
+    connect(m_rig->controller(), &KD::HLDryerController::ready, m_page.get(),
+            &CTabDryingSettings::onReady, Qt::QueuedConnection);
     m_page->resize(1000, 800);
 }
 
