@@ -65,6 +65,11 @@ QVector<ColumnFilterKind> filterKinds()
             {ColumnFilterKind::Date, {}}};
 }
 
+// Newest first. Sets saved within the time's resolution tie on it: the
+// row id, which grows with every insert (an override inserts anew), keeps
+// the order of saving, since SQLite leaves the order of ties open.
+const char* const newestFirst = "ORDER BY LastModification DESC, rowid DESC";
+
 } // namespace
 
 CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
@@ -92,7 +97,7 @@ CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
     m_filterBar.setColumnsDialogTitle({provider, DryingSettingsTrProvider::ColumnsAction});
 
     m_model.setColumnKinds(columnKinds());
-    m_model.setQuery(QStringLiteral("SELECT * FROM PARAMETERS ORDER BY LastModification DESC"),
+    m_model.setQuery(QStringLiteral("SELECT * FROM PARAMETERS ") + QLatin1String(newestFirst),
                      DryerDB::database());
     setHeaderTexts();
     ui->tableView->setModel(&m_model);
@@ -166,7 +171,7 @@ void CTabDryingSettings::refreshQuery()
     QString text = QStringLiteral("SELECT * FROM ") + m_table + QLatin1Char(' ');
     if (!m_filter.isEmpty())
         text += QStringLiteral("WHERE ") + m_filter.text + QLatin1Char(' ');
-    text += QStringLiteral("ORDER BY LastModification DESC LIMIT ") + m_limit;
+    text += QLatin1String(newestFirst) + QStringLiteral(" LIMIT ") + m_limit;
 
     QSqlQuery query(DryerDB::database());
     query.prepare(text);
