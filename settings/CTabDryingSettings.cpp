@@ -14,6 +14,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -178,9 +179,13 @@ void CTabDryingSettings::refreshQuery()
     for (const QVariant& value : qAsConst(m_filter.values))
         query.addBindValue(value);
     query.exec();
-    // A query that failed leaves the table empty.
     m_model.setQuery(query);
     setHeaderTexts();
+    // The table is then empty, which must not pass for a database without sets.
+    if (m_model.lastError().isValid()) {
+        qWarning().noquote() << "Settings database:" << m_model.lastError().text();
+        showDbError();
+    }
 }
 
 void CTabDryingSettings::setHeaderTexts()

@@ -91,6 +91,7 @@ private slots:
     void saveOverrideAndDelete();
     void failedOverrideKeepsTheOldSet();
     void equalTimesShowTheNewestSavedFirst();
+    void failedQueryIsReportedNotShownAsEmpty();
     void filtersFindExactlyTheirRows();
     void loadAndDeleteWithTheNameHidden();
     void jsonExportAndImport();
@@ -333,6 +334,19 @@ void TestSettingsPage::equalTimesShowTheNewestSavedFirst()
     m_boxes->queueAnswer(QMessageBox::Yes);
     saveAs(QStringLiteral("Grain"), namedTemperature(120));
     QCOMPARE(shownNames(), QStringList({"Grain", "Rice", "Pasta"}));
+}
+
+// A table query that fails says so; its empty table is no empty database.
+void TestSettingsPage::failedQueryIsReportedNotShownAsEmpty()
+{
+    saveAs(QStringLiteral("Pasta"), namedTemperature(105));
+    QSqlQuery drop(DryerDB::database());
+    QVERIFY(drop.exec("DROP TABLE PARAMETERS"));
+    QVERIFY(m_boxes->shown().isEmpty());
+    filterColumns({0});
+    filterBar()->rows().at(0)->findChild<QLineEdit*>()->setText(QStringLiteral("P"));
+    QVERIFY(!m_boxes->shown().isEmpty());
+    QCOMPARE(lastBox(), QStringLiteral("An error ocurred during database operation!"));
 }
 
 void TestSettingsPage::filtersFindExactlyTheirRows()
