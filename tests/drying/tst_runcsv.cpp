@@ -3,6 +3,7 @@
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QRandomGenerator>
@@ -139,6 +140,33 @@ private slots:
         const QStringList secondRow = rows.next();
         QCOMPARE(firstRow, QString::fromUtf8(lines.at(first)).split(";\t").mid(0, 3));
         QCOMPARE(secondRow, QString::fromUtf8(lines.at(first + 1)).split(";\t").mid(0, 3));
+    }
+
+    // A disk that fills up during a save: an older file of that name stays
+    // byte for byte, a new name gets no file, and the user is told.
+    void fullDiskKeepsTheOldFile()
+    {
+        DryingRunFixture& f = *m_f;
+        QList<QPair<int, double>> records;
+        for (int i = 0; i < 300; ++i) // some 8 KiB: it fails only as the save ends
+            records.append({i * 1000, 50.0 - i * 0.01});
+        f.addRecords(records);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.csv");
+        const QByteArray old = golden.repeated(20);
+        QVERIFY(writeFileContents(path, old));
+        {
+            FileSizeLimit fullDisk(4096);
+            m_dialogs.queueAnswer(path);
+            QVERIFY(!f.exporter.save());
+            m_dialogs.queueAnswer(dir.filePath("new.csv"));
+            QVERIFY(!f.exporter.save());
+        }
+        QCOMPARE(fileContents(path), old);
+        QCOMPARE(filesIn(dir.path()), QStringList("run.csv"));
+        QCOMPARE(m_boxes.shown().size(), 2);
+        for (const MessageBoxRequest& box : m_boxes.shown())
+            QCOMPARE(box.text, QString("There was an error while writing to file!"));
     }
 
     void crLfFileLoadsAlike()

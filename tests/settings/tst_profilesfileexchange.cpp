@@ -4,6 +4,8 @@
 
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 #include "ui/MessageBoxContext.h"
 #include "ui/VornFileDialog.h"
@@ -175,6 +177,27 @@ void TestProfilesFileExchange::exportFailures()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("old content"));
     }
+
+    // A disk that fills up: an older file stays byte for byte, a new name
+    // gets no file, and the user is told.
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(DryerDB::saveSetting(QString("set %1").arg(i), makeSet(DryingProfile::Step, i)));
+    const QString out = m_dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const QByteArray old = QByteArray("{\"Settings\": {}}\n").repeated(500);
+    writeFile(out + "/sets.json", old);
+    m_boxes->clear();
+    {
+        FileSizeLimit fullDisk(4096);
+        m_dialogs->queueAnswer(out + "/sets.json");
+        QVERIFY(!exchange.exportDataToFile());
+        m_dialogs->queueAnswer(out + "/new.json");
+        QVERIFY(!exchange.exportDataToFile());
+    }
+    QCOMPARE(fileContents(out + "/sets.json"), old);
+    QCOMPARE(filesIn(out), QStringList("sets.json"));
+    QCOMPARE(m_boxes->shown().size(), 2);
+    QCOMPARE(lastText(), QString("Error while saving profiles file!"));
 
     // A database that cannot be read asks for no file at all.
     DryerDB::close();
