@@ -3,6 +3,7 @@
 #include "analyzer/OfflineFirmwareWorker.h"
 #include "analyzer/S19FirmwareFile.h"
 #include "communication/StandardFirmwareUploader.h"
+#include "communication/ThreadShutdown.h"
 #include "ui/FirmwareProgressBroker.h"
 
 #include <QThread>
@@ -67,9 +68,11 @@ void OfflineFirmwareUploader::release()
 {
     if (!m_thread)
         return;
-    m_thread->quit();
-    m_thread->wait();
-    delete m_thread;
+    if (quitThreadWithin(m_thread, kThreadStopTimeoutMs,
+                         QStringLiteral("The firmware upload's thread")))
+        delete m_thread;
+    else
+        m_thread->setParent(nullptr); // left running: deleting it would abort the program
     m_thread = nullptr;
     m_worker = nullptr;
     m_busy = false;

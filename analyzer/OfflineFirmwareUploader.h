@@ -25,6 +25,9 @@ class OfflineFirmwareUploader : public QObject
     Q_OBJECT
 
 public:
+    // How long releasing an upload waits for its thread to end.
+    static constexpr int kThreadStopTimeoutMs = 3000;
+
     explicit OfflineFirmwareUploader(QObject* parent = nullptr);
     ~OfflineFirmwareUploader() override;
 
