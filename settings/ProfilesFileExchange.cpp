@@ -72,10 +72,11 @@ bool ProfilesFileExchange::importDataFromFile()
         warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "Cannot open the file!"));
         return false;
     }
-    const QByteArray content = file.readAll();
+    const QByteArray content = file.read(kMaxFileSize + 1);
     file.close();
 
-    const QJsonDocument document = QJsonDocument::fromJson(content);
+    const QJsonDocument document =
+        content.size() > kMaxFileSize ? QJsonDocument() : QJsonDocument::fromJson(content);
     if (document.isNull()) {
         warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "Cannot parse json!"));
         return false;

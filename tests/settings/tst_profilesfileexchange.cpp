@@ -58,6 +58,7 @@ private slots:
     void exportFailures();
     void importRefusals_data();
     void importRefusals();
+    void fileOverTheSizeLimitIsRefused();
     void partlyParsedFileListsTheFailures();
     void databaseFailureDuringImport();
     void couldNotLoadMessage();
@@ -240,6 +241,33 @@ void TestProfilesFileExchange::importRefusals()
     QCOMPARE(m_boxes->shown().size(), 1);
     QCOMPARE(lastText(), message);
     QCOMPARE(DryerDB::settingNames(), QStringList{"stored"});
+}
+
+// A file is read no further than the limit: one byte more is refused, even
+// when it would parse.
+void TestProfilesFileExchange::fileOverTheSizeLimitIsRefused()
+{
+    QVERIFY(DryerDB::saveSetting("stored", makeSet(DryingProfile::Step, 100)));
+    ProfilesFileExchange exchange(&m_context);
+    m_dialogs->queueAnswer(m_dir->filePath("sets.json"));
+    QVERIFY(exchange.exportDataToFile());
+    QFile file(m_dir->filePath("sets.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.append(QByteArray(int(ProfilesFileExchange::kMaxFileSize) - text.size(), ' '));
+
+    const QString path = m_dir->filePath("in.json");
+    writeFile(path, text);
+    m_dialogs->queueAnswer(path);
+    QVERIFY(exchange.importDataFromFile());
+    QVERIFY(DryerDB::settingNames().contains("stored (1)"));
+
+    writeFile(path, text + ' ');
+    m_dialogs->queueAnswer(path);
+    QVERIFY(!exchange.importDataFromFile());
+    QCOMPARE(lastText(), QString("Cannot parse json!"));
+    QCOMPARE(DryerDB::settingNames().size(), 2);
 }
 
 void TestProfilesFileExchange::partlyParsedFileListsTheFailures()
