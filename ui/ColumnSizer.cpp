@@ -60,19 +60,20 @@ void ColumnSizer::onModelReset()
     if (columns != m_given.size())
         m_userSized.clear();
     m_rowWidths.fill(0, columns);
+    m_rowLengths.fill(0, columns);
     m_given.fill(-1, columns);
     if (model)
-        measureRows(0, qMin(model->rowCount(), rowsOfAReset) - 1);
+        measureRows(0, qMin(model->rowCount(), rowsOfAReset) - 1, false);
     fit();
 }
 
 void ColumnSizer::onRowsInserted(int first, int last)
 {
-    if (measureRows(qMax(first, last - rowsOfABatch + 1), last))
+    if (measureRows(qMax(first, last - rowsOfABatch + 1), last, true))
         fit();
 }
 
-bool ColumnSizer::measureRows(int first, int last)
+bool ColumnSizer::measureRows(int first, int last, bool onlyLonger)
 {
     const QAbstractItemModel* model = m_view->model();
     if (!model || first > last)
@@ -85,6 +86,12 @@ bool ColumnSizer::measureRows(int first, int last)
         int widest = m_rowWidths.at(column);
         for (int row = first; row <= last; ++row) {
             const QString text = cellText(column, model->data(model->index(row, column)));
+            // Laying out text is what costs: a new row's text no longer than
+            // the longest measured reads no wider, near enough (digits are all
+            // as wide).
+            if (onlyLonger && text.size() <= m_rowLengths.at(column))
+                continue;
+            m_rowLengths[column] = qMax(m_rowLengths.at(column), int(text.size()));
             widest = qMax(widest, cellTextWidth(m_view, text));
         }
         if (widest > m_rowWidths.at(column)) {

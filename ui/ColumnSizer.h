@@ -51,8 +51,9 @@ private:
     void onRowsInserted(int first, int last);
     void onModelReset();
     void onSectionResized(int column, int oldSize, int newSize);
-    // Whether a column widened.
-    bool measureRows(int first, int last);
+    // Whether a column widened; onlyLonger measures only texts longer than
+    // any measured before.
+    bool measureRows(int first, int last, bool onlyLonger);
     void fillReadColumn();
     QString cellText(int column, const QVariant& value) const;
     int ownWidth(int column) const;
@@ -64,6 +65,7 @@ private:
     int m_readColumn;
     bool m_readColumnFromRows;
     QVector<int> m_rowWidths;
+    QVector<int> m_rowLengths;
     QVector<int> m_given;
     QSet<int> m_userSized;
     QVector<QMetaObject::Connection> m_modelConnections;
