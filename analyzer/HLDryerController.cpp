@@ -4,6 +4,7 @@
 #include "analyzer/NDryer.h"
 #include "communication/ConnectionInfo.h"
 #include "communication/DeviceEngine.h"
+#include "ui/FirmwareProgressBroker.h"
 
 namespace KD {
 
@@ -19,19 +20,24 @@ HLDryerController::HLDryerController(Communication::NDryer* dryer, QObject* pare
       m_slotWriter(dryer), m_slotReader(dryer), m_mover(dryer)
 {
     registerMeasurementType();
-    connect(&m_loader, SIGNAL(finished(bool)), this, SLOT(settingLoaderFinished(bool)));
-    connect(&m_setter, SIGNAL(finished(bool)), this, SLOT(settingSetterFinished(bool)));
-    connect(&m_mover, SIGNAL(finished(bool)), this, SLOT(slotMoverFinished(bool)));
-    connect(&m_slotWriter, SIGNAL(finished(bool)), this, SLOT(ndSetterFinished(bool)));
-    connect(&m_slotWriter, SIGNAL(stateChanged()), this, SLOT(ndSetterStateChange()));
-    connect(&m_slotReader, SIGNAL(finished(bool)), this, SLOT(ndReaderFinished(bool)));
-    connect(&m_slotReader, SIGNAL(stateChanged()), this, SLOT(ndReaderStateChange()));
-    connect(&m_starter, SIGNAL(error()), this, SLOT(onStarterError()));
-    connect(dryer, SIGNAL(recordAppeared(Measurement)), this, SLOT(onResultReceived(Measurement)));
-    connect(dryer, SIGNAL(dryingStart(bool, int)), this, SLOT(onDryingStart(bool, int)));
-    connect(dryer, SIGNAL(dryingStop()), this, SLOT(onDryingStop()));
-    connect(dryer->engine(), SIGNAL(connectionStateChanged(int, int)), this,
-            SLOT(onDeviceStateChanged(int)));
+    using namespace Communication;
+    connect(&m_loader, &SettingLoader::finished, this, &HLDryerController::settingLoaderFinished);
+    connect(&m_setter, &SettingSetter::finished, this, &HLDryerController::settingSetterFinished);
+    connect(&m_mover, &SlotMover::finished, this, &HLDryerController::slotMoverFinished);
+    connect(&m_slotWriter, &NonDestructiveSlotWriter::finished, this,
+            &HLDryerController::ndSetterFinished);
+    connect(&m_slotWriter, &NonDestructiveSlotWriter::stateChanged, this,
+            &HLDryerController::ndSetterStateChange);
+    connect(&m_slotReader, &NonDestructiveSlotReader::finished, this,
+            &HLDryerController::ndReaderFinished);
+    connect(&m_slotReader, &NonDestructiveSlotReader::stateChanged, this,
+            &HLDryerController::ndReaderStateChange);
+    connect(&m_starter, &Starter::error, this, &HLDryerController::onStarterError);
+    connect(dryer, &NDryer::recordAppeared, this, &HLDryerController::onResultReceived);
+    connect(dryer, &NDryer::dryingStart, this, &HLDryerController::onDryingStart);
+    connect(dryer, &NDryer::dryingStop, this, &HLDryerController::onDryingStop);
+    connect(dryer->engine(), &Common::Communication::DeviceEngine::connectionStateChanged, this,
+            &HLDryerController::onDeviceStateChanged);
 }
 
 bool HLDryerController::startDrying()
@@ -103,7 +109,7 @@ void HLDryerController::copySlotToCurrent(int slot)
     m_mover.moveFromSlot(slot);
 }
 
-bool HLDryerController::uploadFirmwareOnline(const QString& path, QObject* receiver)
+bool HLDryerController::uploadFirmwareOnline(const QString& path, FirmwareProgressBroker* receiver)
 {
     // An offline upload still reads the image on its own thread.
     if (!isReady() || m_offlineUploader.isBusy())
@@ -117,12 +123,13 @@ bool HLDryerController::uploadFirmwareOnline(const QString& path, QObject* recei
     }
     auto* engine = m_dryer->engine();
     if (receiver) {
-        connect(engine, SIGNAL(fwUploadFinished(int)), receiver, SLOT(onFinish(int)),
-                Qt::UniqueConnection);
-        connect(engine, SIGNAL(fwUploadProgress(int)), receiver, SLOT(onProgress(int)),
-                Qt::UniqueConnection);
-        connect(engine, SIGNAL(fwUploadState(int)), receiver, SLOT(onStateChange(int)),
-                Qt::UniqueConnection);
+        using Common::Communication::DeviceEngine;
+        connect(engine, &DeviceEngine::fwUploadFinished, receiver,
+                &FirmwareProgressBroker::onFinish, Qt::UniqueConnection);
+        connect(engine, &DeviceEngine::fwUploadProgress, receiver,
+                &FirmwareProgressBroker::onProgress, Qt::UniqueConnection);
+        connect(engine, &DeviceEngine::fwUploadState, receiver,
+                &FirmwareProgressBroker::onStateChange, Qt::UniqueConnection);
     }
     if (engine->scheduleFirmwareUpload(&m_firmwareFile))
         return true;
@@ -134,7 +141,7 @@ bool HLDryerController::uploadFirmwareOnline(const QString& path, QObject* recei
 
 bool HLDryerController::uploadFirmwareOffline(const QString& path,
                                               const Common::Communication::ConnectionInfo& port,
-                                              bool useBootloader, QObject* receiver)
+                                              bool useBootloader, FirmwareProgressBroker* receiver)
 {
     if (m_state.main != OperationState::NoDevice || !port.hasSerial())
         return false;

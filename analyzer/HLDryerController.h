@@ -22,6 +22,8 @@
 
 #include <QObject>
 
+class FirmwareProgressBroker;
+
 namespace Common {
 namespace Communication {
 class ConnectionInfo;
@@ -62,14 +64,13 @@ public:
     bool writeSettings(const DryingSettings& settings) override;
     bool writeSlot(int slot, const DryingSettings& settings) override;
     void copySlotToCurrent(int slot) override;
-    // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
-    // follow the upload; the state stays "uploading" until the engine drops
+    // The receiver follows the upload; the state stays "uploading" until the engine drops
     // the connection after it.
-    bool uploadFirmwareOnline(const QString& path, QObject* receiver);
+    bool uploadFirmwareOnline(const QString& path, FirmwareProgressBroker* receiver);
     // Only with no device and a port record with a serial part.
     bool uploadFirmwareOffline(const QString& path,
                                const Common::Communication::ConnectionInfo& port,
-                               bool useBootloader, QObject* receiver);
+                               bool useBootloader, FirmwareProgressBroker* receiver);
     // A raw terminal line; false with no device or a busy engine.
     bool sendString(const QString& text);
     // The keep-alive echo.

@@ -9,21 +9,17 @@ namespace Communication {
 
 NDryer::NDryer(QThread* thread) : QObject(nullptr), m_engine(this), m_creator(this), m_handler(this)
 {
-    connect(&m_parser, SIGNAL(recordAppeared(Measurement)), this,
-            SLOT(onRecordAppeared(Measurement)));
-    connect(&m_parser, SIGNAL(dryingStart(bool, Measurement, int)), this,
-            SLOT(onDryingStart(bool, Measurement, int)));
-    connect(&m_parser, SIGNAL(dryingStop()), this, SLOT(onDryingStop()));
+    connect(&m_parser, &DryerLineParser::recordAppeared, this, &NDryer::onRecordAppeared);
+    connect(&m_parser, &DryerLineParser::dryingStart, this, &NDryer::onDryingStart);
+    connect(&m_parser, &DryerLineParser::dryingStop, this, &NDryer::onDryingStop);
 
     m_engine.setLineHandler(&m_parser);
     m_engine.setCommandCreator(&m_creator);
     m_engine.setCommandHandler(&m_handler);
 
-    connect(&m_handler, SIGNAL(recordAppeared(Measurement)), this,
-            SLOT(onRecordAppeared(Measurement)));
-    connect(&m_handler, SIGNAL(dryingStart(bool, int)), this, SIGNAL(dryingStart(bool, int)));
-    connect(&m_handler, SIGNAL(commandFinished(int, int, QVariant)), this,
-            SIGNAL(commandFinished(int, int, QVariant)));
+    connect(&m_handler, &KDCommandHandler::recordAppeared, this, &NDryer::onRecordAppeared);
+    connect(&m_handler, &KDCommandHandler::dryingStart, this, &NDryer::dryingStart);
+    connect(&m_handler, &KDCommandHandler::commandFinished, this, &NDryer::commandFinished);
 
     if (thread) {
         // The parser has no parent, so it does not follow the facade by itself.

@@ -3,6 +3,8 @@
 #include "analyzer/OfflineFirmwareWorker.h"
 #include "analyzer/S19FirmwareFile.h"
 #include "communication/StandardFirmwareUploader.h"
+#include "communication/ThreadShutdown.h"
+#include "ui/FirmwareProgressBroker.h"
 
 #include <QThread>
 
@@ -14,7 +16,8 @@ OfflineFirmwareUploader::OfflineFirmwareUploader(QObject* parent) : QObject(pare
 OfflineFirmwareUploader::~OfflineFirmwareUploader() { release(); }
 
 bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo& port,
-                                     bool useBootloader, const QString& path, QObject* receiver)
+                                     bool useBootloader, const QString& path,
+                                     FirmwareProgressBroker* receiver)
 {
     if (m_busy || !m_firmware)
         return false;
@@ -32,14 +35,21 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
     m_worker->setConnectionInfo(port);
     m_worker->moveToThread(m_thread);
 
-    for (QObject* source : {static_cast<QObject*>(uploader), static_cast<QObject*>(m_worker)}) {
-        connect(source, SIGNAL(uploadFinished(int)), this, SLOT(onUploadFinish(int)));
-        if (receiver)
-            connect(source, SIGNAL(uploadFinished(int)), receiver, SLOT(onFinish(int)));
-    }
+    using Common::Communication::IFirmwareUploader;
+    connect(uploader, &IFirmwareUploader::uploadFinished, this,
+            &OfflineFirmwareUploader::onUploadFinish);
+    if (receiver)
+        connect(uploader, &IFirmwareUploader::uploadFinished, receiver,
+                &FirmwareProgressBroker::onFinish);
+    connect(m_worker, &OfflineFirmwareWorker::uploadFinished, this,
+            &OfflineFirmwareUploader::onUploadFinish);
     if (receiver) {
-        connect(uploader, SIGNAL(uploadProgress(int)), receiver, SLOT(onProgress(int)));
-        connect(uploader, SIGNAL(uploadState(int)), receiver, SLOT(onStateChange(int)));
+        connect(m_worker, &OfflineFirmwareWorker::uploadFinished, receiver,
+                &FirmwareProgressBroker::onFinish);
+        connect(uploader, &IFirmwareUploader::uploadProgress, receiver,
+                &FirmwareProgressBroker::onProgress);
+        connect(uploader, &IFirmwareUploader::uploadState, receiver,
+                &FirmwareProgressBroker::onStateChange);
     }
     connect(m_thread, &QThread::started, m_worker, &OfflineFirmwareWorker::start);
     // A deleteLater posted once the thread has stopped would never run, and
@@ -58,9 +68,11 @@ void OfflineFirmwareUploader::release()
 {
     if (!m_thread)
         return;
-    m_thread->quit();
-    m_thread->wait();
-    delete m_thread;
+    if (quitThreadWithin(m_thread, kThreadStopTimeoutMs,
+                         QStringLiteral("The firmware upload's thread")))
+        delete m_thread;
+    else
+        m_thread->setParent(nullptr); // left running: deleting it would abort the program
     m_thread = nullptr;
     m_worker = nullptr;
     m_busy = false;

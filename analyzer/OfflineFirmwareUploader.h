@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class FirmwareProgressBroker;
 class QThread;
 class S19FirmwareFile;
 
@@ -24,15 +25,17 @@ class OfflineFirmwareUploader : public QObject
     Q_OBJECT
 
 public:
+    // How long releasing an upload waits for its thread to end.
+    static constexpr int kThreadStopTimeoutMs = 3000;
+
     explicit OfflineFirmwareUploader(QObject* parent = nullptr);
     ~OfflineFirmwareUploader() override;
 
     // The image is the drying controller's; it is reloaded for each upload.
     void setFirmwareFile(S19FirmwareFile* file) { m_firmware = file; }
-    // The receiver's onFinish(int), onProgress(int) and onStateChange(int)
-    // get the upload's outcome. False when busy or the file is unusable.
+    // The receiver gets the upload's progress and outcome. False when busy or the file is unusable.
     bool upload(const Common::Communication::ConnectionInfo& port, bool useBootloader,
-                const QString& path, QObject* receiver);
+                const QString& path, FirmwareProgressBroker* receiver);
     bool isBusy() const { return m_busy; }
 
 public slots:

@@ -78,8 +78,7 @@ void SettingLoader::end(bool success)
 void SettingLoader::listen(bool on)
 {
     m_listening = on;
-    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
-                 SLOT(commandLoop(int, int, QVariant)), on);
+    followSignal(m_dryer, &NDryer::commandFinished, this, &SettingLoader::commandLoop, on);
 }
 
 } // namespace Communication

@@ -80,8 +80,7 @@ void SettingSetter::end(bool success)
 void SettingSetter::listen(bool on)
 {
     m_listening = on;
-    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
-                 SLOT(commandLoop(int, int)), on);
+    followSignal(m_dryer, &NDryer::commandFinished, this, &SettingSetter::commandLoop, on);
 }
 
 } // namespace Communication

@@ -1,14 +1,20 @@
 #pragma once
 
-class QObject;
+#include <QObject>
 
 namespace KD {
 namespace Communication {
 
-// Connects (at most once) or disconnects a slot by signature. The multi-step
-// operations follow the facade's outcome signals only while they run.
-void followSignal(QObject* sender, const char* signal, QObject* receiver, const char* slot,
-                  bool on);
+// Connects (at most once) or disconnects a slot. The multi-step operations
+// follow the facade's outcome signals only while they run.
+template <typename Sender, typename Signal, typename Receiver, typename Slot>
+void followSignal(const Sender* sender, Signal signal, const Receiver* receiver, Slot slot, bool on)
+{
+    if (on)
+        QObject::connect(sender, signal, receiver, slot, Qt::UniqueConnection);
+    else
+        QObject::disconnect(sender, signal, receiver, slot);
+}
 
 } // namespace Communication
 } // namespace KD

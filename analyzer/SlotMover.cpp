@@ -59,8 +59,7 @@ void SlotMover::fail()
 void SlotMover::listen(bool on)
 {
     m_listening = on;
-    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
-                 SLOT(commandCallback(int, int)), on);
+    followSignal(m_dryer, &NDryer::commandFinished, this, &SlotMover::commandCallback, on);
 }
 
 } // namespace Communication

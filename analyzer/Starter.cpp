@@ -55,9 +55,8 @@ void Starter::onDryingStart()
 
 void Starter::listen(bool on)
 {
-    followSignal(m_dryer, SIGNAL(commandFinished(int, int, QVariant)), this,
-                 SLOT(onCommandFinished(int, int)), on);
-    followSignal(m_dryer, SIGNAL(dryingStart(bool, int)), this, SLOT(onDryingStart()), on);
+    followSignal(m_dryer, &NDryer::commandFinished, this, &Starter::onCommandFinished, on);
+    followSignal(m_dryer, &NDryer::dryingStart, this, &Starter::onDryingStart, on);
 }
 
 } // namespace Communication

@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(const TranslationHandle& description, QWidget* parent)
     setPalette(background);
     setAutoFillBackground(true);
     fillContent();
-    connect(m_ui->okButton, SIGNAL(clicked(bool)), this, SLOT(onOkClicked()));
+    connect(m_ui->okButton, &QPushButton::clicked, this, &AboutDialog::onOkClicked);
 }
 
 AboutDialog::~AboutDialog() = default;

@@ -25,17 +25,18 @@ AppCore::AppCore(CommunicationContext* context)
 
     // Queued although both ends live on the GUI thread: each handler runs
     // after the controller has finished the step that emitted the signal.
-    QObject::connect(&m_controller, SIGNAL(error()), &m_errorMessageHandler,
-                     SLOT(onControllerError()), Qt::QueuedConnection);
-    QObject::connect(&m_controller, SIGNAL(dryingEnd()), &m_dryingMessagesHandler,
-                     SLOT(onDryingEnd()), Qt::QueuedConnection);
-    QObject::connect(&m_controller, SIGNAL(dryingStarted(bool, bool, int)),
-                     &m_dryingMessagesHandler, SLOT(onDryingStart(bool, bool, int)),
+    using KD::HLDryerController;
+    QObject::connect(&m_controller, &HLDryerController::error, &m_errorMessageHandler,
+                     &KD::ErrorMessageHandler::onControllerError, Qt::QueuedConnection);
+    QObject::connect(&m_controller, &HLDryerController::dryingEnd, &m_dryingMessagesHandler,
+                     &KD::DryingMessagesHandler::onDryingEnd, Qt::QueuedConnection);
+    QObject::connect(&m_controller, &HLDryerController::dryingStarted, &m_dryingMessagesHandler,
+                     &KD::DryingMessagesHandler::onDryingStart, Qt::QueuedConnection);
+    QObject::connect(&m_controller, &HLDryerController::destructiveStarted,
+                     &m_dryingMessagesHandler, &KD::DryingMessagesHandler::onDestructiveStart,
                      Qt::QueuedConnection);
-    QObject::connect(&m_controller, SIGNAL(destructiveStarted(bool)), &m_dryingMessagesHandler,
-                     SLOT(onDestructiveStart(bool)), Qt::QueuedConnection);
-    QObject::connect(&m_controller, SIGNAL(stateText(QString)), &m_controllerChangeHandler,
-                     SLOT(onStateTextChanged(QString)), Qt::QueuedConnection);
+    QObject::connect(&m_controller, &HLDryerController::stateText, &m_controllerChangeHandler,
+                     &KD::ControllerChangeHandler::onStateTextChanged, Qt::QueuedConnection);
 
     m_context->dispatcher()->setConnectionStateChangeHandler(&m_mainWindowController);
     m_startStop.setPreStartCheck(m_dryingComposition.startGuard());
@@ -61,7 +62,12 @@ void AppCore::setSearchBaudRates()
 void AppCore::createTabs()
 {
     m_context->createTerminalTab();
-    m_dryingSettingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
-                                                 m_context->messageBoxContext());
+    auto* settingsTab = new CTabDryingSettings(new DryingSettingsTrProvider, &m_controller,
+                                               m_context->messageBoxContext());
+    QObject::connect(&m_controller, &KD::HLDryerController::error, settingsTab,
+                     &CTabDryingSettings::onDCError, Qt::QueuedConnection);
+    QObject::connect(&m_controller, &KD::HLDryerController::ready, settingsTab,
+                     &CTabDryingSettings::onReady, Qt::QueuedConnection);
+    m_dryingSettingsTab = settingsTab;
     m_dryingTab = m_dryingComposition.createTab();
 }

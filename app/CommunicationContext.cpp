@@ -1,5 +1,6 @@
 #include "app/CommunicationContext.h"
 
+#include "communication/ThreadShutdown.h"
 #include "search/NTabSearching.h"
 #include "search/SearchParameters.h"
 #include "search/TabSearchingTrProvider.h"
@@ -13,7 +14,7 @@
 
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
-    : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
+    : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, m_workerThread.get()),
       m_networkSettingsChanger(&m_connectionManager, &m_connectionBoxes, &m_logger),
       m_terminalBoxes(&m_messageBoxContext), m_searchSettingsBoxes(&m_messageBoxContext),
       m_firmwareBoxes(&m_messageBoxContext), m_fileOperationBoxes(&m_messageBoxContext),
@@ -21,7 +22,7 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
       m_searchParameters(searchParameters)
 {
     m_searchTabData.searchModes.setDefaults();
-    m_workerThread.start(QThread::InheritPriority);
+    m_workerThread->start(QThread::InheritPriority);
     m_serversManager.setMacIpMapper(&m_macIpMapper);
     m_searchHolder = std::make_unique<SearchHolder>(m_deviceFilters, &m_logger, &m_serversManager,
                                                     &m_macIpMapper);
@@ -38,17 +39,32 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
     m_retranslator.add(&m_statusBarHandler);
 }
 
-// main stops the thread first; this only covers a build that failed half-way.
-CommunicationContext::~CommunicationContext() { stopWorker(); }
+CommunicationContext::~CommunicationContext()
+{
+    // main stops the communication thread first; this only covers a build
+    // that failed half-way.
+    stopWorker();
+    // A thread left running is left with what it works on: destroying a
+    // running QThread would abort the program.
+    if (m_searchHolder
+        && !quitThreadWithin(m_searchHolder.get(), threadStopTimeoutMs,
+                             QStringLiteral("The search thread")))
+        (void)m_searchHolder.release();
+    if (m_workerThread->isRunning())
+        (void)m_workerThread.release();
+}
 
 void CommunicationContext::retranslate() { m_retranslator.retranslate(); }
 
 void CommunicationContext::stopWorker()
 {
+    if (m_workerStopAsked)
+        return;
+    m_workerStopAsked = true;
     // An analyzer still connected is disconnected first: the port is closed
     // and its lock released on the communication thread, which would not get
     // to it once its event loop has ended.
-    if (m_workerThread.isRunning() && m_connectionManager.statusFlags().first) {
+    if (m_workerThread->isRunning() && m_connectionManager.statusFlags().first) {
         m_connectionBoxes.setSilent(true);
         QEventLoop loop;
         QTimer::singleShot(disconnectTimeoutMs, &loop, &QEventLoop::quit);
@@ -58,8 +74,8 @@ void CommunicationContext::stopWorker()
         if (m_connectionManager.requestDisconnect())
             loop.exec();
     }
-    m_workerThread.quit();
-    m_workerThread.wait();
+    quitThreadWithin(m_workerThread.get(), threadStopTimeoutMs,
+                     QStringLiteral("The communication thread"));
 }
 
 void CommunicationContext::setSearchBaudrates(const QVector<int>& rates)
@@ -86,10 +102,10 @@ void CommunicationContext::createTerminalTab(const QStringList& defaultCommands,
 void CommunicationContext::connectTerminal(NTabTerminal* page)
 {
     page->setLogWidgetManager(&m_logModelHandler);
-    QObject::connect(page, SIGNAL(sendString(QString)), m_terminalSignalHandler,
-                     SLOT(onSendString(QString)));
-    QObject::connect(page, SIGNAL(checkConnection(bool)), m_terminalSignalHandler,
-                     SLOT(onCheckConnection(bool)));
+    QObject::connect(page, &NTabTerminal::sendString, m_terminalSignalHandler,
+                     &Common::IOTerminalSignalHandler::onSendString);
+    QObject::connect(page, &NTabTerminal::checkConnection, m_terminalSignalHandler,
+                     &Common::IOTerminalSignalHandler::onCheckConnection);
 }
 
 void CommunicationContext::installStatusBar(QStatusBar* statusBar)

@@ -55,11 +55,13 @@ public:
 
     // How long stopWorker waits for a connected analyzer to be let go.
     static constexpr int disconnectTimeoutMs = 3000;
+    // How long the shut-down waits for each of its threads to end.
+    static constexpr int threadStopTimeoutMs = 3000;
 
     void retranslate();
-    QThread* workerThread() { return &m_workerThread; }
+    QThread* workerThread() { return m_workerThread.get(); }
     // Lets a connected analyzer go, then quits the communication thread and
-    // waits for it without a time limit.
+    // waits for it at most threadStopTimeoutMs; once only.
     void stopWorker();
 
     void setSearchBaudrates(const QVector<int>& rates);
@@ -108,7 +110,9 @@ private:
     Common::StatusBarHandler m_statusBarHandler;
     Common::HotKeys m_hotKeys;
     Common::ConnectionStateChangeDispatcher m_dispatcher;
-    QThread m_workerThread;
+    // Released, not destroyed, if it would not end at shut-down.
+    std::unique_ptr<QThread> m_workerThread = std::make_unique<QThread>();
+    bool m_workerStopAsked = false;
     Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
     Common::Communication::TargetManager m_targetManager;
     Common::Communication::ConnectionManager m_connectionManager;
@@ -134,5 +138,6 @@ private:
     AbstractGuiTab* m_terminalTab = nullptr;
     std::unique_ptr<Common::TabSearchingController> m_searchController;
     // Goes first: it stops the search thread before anything it uses goes.
+    // Released, not destroyed, if that thread would not end at shut-down.
     std::unique_ptr<SearchHolder> m_searchHolder;
 };

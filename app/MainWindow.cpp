@@ -49,12 +49,6 @@ MainWindow::MainWindow(MainWindowTrProvider* provider, KD::IMainWindowController
     context->installStatusBar(statusBar());
 }
 
-MainWindow::~MainWindow()
-{
-    delete m_start;
-    delete m_stop;
-}
-
 void MainWindow::startClicked() { m_controller->start(); }
 
 void MainWindow::stopClicked() { m_controller->stop(); }

@@ -22,9 +22,6 @@ public:
     MainWindow(MainWindowTrProvider* provider, KD::IMainWindowController* controller,
                const QVector<AbstractGuiTab*>& pages, CommunicationContext* context,
                QWidget* parent = nullptr);
-    // The Start and Stop icon actions are the window's own: no page owns them.
-    ~MainWindow() override;
-
     GuiIconAction* startAction() const { return m_start; }
     GuiIconAction* stopAction() const { return m_stop; }
     QAction* firmwareAction() const { return m_firmware; }
@@ -37,6 +34,7 @@ public slots:
 private:
     KD::IMainWindowController* m_controller;
     MainWindowTrProvider* m_provider;
+    // The window's own children: no page owns them.
     GuiIconAction* m_start;
     GuiIconAction* m_stop;
     QAction* m_firmware;

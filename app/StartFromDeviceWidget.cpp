@@ -11,7 +11,7 @@ StartFromDeviceWidget::StartFromDeviceWidget(QWidget* parent)
     : QWidget(parent), ui(new Ui::StartFromDeviceWidget)
 {
     ui->setupUi(this);
-    connect(ui->checkBox, SIGNAL(stateChanged(int)), this, SLOT(onToggle(int)));
+    connect(ui->checkBox, &QCheckBox::stateChanged, this, &StartFromDeviceWidget::onToggle);
 }
 
 StartFromDeviceWidget::~StartFromDeviceWidget() { delete ui; }

@@ -44,14 +44,14 @@ TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controll
     ui->splitter->setSizes({300, 100});
 
     fillSlotComboBoxWithPlaceholder(ui->slotComboBox);
-    connect(ui->slotComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onSlotComboBoxIdxChange(int)));
+    connect(ui->slotComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TabDryer::onSlotComboBoxIdxChange);
     connectDbCombo();
     ui->currentSettingsPanel->setReadOnly();
     ui->startFromDeviceWidget->setReceiver(this);
 
     for (QRadioButton* radio : {ui->methodM0MnM0, ui->methodM0MnMn, ui->methodMnM0})
-        connect(radio, SIGNAL(toggled(bool)), this, SLOT(formulaToggled()));
+        connect(radio, &QRadioButton::toggled, this, &TabDryer::formulaToggled);
     setCalcFormula(CalcFormula::defaultValue());
     ui->currentSettingsPanel->applyProfileIndex();
 
@@ -77,8 +77,8 @@ void TabDryer::showFormulaLabels()
 
 void TabDryer::connectDbCombo()
 {
-    connect(ui->dbNameComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onDbComboBoxIdxChange(int)));
+    connect(ui->dbNameComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TabDryer::onDbComboBoxIdxChange);
 }
 
 void TabDryer::onGeneratePdf() { m_controller->generatePdf(); }
@@ -173,8 +173,8 @@ void TabDryer::setCurrentSettings(const DryingSettings& settings)
 
 void TabDryer::setDbNames(const QStringList& names, int current)
 {
-    disconnect(ui->dbNameComboBox, SIGNAL(currentIndexChanged(int)), this,
-               SLOT(onDbComboBoxIdxChange(int)));
+    disconnect(ui->dbNameComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+               &TabDryer::onDbComboBoxIdxChange);
     ui->dbNameComboBox->clear();
     ui->dbNameComboBox->addItem(comboPlaceholderText());
     ui->dbNameComboBox->addItems(names);

@@ -42,13 +42,16 @@ TdComposition::TdComposition(Common::CsvDepsHolder* csvDeps, HLDryerController* 
                      &Common::PlotWrapper::onDataChanged);
 
     const auto queued = Qt::QueuedConnection;
-    QObject::connect(controller, SIGNAL(ready()), &m_manager, SLOT(onReady()), queued);
-    QObject::connect(controller, SIGNAL(error()), &m_manager, SLOT(onControllerError()), queued);
-    QObject::connect(controller, SIGNAL(dryingEnd()), &m_manager, SLOT(onDryingEnd()), queued);
-    QObject::connect(controller, SIGNAL(dryingStarted(bool, bool, int)), &m_manager,
-                     SLOT(onDryingStart(bool, bool, int)), queued);
-    QObject::connect(controller, SIGNAL(result(Measurement)), &m_measurementHandler,
-                     SLOT(onMeasurement(Measurement)), queued);
+    QObject::connect(controller, &HLDryerController::ready, &m_manager, &TdManager::onReady,
+                     queued);
+    QObject::connect(controller, &HLDryerController::error, &m_manager,
+                     &TdManager::onControllerError, queued);
+    QObject::connect(controller, &HLDryerController::dryingEnd, &m_manager, &TdManager::onDryingEnd,
+                     queued);
+    QObject::connect(controller, &HLDryerController::dryingStarted, &m_manager,
+                     &TdManager::onDryingStart, queued);
+    QObject::connect(controller, &HLDryerController::result, &m_measurementHandler,
+                     &MeasurementSignalHandler::onMeasurement, queued);
 
     m_runContext.load();
     m_labels.updateLabels();

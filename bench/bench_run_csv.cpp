@@ -3,6 +3,9 @@
 //
 //   bench_run_csv [RECORDS]      (default 100000)
 //
+// Goal: a 7-day run at one reading a second (604800 records) saved in under
+// 1 s and loaded in under 1 s.
+//
 // "Plain text" writes the file's lines, already made, through a UTF-8 text
 // stream and reads them back line by line, split at the separator: the least
 // any line-based CSV code does. "Raw" is one block write and read.
@@ -20,6 +23,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <limits>
 #include <malloc.h>
 
 namespace {
@@ -69,7 +73,14 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    bool valid = true;
+    const int records = argc > 1 ? QByteArray(argv[1]).toInt(&valid) : 100000;
+    // One record a second: times in ms must fit an int.
+    if (!valid || records < 1 || records > std::numeric_limits<int>::max() / 1000) {
+        std::fprintf(stderr, "usage: bench_run_csv [RECORDS], 1 to %d records\n",
+                     std::numeric_limits<int>::max() / 1000);
+        return 2;
+    }
     QTemporaryDir dir;
     const QString path = dir.filePath("run.csv");
     FixedPathCsvFiles files(path);

@@ -58,8 +58,8 @@ qint64 searchOnce(int ports)
     QObject::connect(engine, &Common::SearchEngine::searchingFinished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    QMetaObject::invokeMethod(engine, "search", Qt::QueuedConnection, Q_ARG(bool, true),
-                              Q_ARG(bool, false));
+    QMetaObject::invokeMethod(
+        engine, [engine] { engine->search(true, false); }, Qt::QueuedConnection);
     loop.exec();
     const qint64 elapsed = clock.elapsed();
     return engine->foundDevices().size() == (ports + 1) / 2 ? elapsed : -1;

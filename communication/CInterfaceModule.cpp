@@ -58,9 +58,12 @@ void CInterfaceModule::sendDatagram(QByteArray datagram, int command, bool force
                                     int timeout_ms)
 {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, "sendDatagram", Qt::QueuedConnection,
-                                  Q_ARG(QByteArray, datagram), Q_ARG(int, command),
-                                  Q_ARG(bool, force_broadcast), Q_ARG(int, timeout_ms));
+        QMetaObject::invokeMethod(
+            this,
+            [this, datagram, command, force_broadcast, timeout_ms] {
+                sendDatagram(datagram, command, force_broadcast, timeout_ms);
+            },
+            Qt::QueuedConnection);
         return;
     }
     m_receiveBuffer.clear();
@@ -139,7 +142,8 @@ bool CInterfaceModule::requeueReadInfo(int cnt)
 {
     if (QThread::currentThread() == thread())
         return false;
-    QMetaObject::invokeMethod(this, "readInfo", Qt::QueuedConnection, Q_ARG(int, cnt));
+    QMetaObject::invokeMethod(
+        this, [this, cnt] { readInfo(cnt); }, Qt::QueuedConnection);
     return true;
 }
 

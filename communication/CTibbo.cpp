@@ -190,9 +190,8 @@ void CTibbo::onReadyRead()
     }
     switch (m_currentCommand) {
     case CommandGetStatus:
-        // A module may add fields of its own; like discovery, the status
-        // takes a reply of five "/" or more.
-        if (m_receiveBuffer.count('/') >= 5) {
+        // A status reply has exactly five "/"; anything else is not one.
+        if (m_receiveBuffer.count('/') == 5) {
             m_moduleData = parseModuleData(m_receiveBuffer);
             replyOk();
         } else {

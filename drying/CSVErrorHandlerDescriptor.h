@@ -15,4 +15,12 @@ public:
     static QString noContextNorHeader();
     static QString endsWithoutHeader();
     static QString dataBeforeHeader();
+    static QString lineTooLong(int maxCharacters);
+    static QString fileTooLarge(qint64 maxBytes);
+    static QString contextTooLong(int maxLines);
+
+    // The start of a text from the file, as a box quotes it: enough to find
+    // the place, however long the line, and every character visible (plain
+    // text, not yet escaped).
+    static QString excerpt(const QString& text);
 };

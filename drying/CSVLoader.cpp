@@ -26,10 +26,12 @@ public:
     {
         m_stream.setDevice(m_device);
         m_stream.setCodec("UTF-8");
+        m_tooLarge = m_device->size() > CSVLoader::kMaxFileSize;
         if (m_readMetaData && !readMetaDataBlock())
             return false;
         while (!m_stream.atEnd()) {
-            nextLine();
+            if (!nextLine())
+                return false;
             if (m_line.startsWith(QLatin1Char('#'))) {
                 m_headerSeen = true;
                 continue;
@@ -57,7 +59,8 @@ private:
     bool readMetaDataBlock()
     {
         while (!m_stream.atEnd()) {
-            nextLine();
+            if (!nextLine())
+                return false;
             if (m_line.startsWith(QLatin1Char('#'))) {
                 m_headerSeen = true;
                 return true;
@@ -65,6 +68,8 @@ private:
             const int at = m_line.indexOf(fieldSeparator);
             if (at < 0)
                 return true; // an empty or other line ends the block
+            if (m_counter > CSVLoader::kMaxContextLines)
+                return refuse(CSVErrorHandlerDescriptor::contextTooLong(CSVLoader::kMaxContextLines));
             const QString rawValue = m_line.mid(at + fieldSeparator.size());
             // A written value never holds a TAB (it is escaped), so this is a
             // data row: taking it as metadata would lose it and every row after.
@@ -81,11 +86,22 @@ private:
                                            : CSVErrorHandlerDescriptor::endsWithoutHeader());
     }
 
-    void nextLine()
+    // False, with the line refused, when it or the file is beyond what a run
+    // file holds.
+    bool nextLine()
     {
         ++m_counter;
         // readLine() drops "\n" and "\r\n" alike, so CR LF files read the same.
-        m_line = m_stream.readLine();
+        // It stops one character past the limit, whatever the line's length.
+        m_line = m_stream.readLine(CSVLoader::kMaxLineLength + 1);
+        if (m_line.size() > CSVLoader::kMaxLineLength)
+            return refuse(CSVErrorHandlerDescriptor::lineTooLong(CSVLoader::kMaxLineLength));
+        // Counted as well as asked of the device: one that is no plain file
+        // may not know its size.
+        m_read += m_line.size() + 1;
+        if (m_tooLarge || m_read > CSVLoader::kMaxFileSize)
+            return refuse(CSVErrorHandlerDescriptor::fileTooLarge(CSVLoader::kMaxFileSize));
+        return true;
     }
 
     bool refuse(const QString& reason)
@@ -101,6 +117,8 @@ private:
     bool m_readMetaData;
     QTextStream m_stream;
     int m_counter = 0;
+    bool m_tooLarge = false;
+    qint64 m_read = 0; // characters with line ends
     QString m_line;
     QString m_reason;
     bool m_headerSeen = false;
@@ -135,7 +153,7 @@ bool CSVLoader::load()
     if (!reader.read()) {
         m_status = RowRefused;
         m_errorReason = reader.reason();
-        m_errorLine = reader.line();
+        m_errorLine = CSVErrorHandlerDescriptor::excerpt(reader.line());
         m_errorLineNumber = reader.lineNumber();
         return false;
     }

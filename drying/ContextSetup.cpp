@@ -13,8 +13,8 @@ ContextSetup::ContextSetup(QWidget* parent) : QDialog(parent), m_ui(new Ui::Cont
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_grid.reset(new Widgets::ItemGrid(m_ui->settingsLayout));
-    connect(m_ui->buttonSave, SIGNAL(clicked(bool)), this, SLOT(saveClicked()));
-    connect(m_ui->buttonCancel, SIGNAL(clicked(bool)), this, SLOT(cancelClicked()));
+    connect(m_ui->buttonSave, &QPushButton::clicked, this, &ContextSetup::saveClicked);
+    connect(m_ui->buttonCancel, &QPushButton::clicked, this, &ContextSetup::cancelClicked);
 }
 
 ContextSetup::~ContextSetup() = default;

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class QTextStream;
-
 // Text rules shared by every CSV file of the program.
 namespace Common {
 namespace CSV {
@@ -22,25 +20,15 @@ QString unescapeValue(const QString& text);
 // prefix, then every field followed by the separator, then the line end.
 void appendRow(QString& text, const QStringList& fields, const QString& separator,
                const QString& prefix = QString());
-void writeRow(QTextStream& stream, const QStringList& fields, const QString& separator,
-              const QString& prefix = QString());
 // An empty line gives no fields; a trailing separator gives a last empty field.
 QStringList splitRow(const QString& line);
 
 // Times of a run as offsets from its first record. The hour field keeps
 // counting past 24, so a long run reads back as it was written.
 QString formatRunTime(qint64 ms);
-// The same text put into `text`, reusing its memory when nothing shares it.
-void setRunTime(QString& text, qint64 ms);
 // Accepts "H...:mm:ss" (at least two hour digits); false for anything else or
 // for a time beyond what an int of milliseconds holds.
 bool parseRunTime(const QString& text, int* ms);
-
-// Puts exactly QString::number(value, 'g', precision) into `text`, reusing its
-// memory when nothing shares it. The plain decimal numbers of a run are made
-// without Qt's locale machinery; other values, and a precision outside 1 to
-// 15, go the Qt way.
-void setSignificant(QString& text, double value, int precision);
 
 } // namespace CSV
 } // namespace Common

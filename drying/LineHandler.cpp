@@ -29,7 +29,8 @@ bool LineHandler::handle(const QStringList& fields)
     const double mass = fields[1].toDouble(&ok);
     // "nan" and "inf" parse as numbers but would poison the humidity and the plot.
     if (!ok || !std::isfinite(mass)) {
-        m_errorText = QObject::tr("Could not parse mass: %1").arg(fields[1].toHtmlEscaped());
+        m_errorText = QObject::tr("Could not parse mass: %1")
+                          .arg(CSVErrorHandlerDescriptor::excerpt(fields[1]).toHtmlEscaped());
         return false;
     }
     m_receiver->receive(m_time.timeMs(), mass);

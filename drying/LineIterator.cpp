@@ -15,10 +15,9 @@ QStringList LineIterator::next()
         return {};
     const int row = m_row++;
     // Hours count on past 24, so a long run loads back in order.
-    Common::CSV::setRunTime(m_fields[0], m_run->timeAt(row));
-    Common::CSV::setSignificant(m_fields[1], m_run->massAt(row), 6);
-    Common::CSV::setSignificant(m_fields[2], m_run->humidityAt(row), 6);
-    return m_fields;
+    return {Common::CSV::formatRunTime(m_run->timeAt(row)),
+            QString::number(m_run->massAt(row), 'g', 6),
+            QString::number(m_run->humidityAt(row), 'g', 6)};
 }
 
 bool LineIterator::hasNext() const { return m_row < m_run->samplesCount(); }

@@ -20,9 +20,6 @@ public:
 private:
     const ITdDataInterface* m_run;
     int m_row = 0;
-    // Reused for every row: implicit sharing keeps a row the caller still
-    // holds unchanged, and otherwise saves the allocations per row.
-    QStringList m_fields{QString(), QString(), QString()};
 };
 
 } // namespace CSV

@@ -3,9 +3,9 @@
 #include "drying/IReportPresenter.h"
 #include "drying/ReportPreviewDialog.h"
 #include "drying/ReportRenderer.h"
+#include "ui/CheckedSaveFile.h"
 
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace Common {
 namespace PDF {
@@ -53,7 +53,7 @@ bool ReportEngine::printToPdf(const QString& path)
         return false;
     // Written aside and put in place only when complete, so a full disk
     // neither passes as success nor destroys an older report.
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     bool painted;
@@ -63,11 +63,10 @@ bool ReportEngine::printToPdf(const QString& path)
         painted = render(&writer);
     }
     if (!painted) {
-        file.cancelWriting();
-        file.commit();
+        file.discard();
         return false;
     }
-    if (!file.commit())
+    if (!file.commitComplete())
         return false;
     emit printedToPDF(path);
     return true;

@@ -42,5 +42,8 @@ if [ "$target" = profilesjson ]; then
 fi
 export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# Inputs up to 1 MiB: long lines and files of many lines are where readers
+# went wrong, and libFuzzer's default of 4 KiB never reaches them.
 exec "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-  -artifact_prefix="$findings/" "${leaks[@]}" "$@" "$corpus" "tests/fuzz/corpus/$target"
+  -max_len=1048576 -artifact_prefix="$findings/" "${leaks[@]}" "$@" "$corpus" \
+  "tests/fuzz/corpus/$target"

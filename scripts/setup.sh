@@ -27,11 +27,14 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=${BUILD_DIR:-build}
-# The test path holds the program's own code to no warnings at all.
-werror=OFF
-[ "$mode" = test ] && werror=ON
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVANA_WERROR=$werror >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+# Both modes configure one build folder alike (the program's own code has no
+# warnings, so they are errors in both), so one after the other builds nothing
+# twice. "run" builds the program and the simulated analyzer the README offers
+# for trying it; "test" builds everything.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVANA_WERROR=ON >/dev/null
+targets=()
+[ "$mode" = run ] && targets=(--target sorvana analyzer-sim)
+cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"
 
 if [ "$mode" = test ]; then
   cd "$build"

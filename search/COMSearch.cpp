@@ -3,7 +3,7 @@
 #include "search/ISearchInfo.h"
 #include "search/SearchThreadHandler.h"
 
-#include <QDebug>
+#include <QDeadlineTimer>
 #include <QStringList>
 #include <QThread>
 
@@ -16,13 +16,16 @@ COMSearch::COMSearch(ISearchInfo* searchInfo, ILogger* logger, QObject* parent)
 
 COMSearch::~COMSearch()
 {
+    // Every port is told to stop before any is waited for: the wait is
+    // bounded for all of them together.
     for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
-        if (!handler)
-            continue;
-        if (handler->abort(kShutdownWaitMs))
+        if (handler)
+            handler->stop();
+    }
+    const QDeadlineTimer deadline(kShutdownWaitMs);
+    for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
+        if (handler && handler->abort(int(deadline.remainingTime())))
             delete handler.data();
-        else
-            qWarning() << Q_FUNC_INFO << "a serial port search did not end in time";
     }
 }
 

@@ -25,7 +25,7 @@ class COMSearch : public QObject
     Q_OBJECT
 
 public:
-    // How long the destructor waits for each port's thread.
+    // How long the destructor waits for the ports' threads, all together.
     static constexpr int kShutdownWaitMs = 3000;
 
     // A port allowed by the search information, with its kind text.

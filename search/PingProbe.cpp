@@ -16,15 +16,22 @@ QStringList PingProbe::arguments(const QString& address)
 #endif
 }
 
-bool PingProbe::answered(int exitCode, QProcess::ExitStatus status, const QByteArray& output)
+IAddressProbe::Result PingProbe::resultOf(int exitCode, QProcess::ExitStatus status,
+                                          const QByteArray& output)
 {
-    if (status != QProcess::NormalExit || exitCode != 0)
-        return false;
 #ifdef Q_OS_WIN
-    return output.contains("TTL=");
+    if (status != QProcess::NormalExit || exitCode != 0)
+        return Free;
+    return output.contains("TTL=") ? Taken : Free;
 #else
     Q_UNUSED(output)
-    return true;
+    if (status != QProcess::NormalExit)
+        return Failed;
+    switch (exitCode) {
+    case 0: return Taken;
+    case 1: return Free;
+    default: return Failed;
+    }
 #endif
 }
 
@@ -35,9 +42,9 @@ void PingProbe::probe(quint32 address)
     m_process = process;
     connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this, process, address](int exitCode, QProcess::ExitStatus status) {
-                const bool taken = answered(exitCode, status, process->readAll());
+                const Result result = resultOf(exitCode, status, process->readAll());
                 release(process);
-                emit probed(address, taken ? Taken : Free);
+                emit probed(address, result);
             });
     connect(process, &QProcess::errorOccurred, this,
             [this, process, address](QProcess::ProcessError error) {

@@ -11,6 +11,8 @@ namespace Communication {
 // Probes an address with the system's "ping": one echo request, one second
 // to answer. An address is taken when ping succeeds (and, on Windows, prints a
 // reply with "TTL=", since it also succeeds on "Destination host unreachable").
+// On Linux only "no reply" (exit 1) leaves it free: any other failure (2 for
+// no permission or no route, a crash) says nothing of the address.
 class PingProbe : public IAddressProbe
 {
     Q_OBJECT
@@ -23,8 +25,8 @@ public:
     void cancel() override;
 
     static QStringList arguments(const QString& address);
-    // Whether a finished ping says the address answered.
-    static bool answered(int exitCode, QProcess::ExitStatus status, const QByteArray& output);
+    // What a finished ping says of the address.
+    static Result resultOf(int exitCode, QProcess::ExitStatus status, const QByteArray& output);
 
 private:
     void release(QProcess* process);

@@ -20,6 +20,8 @@ SearchHolder::SearchHolder(Common::Communication::ISearchInfo* searchInfo,
 
 SearchHolder::~SearchHolder()
 {
+    // The program's shut-down has already waited for the thread within a
+    // limit, and keeps a holder whose thread did not end from coming here.
     quit();
     wait();
 }

@@ -1,6 +1,7 @@
 #include "search/SearchThreadHandler.h"
 
 #include "communication/DeviceConnectionInfo.h"
+#include "communication/ThreadShutdown.h"
 #include "search/ISearchInfo.h"
 #include "search/NCOMDeviceLoop.h"
 
@@ -19,6 +20,7 @@ SearchThreadHandler::~SearchThreadHandler()
 void SearchThreadHandler::start(QThread* callerThread, const QString& portName,
                                 const QString& portKind, ISearchInfo* searchInfo, ILogger* logger)
 {
+    m_portName = portName;
     QVector<int> goingOn;
     const QVector<int> variants = searchInfo->commandVariants();
     for (int variant : variants) {
@@ -66,8 +68,8 @@ void SearchThreadHandler::onProgress(int progressVal, int maxProgress)
 bool SearchThreadHandler::abort(int ms)
 {
     stop();
-    m_thread.quit();
-    return m_thread.wait(ms);
+    return quitThreadWithin(&m_thread, ms,
+                            QStringLiteral("The search on serial port ") + m_portName);
 }
 
 } // namespace Communication

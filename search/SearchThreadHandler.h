@@ -34,7 +34,8 @@ public:
     // Read by the port's thread between tries.
     bool isStopped() override { return m_stopped.load(); }
     // For shutting down: stops the port's thread at once and waits for it at
-    // most `ms`; false when it did not end in time.
+    // most `ms`; false, with a warning naming the port, when it did not end
+    // in time.
     bool abort(int ms);
 
 signals:
@@ -51,6 +52,7 @@ private:
     QThread m_thread;
     std::atomic_bool m_stopped{false};
     int m_id = 0;
+    QString m_portName;
     ProbeTimings m_timings;
     QPointer<NCOMDeviceLoop> m_loop;
 };

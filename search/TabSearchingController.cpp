@@ -34,24 +34,29 @@ TabSearchingController::TabSearchingController(
 {
     // The manager lives on the communication thread and the engine on the
     // search thread: these connections are queued.
-    connect(m_connectionManager, SIGNAL(connectingTo(QVariant)), this,
-            SLOT(onConnectingTo(QVariant)));
-    connect(m_connectionManager, SIGNAL(connectedTo(QVariant, QVariant)), this,
-            SLOT(onConnection(QVariant, QVariant)));
-    connect(m_connectionManager, SIGNAL(disconnectedFrom(QVariant, int)), this,
-            SLOT(onDisconnection(QVariant, int)));
-    connect(m_connectionManager, SIGNAL(couldNotConnect(QVariant)), this,
-            SLOT(onFailedConnection(QVariant)));
-    connect(m_connectionManager, SIGNAL(disconnectionFinished()), this,
-            SLOT(onDisconnectionFinished()));
-    connect(m_engine, SIGNAL(newLogLine(QString)), this, SLOT(onNewLogLine(QString)));
-    connect(this, SIGNAL(search(bool, bool)), m_engine, SLOT(search(bool, bool)));
-    connect(this, SIGNAL(stopSearching()), m_engine, SLOT(stopSearching()));
-    connect(m_engine, SIGNAL(searchingFinished()), this, SLOT(onSearchingFinished()));
-    connect(m_engine, SIGNAL(progressChanged(int)), this, SLOT(onProgressChanged(int)));
-    connect(m_engine, SIGNAL(newDeviceFound()), this, SLOT(onNewDeviceFound()));
+    using Communication::ConnectionManager;
+    connect(m_connectionManager, &ConnectionManager::connectingTo, this,
+            &TabSearchingController::onConnectingTo);
+    connect(m_connectionManager, &ConnectionManager::connectedTo, this,
+            &TabSearchingController::onConnection);
+    connect(m_connectionManager, &ConnectionManager::disconnectedFrom, this,
+            &TabSearchingController::onDisconnection);
+    connect(m_connectionManager, &ConnectionManager::couldNotConnect, this,
+            &TabSearchingController::onFailedConnection);
+    connect(m_connectionManager, &ConnectionManager::disconnectionFinished, this,
+            &TabSearchingController::onDisconnectionFinished);
+    connect(m_engine, &SearchEngine::newLogLine, this, &TabSearchingController::onNewLogLine);
+    connect(this, &TabSearchingController::search, m_engine, &SearchEngine::search);
+    connect(this, &TabSearchingController::stopSearching, m_engine, &SearchEngine::stopSearching);
+    connect(m_engine, &SearchEngine::searchingFinished, this,
+            &TabSearchingController::onSearchingFinished);
+    connect(m_engine, &SearchEngine::progressChanged, this,
+            &TabSearchingController::onProgressChanged);
+    connect(m_engine, &SearchEngine::newDeviceFound, this,
+            &TabSearchingController::onNewDeviceFound);
     if (m_changer)
-        connect(m_changer, SIGNAL(finished(bool)), this, SLOT(onModuleChangerFinished(bool)));
+        connect(m_changer, &Communication::IONetworkSettingsChanger::finished, this,
+                &TabSearchingController::onModuleChangerFinished);
 }
 
 TabSearchingController::~TabSearchingController() = default;

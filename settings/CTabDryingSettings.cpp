@@ -15,6 +15,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -66,6 +67,11 @@ QVector<ColumnFilterKind> filterKinds()
             {ColumnFilterKind::Date, {}}};
 }
 
+// Newest first. Sets saved within the time's resolution tie on it: the
+// row id, which grows with every insert (an override inserts anew), keeps
+// the order of saving, since SQLite leaves the order of ties open.
+const char* const newestFirst = "ORDER BY LastModification DESC, rowid DESC";
+
 } // namespace
 
 CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
@@ -93,7 +99,7 @@ CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
     m_filterBar.setColumnsDialogTitle({provider, DryingSettingsTrProvider::ColumnsAction});
 
     m_model.setColumnKinds(columnKinds());
-    m_model.setQuery(QStringLiteral("SELECT * FROM PARAMETERS ORDER BY LastModification DESC"),
+    m_model.setQuery(QStringLiteral("SELECT * FROM PARAMETERS ") + QLatin1String(newestFirst),
                      DryerDB::database());
     setHeaderTexts();
     ui->tableView->setModel(&m_model);
@@ -123,10 +129,6 @@ CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
             &CTabDryingSettings::exportDataToFile);
     connect(m_loadFromFileAction, &GuiIconAction::clicked, this,
             &CTabDryingSettings::importDataFromFile);
-    if (auto* source = dynamic_cast<QObject*>(controller)) {
-        connect(source, SIGNAL(error()), this, SLOT(onDCError()), Qt::QueuedConnection);
-        connect(source, SIGNAL(ready()), this, SLOT(onReady()), Qt::QueuedConnection);
-    }
 
     ui->saveToDBButton->setIcon(QIcon(QStringLiteral(":/icons/line-angle-down-icon.svg")));
     ui->loadButton->setIcon(QIcon(QStringLiteral(":/icons/line-angle-up-icon.svg")));
@@ -170,16 +172,20 @@ void CTabDryingSettings::refreshQuery()
     QString text = QStringLiteral("SELECT * FROM ") + m_table + QLatin1Char(' ');
     if (!m_filter.isEmpty())
         text += QStringLiteral("WHERE ") + m_filter.text + QLatin1Char(' ');
-    text += QStringLiteral("ORDER BY LastModification DESC LIMIT ") + m_limit;
+    text += QLatin1String(newestFirst) + QStringLiteral(" LIMIT ") + m_limit;
 
     QSqlQuery query(DryerDB::database());
     query.prepare(text);
     for (const QVariant& value : qAsConst(m_filter.values))
         query.addBindValue(value);
     query.exec();
-    // A query that failed leaves the table empty.
     m_model.setQuery(query);
     setHeaderTexts();
+    // The table is then empty, which must not pass for a database without sets.
+    if (m_model.lastError().isValid()) {
+        qWarning().noquote() << "Settings database:" << m_model.lastError().text();
+        showDbError();
+    }
 }
 
 void CTabDryingSettings::setHeaderTexts()

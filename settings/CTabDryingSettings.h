@@ -30,7 +30,8 @@ class CTabDryingSettings : public AbstractGuiTab, public KD::ISettingNotifiable
     Q_OBJECT
 
 public:
-    // The controller must be a QObject with the signals ready() and error().
+    // Whoever gives the controller connects its ready() and error() to
+    // onReady() and onDCError(), queued.
     CTabDryingSettings(DryingSettingsTrProvider* provider, KD::ISettingInterface* controller,
                        MessageBoxContext* messages, QWidget* parent = nullptr);
     ~CTabDryingSettings() override;

@@ -3,6 +3,7 @@
 #include "settings/DryerDB.h"
 #include "settings/ProfilesImport.h"
 #include "settings/ProfilesJsonWriter.h"
+#include "ui/CheckedSaveFile.h"
 #include "ui/HtmlFragments.h"
 #include "ui/MessageBoxContext.h"
 #include "ui/VornFileDialog.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 
@@ -50,8 +50,10 @@ bool ProfilesFileExchange::exportDataToFile()
 
     // Written beside the target and renamed over it only when complete, so a
     // failed write (full disk, lost share) says so and keeps an older file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    CheckedSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+    if (!file.commitComplete()) {
         warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "Error while saving profiles file!"));
         return false;
     }
@@ -70,10 +72,11 @@ bool ProfilesFileExchange::importDataFromFile()
         warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "Cannot open the file!"));
         return false;
     }
-    const QByteArray content = file.readAll();
+    const QByteArray content = file.read(kMaxFileSize + 1);
     file.close();
 
-    const QJsonDocument document = QJsonDocument::fromJson(content);
+    const QJsonDocument document =
+        content.size() > kMaxFileSize ? QJsonDocument() : QJsonDocument::fromJson(content);
     if (document.isNull()) {
         warn(QT_TRANSLATE_NOOP("CTabDryingSettings", "Cannot parse json!"));
         return false;

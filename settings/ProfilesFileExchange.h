@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QWidget;
 struct MessageBoxContext;
 
@@ -10,6 +12,11 @@ struct MessageBoxContext;
 class ProfilesFileExchange
 {
 public:
+    // A set is some 400 bytes as exported; 16 MiB would hold some 40,000,
+    // far more than anyone keeps. A larger file is no export of ours: it is
+    // refused as unparsable, and read no further than the limit.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
     ProfilesFileExchange(MessageBoxContext* messages, QWidget* dialogParent = nullptr);
 
     // True when a file was written.

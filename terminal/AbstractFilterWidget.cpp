@@ -12,8 +12,8 @@ AbstractFilterWidget::AbstractFilterWidget(const TranslationListGetter& options,
     m_ui->chooseOptionCombo->addItems(m_options.getList());
     m_ui->label->setText(QString());
     // Connected after the combo is filled, so construction announces nothing.
-    connect(m_ui->chooseOptionCombo, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onComboChanged()));
+    connect(m_ui->chooseOptionCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &AbstractFilterWidget::onComboChanged);
     connect(m_ui->xButton, &QToolButton::clicked, this, &AbstractFilterWidget::xButtonClicked);
 }
 

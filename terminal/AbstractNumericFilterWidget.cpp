@@ -51,14 +51,5 @@ void AbstractNumericFilterWidget::onModeChanged()
     emitFilterChanged();
 }
 
-void AbstractNumericFilterWidget::addEditors(QWidget* from, QWidget* to, const char* changeSignal)
-{
-    addValueWidget(from);
-    addValueWidget(to);
-    setSecondEditor(to);
-    connect(from, changeSignal, this, SLOT(valueChangedL()));
-    connect(to, changeSignal, this, SLOT(valueChangedR()));
-}
-
 } // namespace Filters
 } // namespace Common

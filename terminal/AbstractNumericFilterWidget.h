@@ -31,8 +31,16 @@ protected:
     virtual void clampFrom() = 0;
     virtual void clampTo() = 0;
 
-    // Adds both editors and connects their change signal (by signature).
-    void addEditors(QWidget* from, QWidget* to, const char* changeSignal);
+    // Adds both editors and connects their change signal.
+    template <class Editor, class Signal>
+    void addEditors(Editor* from, Editor* to, Signal changeSignal)
+    {
+        addValueWidget(from);
+        addValueWidget(to);
+        setSecondEditor(to);
+        connect(from, changeSignal, this, &AbstractNumericFilterWidget::valueChangedL);
+        connect(to, changeSignal, this, &AbstractNumericFilterWidget::valueChangedR);
+    }
 
     // The predicate of the current mode over the two bounds.
     template <class Filter, class Value>

@@ -14,7 +14,7 @@ DateFilterWidget::DateFilterWidget(NFiltersTrProvider* provider, const QDate& to
         edit->setMinimumWidth(100);
     }
     setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    addEditors(m_from, m_to, SIGNAL(dateChanged(QDate)));
+    addEditors(m_from, m_to, &QDateTimeEdit::dateChanged);
 }
 
 void DateFilterWidget::setDisplayFormat(const QString& format)

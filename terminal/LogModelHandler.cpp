@@ -4,6 +4,7 @@
 #include "terminal/ILogFetcher.h"
 #include "terminal/LogTableRecord.h"
 #include "ui/ColumnSizer.h"
+#include "ui/CsvFileWriter.h"
 #include "ui/IMessageBoxesFileOperation.h"
 #include "ui/TextFileWriter.h"
 #include "ui/VornFileDialog.h"
@@ -66,8 +67,10 @@ void LogModelHandler::setFilterWidget(Filters::FilterWidgetNew* filterWidget)
     m_filterWidget = filterWidget;
     if (!filterWidget)
         return;
-    connect(filterWidget, SIGNAL(visiblityChanged()), this, SLOT(onVisiblityChanged()));
-    connect(filterWidget, SIGNAL(filterChanged(int)), this, SLOT(onFilterChanged(int)));
+    connect(filterWidget, &Filters::FilterWidgetNew::visiblityChanged, this,
+            &LogModelHandler::onVisiblityChanged);
+    connect(filterWidget, &Filters::FilterWidgetNew::filterChanged, this,
+            &LogModelHandler::onFilterChanged);
 }
 
 void LogModelHandler::initColumns()
@@ -240,23 +243,20 @@ void LogModelHandler::exportFormatted()
         askSaveTextPath(QStringLiteral("TerminalLogsFormatted"), VornFileDialog::CsvFile);
     if (path.isEmpty())
         return;
-    TextFileWriter writer;
-    // Text mode: the line ends are the platform's.
-    if (!writer.open(path, QIODevice::Text)) {
+    CsvFileWriter writer;
+    if (!writer.open(path)) {
         reportFileError();
         return;
     }
+    writer.setSeparator(QStringLiteral("\t"));
     const QSet<int> visible = visibleColumns();
-    const QChar separator = QLatin1Char('\t');
     for (int row = 0; row < m_formattedTable.rowCount(); ++row) {
-        QString line = QString::number(row) + separator;
+        QStringList fields{QString::number(row)};
         for (int column = 0; column < logColumns; ++column) {
-            if (!visible.contains(column))
-                continue;
-            line += m_formattedTable.data(m_formattedTable.index(row, column)).toString();
-            line += separator;
+            if (visible.contains(column))
+                fields << m_formattedTable.data(m_formattedTable.index(row, column)).toString();
         }
-        writer.writeLine(line);
+        writer.writeRow(fields);
     }
     if (!writer.close())
         reportFileError();

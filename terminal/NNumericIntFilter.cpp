@@ -23,7 +23,7 @@ NNumericIntFilter::NNumericIntFilter(NFiltersTrProvider* provider, qint64 min, q
     m_from->setValue(toInt(min));
     m_to->setRange(toInt(min), toInt(max));
     m_to->setValue(toInt(max));
-    addEditors(m_from, m_to, SIGNAL(valueChanged(int)));
+    addEditors(m_from, m_to, qOverload<int>(&QSpinBox::valueChanged));
 }
 
 } // namespace Filters

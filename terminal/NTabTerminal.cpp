@@ -79,8 +79,10 @@ NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxe
     connect(m_saveRawLogs, &GuiIconAction::clicked, this, &NTabTerminal::onSaveRawClicked);
     connect(m_clearLogs, &GuiIconAction::clicked, this, &NTabTerminal::clearLogs);
     m_autoCheck->setChecked(autoCheck);
-    connect(m_filterMessages, SIGNAL(clicked()), &m_filterWidget, SLOT(openFilterDialog()));
-    connect(m_hideShowColumns, SIGNAL(clicked()), &m_filterWidget, SLOT(openColumnsDialog()));
+    connect(m_filterMessages, &GuiIconAction::clicked, &m_filterWidget,
+            &Common::Filters::FilterWidgetNew::openFilterDialog);
+    connect(m_hideShowColumns, &GuiIconAction::clicked, &m_filterWidget,
+            &Common::Filters::FilterWidgetNew::openColumnsDialog);
 }
 
 NTabTerminal::~NTabTerminal()

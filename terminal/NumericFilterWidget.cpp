@@ -11,7 +11,7 @@ NumericFilterWidget::NumericFilterWidget(NFiltersTrProvider* provider, double mi
     m_from->setValue(min);
     m_to->setRange(min, max);
     m_to->setValue(max);
-    addEditors(m_from, m_to, SIGNAL(valueChanged(double)));
+    addEditors(m_from, m_to, qOverload<double>(&QDoubleSpinBox::valueChanged));
 }
 
 } // namespace Filters

@@ -26,7 +26,7 @@ StringFilterWidget::StringFilterWidget(NFiltersTrProvider* provider, QWidget* pa
 {
     provider->setParent(this);
     addValueWidget(m_edit);
-    connect(m_edit, SIGNAL(textChanged(QString)), this, SLOT(textChanged()));
+    connect(m_edit, &QLineEdit::textChanged, this, &StringFilterWidget::textChanged);
 }
 
 IFilter* StringFilterWidget::createFilter() const

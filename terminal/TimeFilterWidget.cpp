@@ -25,7 +25,7 @@ TimeFilterWidget::TimeFilterWidget(NFiltersTrProvider* provider, const QTime& no
     for (QTimeEdit* edit : {m_from, m_to})
         edit->setMinimumWidth(100);
     setDisplayFormat(QStringLiteral("HH:mm:ss.zzz"));
-    addEditors(m_from, m_to, SIGNAL(timeChanged(QTime)));
+    addEditors(m_from, m_to, &QDateTimeEdit::timeChanged);
 }
 
 void TimeFilterWidget::setDisplayFormat(const QString& format)

@@ -18,7 +18,8 @@ TranslationEnumFilterWidget::TranslationEnumFilterWidget(NFiltersTrProvider* pro
     provider->setParent(this);
     m_values->addItems(values.getList());
     addValueWidget(m_values);
-    connect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(onIdxChanged()));
+    connect(m_values, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TranslationEnumFilterWidget::onIdxChanged);
 }
 
 IFilter* TranslationEnumFilterWidget::createFilter() const

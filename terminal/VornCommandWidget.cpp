@@ -8,7 +8,7 @@ VornCommandWidget::VornCommandWidget(QWidget* parent, VornContextMenu* menu)
     : QWidget(parent), m_ui(new Ui::VornCommandWidget), m_menu(menu)
 {
     m_ui->setupUi(this);
-    connect(m_ui->sendButton, SIGNAL(clicked()), this, SLOT(sendClicked()));
+    connect(m_ui->sendButton, &QToolButton::clicked, this, &VornCommandWidget::sendClicked);
     connect(m_ui->command, &QLineEdit::customContextMenuRequested, this,
             &VornCommandWidget::showContextMenu);
 }

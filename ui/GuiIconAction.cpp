@@ -15,14 +15,19 @@ const char* const checkedStyle = "QToolButton { background-color: black;border:n
 
 GuiIconAction::GuiIconAction(const QString& iconPath, const TranslationHandle& text,
                              QObject* parent)
-    : QObject(nullptr), m_button(new QToolButton(qobject_cast<QWidget*>(parent))),
-      m_action(new QAction(parent)), m_text(text)
+    : QObject(parent), m_button(new QToolButton), m_action(new QAction(this)), m_text(text)
 {
     m_button->setIcon(QIcon(iconPath));
     m_button->setText(QString());
     updateTranslation();
     connect(m_button, &QToolButton::clicked, this, &GuiIconAction::clicked);
     connect(m_action, &QAction::triggered, this, &GuiIconAction::clicked);
+}
+
+GuiIconAction::~GuiIconAction()
+{
+    if (m_button && !m_button->parentWidget())
+        delete m_button;
 }
 
 QFrame* GuiIconAction::placeInCell()

@@ -3,13 +3,16 @@
 #include "ui/TranslationHandle.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QToolButton>
 
 class QAction;
 class QFrame;
-class QToolButton;
 
 // One icon of a tool bar: a tool button and a menu action that share one
-// translated text. The object itself owns neither; their Qt parents do.
+// translated text. The parent owns the object, which owns its action until
+// a menu's owner takes it, and its button until a widget does (the cell of
+// placeInCell, or wherever the caller puts it).
 class GuiIconAction : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,7 @@ class GuiIconAction : public QObject
 public:
     GuiIconAction(const QString& iconPath, const TranslationHandle& text,
                   QObject* parent = nullptr);
+    ~GuiIconAction() override;
 
     QToolButton* button() const { return m_button; }
     QAction* action() const { return m_action; }
@@ -42,7 +46,7 @@ public slots:
 private:
     void applyCheckedLook(bool checked);
 
-    QToolButton* m_button;
+    QPointer<QToolButton> m_button;
     QAction* m_action;
     TranslationHandle m_text;
     QFrame* m_cell = nullptr;

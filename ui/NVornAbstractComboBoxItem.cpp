@@ -1,6 +1,7 @@
 #include "ui/NVornAbstractComboBoxItem.h"
 
-#include <QAbstractItemDelegate>
+#include "ui/NVornPropertiesDelegate.h"
+
 #include <QComboBox>
 
 namespace Common {
@@ -30,12 +31,13 @@ int NVornAbstractComboBoxItem::optionIndex() const
 }
 
 QWidget* NVornAbstractComboBoxItem::createEditor(QWidget* parent, const QModelIndex&,
-                                                 QAbstractItemDelegate* delegate)
+                                                 NVornPropertiesDelegate* delegate)
 {
     auto* combo = new QComboBox(parent);
     combo->addItems(m_options);
     if (delegate)
-        connect(combo, SIGNAL(activated(int)), delegate, SLOT(commitAndCloseEditor()));
+        connect(combo, qOverload<int>(&QComboBox::activated), delegate,
+                &NVornPropertiesDelegate::commitAndCloseEditor);
     return combo;
 }
 

@@ -16,7 +16,7 @@ public:
     NVornAbstractComboBoxItem(int name, const TranslationListGetter& getter, int index);
 
     QWidget* createEditor(QWidget* parent, const QModelIndex& index,
-                          QAbstractItemDelegate* delegate) override;
+                          NVornPropertiesDelegate* delegate) override;
     bool setEditorData(QWidget* editor) override;
     void setModelData(QWidget* editor) override;
     QString displayText() const override;

@@ -7,7 +7,7 @@ namespace VornModel {
 
 NVornAbstractItem::NVornAbstractItem(int name) : m_name(name) { }
 
-QWidget* NVornAbstractItem::createEditor(QWidget*, const QModelIndex&, QAbstractItemDelegate*)
+QWidget* NVornAbstractItem::createEditor(QWidget*, const QModelIndex&, NVornPropertiesDelegate*)
 {
     return nullptr;
 }

@@ -4,10 +4,10 @@
 #include <QStandardItem>
 #include <QVariant>
 
-class QAbstractItemDelegate;
-
 namespace Common {
 namespace VornModel {
+
+class NVornPropertiesDelegate;
 
 // One cell of the property table. The value lives under Qt::UserRole; the
 // table always shows displayText(), and an edit-role write sets the value.
@@ -19,7 +19,7 @@ public:
     int name() const { return m_name; }
 
     virtual QWidget* createEditor(QWidget* parent, const QModelIndex& index,
-                                  QAbstractItemDelegate* delegate);
+                                  NVornPropertiesDelegate* delegate);
     virtual bool setEditorData(QWidget* editor);
     virtual void destroyEditor(QWidget* editor);
     virtual QVariant value() const;

@@ -1,9 +1,9 @@
 #include "ui/NVornHotkeyItem.h"
 
-#include <QAbstractItemDelegate>
 #include <QKeySequence>
 
 #include "ui/HotKeyButton.h"
+#include "ui/NVornPropertiesDelegate.h"
 
 namespace Common {
 namespace VornModel {
@@ -11,13 +11,14 @@ namespace VornModel {
 NVornHotkeyItem::NVornHotkeyItem(int name) : NVornAbstractItem(name) { setEditable(true); }
 
 QWidget* NVornHotkeyItem::createEditor(QWidget* parent, const QModelIndex&,
-                                       QAbstractItemDelegate* delegate)
+                                       NVornPropertiesDelegate* delegate)
 {
     auto* button = new HotKeyButton(parent);
     if (delegate) {
-        connect(button, SIGNAL(qtKeyArrived(int, Qt::KeyboardModifiers)), delegate,
-                SLOT(commitAndCloseEditor()));
-        connect(button, SIGNAL(unbound()), delegate, SLOT(commitAndCloseEditor()));
+        connect(button, &HotKeyButton::qtKeyArrived, delegate,
+                &NVornPropertiesDelegate::commitAndCloseEditor);
+        connect(button, &HotKeyButton::unbound, delegate,
+                &NVornPropertiesDelegate::commitAndCloseEditor);
     }
     return button;
 }

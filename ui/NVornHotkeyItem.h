@@ -14,7 +14,7 @@ public:
     explicit NVornHotkeyItem(int name);
 
     QWidget* createEditor(QWidget* parent, const QModelIndex& index,
-                          QAbstractItemDelegate* delegate) override;
+                          NVornPropertiesDelegate* delegate) override;
     bool setEditorData(QWidget* editor) override;
     void setModelData(QWidget* editor) override;
     QString displayText() const override;

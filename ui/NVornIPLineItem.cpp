@@ -16,7 +16,7 @@ NVornIPLineItem::NVornIPLineItem(int name, const QString& text, bool netmask)
 { }
 
 QWidget* NVornIPLineItem::createEditor(QWidget* parent, const QModelIndex& index,
-                                       QAbstractItemDelegate* delegate)
+                                       NVornPropertiesDelegate* delegate)
 {
     QWidget* editor = NVornLineItem::createEditor(parent, index, delegate);
     static_cast<QLineEdit*>(editor)->setValidator(m_validator);

@@ -15,7 +15,7 @@ public:
     NVornIPLineItem(int name, const QString& text, bool netmask = false);
 
     QWidget* createEditor(QWidget* parent, const QModelIndex& index,
-                          QAbstractItemDelegate* delegate) override;
+                          NVornPropertiesDelegate* delegate) override;
     void setModelData(QWidget* editor) override;
 
     void setAddress(quint32 address);

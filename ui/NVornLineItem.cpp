@@ -11,7 +11,7 @@ NVornLineItem::NVornLineItem(int name, const QString& text) : NVornAbstractItem(
     setValue(text);
 }
 
-QWidget* NVornLineItem::createEditor(QWidget* parent, const QModelIndex&, QAbstractItemDelegate*)
+QWidget* NVornLineItem::createEditor(QWidget* parent, const QModelIndex&, NVornPropertiesDelegate*)
 {
     return new QLineEdit(parent);
 }

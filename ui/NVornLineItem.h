@@ -12,7 +12,7 @@ public:
     NVornLineItem(int name, const QString& text);
 
     QWidget* createEditor(QWidget* parent, const QModelIndex& index,
-                          QAbstractItemDelegate* delegate) override;
+                          NVornPropertiesDelegate* delegate) override;
     bool setEditorData(QWidget* editor) override;
     void setModelData(QWidget* editor) override;
 };

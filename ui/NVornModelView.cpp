@@ -38,8 +38,9 @@ NVornModelView::NVornModelView(QWidget* parent)
 
     connect(m_model, &QStandardItemModel::itemChanged, this, &NVornModelView::onParameterChanged);
     // One press opens the editor.
-    connect(this, SIGNAL(pressed(QModelIndex)), this, SLOT(edit(QModelIndex)));
-    connect(this, SIGNAL(activated(QModelIndex)), this, SLOT(edit(QModelIndex)));
+    const auto edit = qOverload<const QModelIndex&>(&QAbstractItemView::edit);
+    connect(this, &QAbstractItemView::pressed, this, edit);
+    connect(this, &QAbstractItemView::activated, this, edit);
 }
 
 void NVornModelView::addTitle(const QString& text) { appendTitleRow(new NVornTitleItem(text)); }

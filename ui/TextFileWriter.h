@@ -1,27 +1,30 @@
 #pragma once
 
-#include <QFile>
+#include "ui/CheckedSaveFile.h"
+
 #include <QTextStream>
 
-// Writes UTF-8 text with "\n" line ends, as given (no CR added unless the file
-// is opened in text mode, where Windows writes "\n" as CR LF).
+// Writes UTF-8 text with "\n" line ends, as given, to a file beside the
+// target that replaces it at close() only when all of the text was written:
+// a failed write leaves the old file as it was and no part of the new one.
 class TextFileWriter
 {
 public:
     ~TextFileWriter();
 
-    // Opens the file empty; false when it cannot be opened or emptied.
-    bool open(const QString& path, QIODevice::OpenMode extraMode = QIODevice::NotOpen);
+    // False when the file cannot be written there.
+    bool open(const QString& path);
     void write(const QString& text);
     void writeLine(const QString& text);
-    // False when some text could not be written.
+    // False when some text could not be written; the target is then unchanged.
     bool close();
 
 private:
-    QFile m_file;
+    CheckedSaveFile m_file;
     QTextStream m_stream;
 };
 
-// Flushes the stream and the file, then closes it; false when any text did not
-// reach the file (a full disk shows only at the flush). A closed file is true.
-bool closeWrittenTextFile(QTextStream& stream, QFile& file);
+// Flushes the stream, then puts the file in its target's place when all of
+// the text reached it; false (and the target unchanged) otherwise. A file
+// that is not open is true.
+bool closeWrittenTextFile(QTextStream& stream, CheckedSaveFile& file);

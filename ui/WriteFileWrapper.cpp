@@ -4,10 +4,12 @@ namespace Common {
 
 bool WriteFileWrapper::open(const QString& path)
 {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Text))
-        return false;
-    return m_file.resize(0);
+    m_saveFile.setFileName(path);
+    return m_saveFile.open(QIODevice::WriteOnly | QIODevice::Text);
 }
+
+bool WriteFileWrapper::close() { return !m_saveFile.isOpen() || m_saveFile.commitComplete(); }
+
+QIODevice* WriteFileWrapper::device() { return &m_saveFile; }
 
 } // namespace Common

@@ -43,7 +43,7 @@ private slots:
             QCOMPARE(rig.controller()->currentSettings(), stepSettings());
 
             QVERIFY(rig.waitReady());
-            QSignalSpy results(rig.controller(), SIGNAL(result(Measurement)));
+            QSignalSpy results(rig.controller(), &KD::HLDryerController::result);
             QVERIFY(rig.controller()->startDrying());
             QTRY_VERIFY(results.count() >= 3);
             shutdown.start();

@@ -8,6 +8,8 @@
 #include "communication/CommnadEngine.h"
 #include "communication/ConnectionInfo.h"
 #include "resources/Resources.h"
+#include "ui/FirmwareProgressBroker.h"
+#include "ui/IFirmwareProgressReceiver.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/MessageBoxContext.h"
 #include "ui/Retranslator.h"
@@ -47,19 +49,19 @@ public:
     int calls = 0;
 };
 
-// Stands for the firmware dialog's progress broker.
-class FirmwareReceiver : public QObject
+// Stands for the firmware dialog behind its progress broker.
+class FirmwareReceiver : public FirmwareProgressBroker, private IFirmwareProgressReceiver
 {
-    Q_OBJECT
-
 public:
+    FirmwareReceiver() { setReceiver(this); }
+
     QList<int> finishes;
     QList<int> states;
 
-public slots:
-    void onFinish(int result) { finishes << result; }
-    void onProgress(int) { }
-    void onStateChange(int state) { states << state; }
+private:
+    void onFinish(int result) override { finishes << result; }
+    void onProgress(int) override { }
+    void onStateChange(int state) override { states << state; }
 };
 
 QByteArray firmware(int records)
@@ -184,13 +186,13 @@ private slots:
         dryer->engine()->setReplyTimeout(replyTimeoutMs);
         controller = std::make_unique<HLDryerController>(dryer);
         QCOMPARE(controller->state(), 0);
-        texts = std::make_unique<QSignalSpy>(controller.get(), SIGNAL(stateText(QString)));
-        errors = std::make_unique<QSignalSpy>(controller.get(), SIGNAL(error()));
+        texts = std::make_unique<QSignalSpy>(controller.get(), &HLDryerController::stateText);
+        errors = std::make_unique<QSignalSpy>(controller.get(), &HLDryerController::error);
         presenter = std::make_unique<FakeMessageBoxPresenter>();
         errorBoxes = std::make_unique<KD::ErrorMessageHandler>(&boxes, controller.get());
         // As in the program: the box opens after the controller is back.
-        connect(controller.get(), SIGNAL(error()), errorBoxes.get(), SLOT(onControllerError()),
-                Qt::QueuedConnection);
+        connect(controller.get(), &HLDryerController::error, errorBoxes.get(),
+                &KD::ErrorMessageHandler::onControllerError, Qt::QueuedConnection);
         connectDevice();
         texts->clear();
     }
@@ -226,7 +228,7 @@ private slots:
         QVERIFY(!controller->loadSettings(nullptr));
 
         texts->clear();
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         connectDevice();
         QCOMPARE(stateTexts(), QStringList{"Ready"});
         QCOMPARE(ready.count(), 1);
@@ -234,9 +236,9 @@ private slots:
 
     void runStartedByTheProgram()
     {
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
-        QSignalSpy results(controller.get(), SIGNAL(result(Measurement)));
-        QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
+        QSignalSpy started(controller.get(), &HLDryerController::dryingStarted);
+        QSignalSpy results(controller.get(), &HLDryerController::result);
+        QSignalSpy ended(controller.get(), &HLDryerController::dryingEnd);
 
         QVERIFY(controller->startDrying());
         QCOMPARE(controller->state(), 7);
@@ -266,7 +268,7 @@ private slots:
     void tooSmallMassFromTheProgram()
     {
         device->setInitialMass(0.01);
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
+        QSignalSpy started(controller.get(), &HLDryerController::dryingStarted);
         QVERIFY(controller->startDrying());
         QTRY_COMPARE(errors->count(), 1);
         QCOMPARE(controller->state(), 1);
@@ -310,9 +312,9 @@ private slots:
 
     void startFromTheKeyboard()
     {
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
-        QSignalSpy results(controller.get(), SIGNAL(result(Measurement)));
-        QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
+        QSignalSpy started(controller.get(), &HLDryerController::dryingStarted);
+        QSignalSpy results(controller.get(), &HLDryerController::result);
+        QSignalSpy ended(controller.get(), &HLDryerController::dryingEnd);
         device->setReadingsPerRun(3);
 
         // Ignored by default: announced, but no reading goes on.
@@ -337,7 +339,7 @@ private slots:
         QCOMPARE(lastError(), OperationError(7, 0, 0));
         QVERIFY(controller->setIgnoreStartFromDevice(true));
         texts->clear();
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         device->startFromKeyboard();
         // Handled once the controller announces it is ready again.
         QVERIFY(ready.wait());
@@ -349,7 +351,7 @@ private slots:
 
     void writeAndReadCurrentSettings()
     {
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         QVERIFY(controller->writeSettings(stepSettings()));
         QCOMPARE(controller->state(), 6);
         QTRY_COMPARE(ready.count(), 1);
@@ -371,7 +373,7 @@ private slots:
 
     void writeAndReadASlot()
     {
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         const QByteArray initialTemperature = device->parameter(Sim::Temperature);
         QVERIFY(controller->writeSlot(3, fastSettings()));
         QTRY_COMPARE(ready.count(), 1);
@@ -481,9 +483,9 @@ private slots:
     void keyboardStartOfALightSampleDuringARead()
     {
         device->setInitialMass(0.01);
-        QSignalSpy destructive(controller.get(), SIGNAL(destructiveStarted(bool)));
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy destructive(controller.get(), &HLDryerController::destructiveStarted);
+        QSignalSpy started(controller.get(), &HLDryerController::dryingStarted);
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         const auto trigger = connect(controller.get(), &HLDryerController::stateText, this,
                                      [this](const QString& text) {
                                          if (text == "Reading current")
@@ -515,8 +517,8 @@ private slots:
             sim->reply("SK0");
             sim->reply(device->parameter(Sim::Temperature));
         });
-        QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ended(controller.get(), &HLDryerController::dryingEnd);
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         Requester requester;
         QVERIFY(controller->loadSettings(&requester));
         // The read may have ended too by the time the stop line is seen.
@@ -560,8 +562,8 @@ private slots:
     // A start on the keyboard while a slot is being read aborts the read.
     void keyboardStartDuringASlotRead()
     {
-        QSignalSpy destructive(controller.get(), SIGNAL(destructiveStarted(bool)));
-        QSignalSpy started(controller.get(), SIGNAL(dryingStarted(bool, bool, int)));
+        QSignalSpy destructive(controller.get(), &HLDryerController::destructiveStarted);
+        QSignalSpy started(controller.get(), &HLDryerController::dryingStarted);
         connect(controller.get(), &HLDryerController::stateText, this, [this](const QString& text) {
             if (text == "Reading from slot > Reading desired setting")
                 device->startFromKeyboard();
@@ -575,7 +577,7 @@ private slots:
         QCOMPARE(started.at(0), (QList<QVariant>{true, true, 1}));
         QCOMPARE(stateTexts().last(), QString("Running (external start)"));
 
-        QSignalSpy ended(controller.get(), SIGNAL(dryingEnd()));
+        QSignalSpy ended(controller.get(), &HLDryerController::dryingEnd);
         // The stop waits for whatever the aborted read left running.
         QVERIFY(controller->stopDrying());
         QTRY_COMPARE(ended.count(), 1);
@@ -662,7 +664,7 @@ private slots:
         QVERIFY(translator.load(":/i18n/" + language + ".qm"));
         QCoreApplication::installTranslator(&translator);
 
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         QVERIFY(controller->startDrying());
         QTRY_COMPARE(controller->state(), 8);
         QVERIFY(controller->stopDrying());
@@ -714,7 +716,7 @@ private slots:
         QVERIFY(translator.load(":/i18n/" + language + ".qm"));
         QCoreApplication::installTranslator(&translator);
 
-        QSignalSpy ready(controller.get(), SIGNAL(ready()));
+        QSignalSpy ready(controller.get(), &HLDryerController::ready);
         QVERIFY(controller->writeSlot(2, stepSettings()));
         QTRY_COMPARE(ready.count(), 1);
         QVERIFY(controller->readSlot(2, nullptr));

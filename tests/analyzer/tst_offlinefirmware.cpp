@@ -1,6 +1,8 @@
 #include "analyzer/OfflineFirmwareUploader.h"
 #include "analyzer/S19FirmwareFile.h"
 #include "communication/ConnectionInfo.h"
+#include "ui/FirmwareProgressBroker.h"
+#include "ui/IFirmwareProgressReceiver.h"
 
 #include "tests/support/AnalyzerSimulator.h"
 #include "tests/support/S19Fixtures.h"
@@ -15,20 +17,20 @@ using KD::Communication::OfflineFirmwareUploader;
 
 namespace {
 
-// Stands for the firmware dialog's progress broker.
-class Receiver : public QObject
+// Stands for the firmware dialog behind its progress broker.
+class Receiver : public FirmwareProgressBroker, private IFirmwareProgressReceiver
 {
-    Q_OBJECT
-
 public:
+    Receiver() { setReceiver(this); }
+
     QList<int> finishes;
     QList<int> progress;
     QList<int> states;
 
-public slots:
-    void onFinish(int result) { finishes << result; }
-    void onProgress(int percent) { progress << percent; }
-    void onStateChange(int state) { states << state; }
+private:
+    void onFinish(int result) override { finishes << result; }
+    void onProgress(int percent) override { progress << percent; }
+    void onStateChange(int state) override { states << state; }
 };
 
 ConnectionInfo serialPort(const QString& name, int baudRate = 9600)

@@ -100,6 +100,40 @@ private slots:
         QVERIFY(!fw.errorString().isEmpty());
     }
 
+    // The log names the fault and its line: a wrong checksum apart from a
+    // line that is no record at all.
+    void faultsNameTheirLine()
+    {
+        const QByteArray good = record(0x10, "\x11\x22") + "\r\n";
+        QByteArray badSum = record(0x20, "\x33");
+        badSum[badSum.size() - 1] = badSum.endsWith('0') ? '1' : '0';
+        S19FirmwareFile fw;
+        QVERIFY(!fw.load(write(good + good + badSum + "\r\n" + good)));
+        QCOMPARE(fw.errorString(), QString("checksum error in line 3"));
+        QVERIFY(!fw.load(write(good + "S1030010E\r\n")));
+        QCOMPARE(fw.errorString(), QString("line 2 is not an S-record"));
+    }
+
+    void fileLargerThanAnyFirmwareIsNotRead()
+    {
+        const QString path = dir.filePath("huge.s19");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(record(0, "x") + "\n") > 0);
+        QVERIFY(file.resize(qint64(1) << 30)); // a hole, read as zeros
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        S19FirmwareFile fw;
+        const bool loaded = fw.load(path);
+        const qint64 ms = timer.elapsed();
+        QVERIFY(file.remove());
+        QVERIFY(!loaded);
+        QVERIFY(fw.isEmpty());
+        QVERIFY(fw.errorString().startsWith("file is larger than"));
+        QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+    }
+
     void missingFileFails()
     {
         S19FirmwareFile fw;

@@ -203,7 +203,7 @@ private slots:
         rig->simulator()->removeCommand("Sd3");
         find<QComboBox>("slotComboBox")->setCurrentIndex(2);
         QVERIFY(rig->waitReady());
-        QSignalSpy errors(rig->controller(), SIGNAL(error()));
+        QSignalSpy errors(rig->controller(), &KD::HLDryerController::error);
         QVERIFY(errors.wait());
         QVERIFY(rig->waitReady());
         // The error and the ready it swallows are queued by now.

@@ -182,18 +182,27 @@ private slots:
         QVERIFY(!cell->isHidden());
     }
 
-    // Hiding an icon whose button was never put into a cell must not hide
-    // the widget it was created on.
-    void hidingLeavesTheParentOfAnUncelledButton()
+    // The parent owns an icon action, which owns its action and a button no
+    // widget has taken. Hiding a button put into a widget other than a cell
+    // hides the button alone.
+    void iconActionBelongsToItsParent()
     {
-        QWidget window;
-        window.show();
-        GuiIconAction icon(":/play-button.svg", TranslationHandle(&m_provider, SaveId), &window);
-        QCOMPARE(icon.button()->parentWidget(), &window);
-        QCOMPARE(icon.action()->parent(), &window);
-        icon.setVisible(false);
-        QVERIFY(icon.button()->isHidden());
-        QVERIFY(window.isVisible());
+        auto* window = new QWidget;
+        window->show();
+        QPointer<GuiIconAction> icon =
+            new GuiIconAction(":/play-button.svg", TranslationHandle(&m_provider, SaveId), window);
+        QPointer<QAction> action = icon->action();
+        (new QHBoxLayout(window))->addWidget(icon->button());
+        icon->setVisible(false);
+        QVERIFY(icon->button()->isHidden());
+        QVERIFY(window->isVisible());
+        delete window;
+        QVERIFY(icon.isNull() && action.isNull());
+
+        icon = new GuiIconAction(":/play-button.svg", TranslationHandle(&m_provider, SaveId));
+        QPointer<QToolButton> loose = icon->button();
+        delete icon.data();
+        QVERIFY(loose.isNull());
     }
 
     void languageChangeRefreshesTexts()

@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(ok.count(), 1); // at once, without a datagram
     }
 
-    // A status of too few fields is discarded; the request ends by time-out,
-    // and an answer after that is logged but gives no second outcome.
+    // A status of too few or too many fields is discarded; the request ends
+    // by time-out, and an answer after that is logged but gives no second outcome.
     void tibboStatusWaitsForAWholeReply()
     {
         ModuleSimulator sim(ModuleSimulator::Tibbo);
@@ -164,6 +164,11 @@ private slots:
         QCOMPARE(outcomes.next(), QString("timeout"));
 
         sim.wrongFieldCount = false;
+        sim.extraStatusField = true; // six "/"
+        tibbo->readStatus();
+        QCOMPARE(outcomes.next(), QString("timeout"));
+
+        sim.extraStatusField = false;
         sim.dhcp = sim.addressObtained = true;
         tibbo->readStatus();
         QCOMPARE(outcomes.next(), QString("ok"));
@@ -174,7 +179,7 @@ private slots:
         QCOMPARE(outcomes.next(), QString("timeout"));
         const int logged = outcomes.in.size();
         QTRY_COMPARE(outcomes.in.size(), logged + 1);
-        QCOMPARE(outcomes.seen.size(), 3);
+        QCOMPARE(outcomes.seen.size(), 4);
     }
 
     void tibboRebootUsuallyEndsByTimeOut()

@@ -2,7 +2,6 @@
 #include "drying/CSVLoader.h"
 #include "drying/CSVRWErrorHandler.h"
 #include "drying/CSVSaver2.h"
-#include "drying/CsvFileWriter.h"
 #include "drying/CsvText.h"
 #include "drying/ICSVLineHandler.h"
 #include "drying/ICsvMetaDataHandler.h"
@@ -20,13 +19,8 @@
 #include "tests/support/FileContents.h"
 
 #include <QBuffer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
-#include <cstring>
-#include <limits>
 
 using namespace Common;
 using namespace Common::CSV;
@@ -204,124 +198,6 @@ private slots:
         for (const char* bad :
              {"1:00:00", "00:60:00", "00:00:5", "00:00:0x", "", "00:00", "999999:00:00"})
             QVERIFY2(!parseRunTime(bad, &ms), bad);
-    }
-
-    // Run files hold numbers exactly as QString::number(value, 'g', precision)
-    // writes them; the fast path must not differ in a single character.
-    void significantNumbersAreQtsOwn_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("precision");
-        const double inf = std::numeric_limits<double>::infinity();
-        const struct
-        {
-            const char* name;
-            double value;
-            int precision;
-        } cases[] = {
-            {"zero", 0.0, 6},
-            {"negative zero", -0.0, 6},
-            {"one", 1.0, 6},
-            {"negative", -49.99995, 6},
-            {"whole, all digits", 123456.0, 6},
-            {"whole with zeros", 100000.0, 6},
-            {"point between digits", 9.25, 6},
-            {"tie rounds up", 1234.125, 6},
-            {"negative tie", -1234.125, 6},
-            {"tie of a whole part", 123456.5, 6},
-            {"tie at one digit", 2.5, 1},
-            {"just below a tie", 1234.1249999999998, 6},
-            {"rounds to the next power", 99999.95, 6},
-            {"rounds into exponent form", 999999.5, 6},
-            {"exponent form, large", 1234567.0, 6},
-            {"smallest decimal form", 0.0001, 6},
-            {"rounds up to 0.0001", 0.000099999996, 6},
-            {"exponent form, small", 0.00009999, 6},
-            {"many zeros after the point", 0.000123456789, 6},
-            {"just below 0.01", std::nextafter(0.01, 0.0), 6},
-            {"just above 0.01", std::nextafter(0.01, 1.0), 6},
-            {"just below 0.1, all digits", std::nextafter(0.1, 0.0), 15},
-            {"just below 1000", std::nextafter(1000.0, 0.0), 15},
-            {"just below the exponent form", std::nextafter(1e15, 0.0), 15},
-            {"binary fraction", 0.1 + 0.2, 15},
-            {"fifteen digits", 123456789.012345, 15},
-            {"beyond the fast range", 1e300, 6},
-            {"largest", std::numeric_limits<double>::max(), 6},
-            {"smallest normal", std::numeric_limits<double>::min(), 6},
-            {"subnormal", std::numeric_limits<double>::denorm_min(), 6},
-            {"infinity", inf, 6},
-            {"negative infinity", -inf, 6},
-            {"not a number", std::numeric_limits<double>::quiet_NaN(), 6},
-            {"precision 0", 3.75, 0},
-            {"precision 17", 0.1, 17},
-        };
-        for (const auto& c : cases)
-            QTest::newRow(c.name) << c.value << c.precision;
-    }
-    void significantNumbersAreQtsOwn()
-    {
-        QFETCH(double, value);
-        QFETCH(int, precision);
-        QString text = "previous text";
-        setSignificant(text, value, precision);
-        QCOMPARE(text, QString::number(value, 'g', precision));
-    }
-
-    void significantNumbersMatchQtOnRandomValues()
-    {
-        QRandomGenerator random(20261207);
-        QString text;
-        QString previous;
-        QString failure;
-        int checked = 0;
-        auto check = [&](double value, int precision) {
-            // Every other time someone still holds the text: it must stay as it was.
-            const QString held = checked % 2 ? text : QString();
-            setSignificant(text, value, precision);
-            const QString expected = QString::number(value, 'g', precision);
-            if (text != expected || (checked % 2 && held != previous)) {
-                failure = QString("%1 at precision %2: got %3, Qt gives %4")
-                              .arg(value, 0, 'g', 17)
-                              .arg(precision)
-                              .arg(text, expected);
-                return false;
-            }
-            previous = expected;
-            ++checked;
-            return true;
-        };
-        for (int i = 0; i < 20000; ++i) {
-            // Any finite double at all: mostly the exponent forms Qt writes.
-            quint64 bits = random.generate64();
-            double value = 0;
-            std::memcpy(&value, &bits, sizeof value);
-            if (std::isfinite(value))
-                QVERIFY2(check(value, 6), qPrintable(failure));
-        }
-        for (int i = 0; i < 100000; ++i) {
-            // Spread evenly over the decimal range and a little beyond it.
-            const double value =
-                std::pow(10.0, random.bounded(23.0) - 6.0) * (random.bounded(2) ? -1 : 1);
-            QVERIFY2(check(value, i % 2 ? 6 : 1 + int(random.bounded(15))), qPrintable(failure));
-        }
-        for (int i = 0; i < 50000; ++i) {
-            // Decimal texts such as a balance gives, read into doubles.
-            const double value =
-                double(random.bounded(1000000000)) / std::pow(10.0, random.bounded(11));
-            QVERIFY2(check(value, 1 + int(random.bounded(10))), qPrintable(failure));
-        }
-        for (int i = 0; i < 20000; ++i) {
-            // Exact halfway cases: m / 2^k ends in a 5 that the precision cuts.
-            const double value =
-                std::ldexp(double(random.bounded(1, 1 << 30)), -int(random.bounded(1, 12)));
-            const QString all = QString::number(value, 'g', 17).remove('.');
-            int digits = all.size();
-            while (digits > 1 && all.at(digits - 1) == '0')
-                --digits;
-            if (digits - 1 <= 15 && digits > 1)
-                QVERIFY2(check(value, digits - 1), qPrintable(failure));
-        }
-        QVERIFY(checked > 150000);
     }
 
     void timeHandlerRefusesTimeGoingBack()
@@ -555,18 +431,6 @@ private slots:
         QCOMPARE(boxes.last().text, QString("Could not open file!"));
         errors.onSaverError(3);
         QCOMPARE(boxes.last().text, QString("There was an error while writing to file!"));
-    }
-
-    void plainWriterWritesRows()
-    {
-        const QString path = m_dir.filePath("log.csv");
-        CsvFileWriter writer;
-        QVERIFY(writer.open(path));
-        writer.setSeparator("\t");
-        QVERIFY(writer.writeRow({"a", "b"}));
-        QVERIFY(writer.close());
-        QCOMPARE(fileContents(path), QByteArray("a\tb\t\n"));
-        QVERIFY(!CsvFileWriter().open(m_dir.filePath("no/dir.csv")));
     }
 
 private:

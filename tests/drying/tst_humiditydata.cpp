@@ -193,11 +193,11 @@ private slots:
         m.value = 10.25f;
         m.unit = QStringLiteral("g");
         interval.setValue(2000);
-        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection,
-                                  Q_ARG(Measurement, m));
+        QMetaObject::invokeMethod(
+            handler, [handler, m] { handler->onMeasurement(m); }, Qt::QueuedConnection);
         m.value = 9.75f;
-        QMetaObject::invokeMethod(handler, "onMeasurement", Qt::QueuedConnection,
-                                  Q_ARG(Measurement, m));
+        QMetaObject::invokeMethod(
+            handler, [handler, m] { handler->onMeasurement(m); }, Qt::QueuedConnection);
         QCOMPARE(run.samplesCount(), 0);
         QTRY_COMPARE(run.samplesCount(), 2);
         QCOMPARE(run.massAt(0), 10.25);

@@ -6,6 +6,8 @@
 #include "resources/Resources.h"
 
 #include "tests/support/FakeFileDialogPresenter.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfFileReportPresenter.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/ScopedTestSettings.h"
@@ -202,6 +204,22 @@ private slots:
         QCOMPARE(printed.count(), 0);
         QVERIFY(engine.printToPdf(m_dir.filePath("ok.pdf")));
         QCOMPARE(printed.count(), 1);
+
+        // A disk that fills up: an older report stays byte for byte, a new
+        // name gets no file.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.pdf");
+        const QByteArray old = fileContents(m_dir.filePath("ok.pdf"));
+        QVERIFY(old.size() > 4096);
+        QVERIFY(writeFileContents(path, old));
+        {
+            FileSizeLimit fullDisk(4096);
+            QVERIFY(!engine.printToPdf(path));
+            QVERIFY(!engine.printToPdf(dir.filePath("new.pdf")));
+        }
+        QCOMPARE(printed.count(), 1);
+        QCOMPARE(fileContents(path), old);
+        QCOMPARE(filesIn(dir.path()), QStringList("report.pdf"));
     }
 
     void previewShowsPagesAndPrintsToPdf()

@@ -1,8 +1,10 @@
+#include "drying/CSVLoader.h"
 #include "drying/LineIterator.h"
 #include "tests/support/DryingRunFixture.h"
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QRandomGenerator>
@@ -141,6 +143,33 @@ private slots:
         QCOMPARE(secondRow, QString::fromUtf8(lines.at(first + 1)).split(";\t").mid(0, 3));
     }
 
+    // A disk that fills up during a save: an older file of that name stays
+    // byte for byte, a new name gets no file, and the user is told.
+    void fullDiskKeepsTheOldFile()
+    {
+        DryingRunFixture& f = *m_f;
+        QList<QPair<int, double>> records;
+        for (int i = 0; i < 300; ++i) // some 8 KiB: it fails only as the save ends
+            records.append({i * 1000, 50.0 - i * 0.01});
+        f.addRecords(records);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.csv");
+        const QByteArray old = golden.repeated(20);
+        QVERIFY(writeFileContents(path, old));
+        {
+            FileSizeLimit fullDisk(4096);
+            m_dialogs.queueAnswer(path);
+            QVERIFY(!f.exporter.save());
+            m_dialogs.queueAnswer(dir.filePath("new.csv"));
+            QVERIFY(!f.exporter.save());
+        }
+        QCOMPARE(fileContents(path), old);
+        QCOMPARE(filesIn(dir.path()), QStringList("run.csv"));
+        QCOMPARE(m_boxes.shown().size(), 2);
+        for (const MessageBoxRequest& box : m_boxes.shown())
+            QCOMPARE(box.text, QString("There was an error while writing to file!"));
+    }
+
     void crLfFileLoadsAlike()
     {
         QByteArray text = golden;
@@ -199,6 +228,77 @@ private slots:
         QCOMPARE(m_boxes.shown().size(), 1);
         QVERIFY(m_boxes.last().text.contains("(line 6)"));
         QVERIFY(m_boxes.last().text.contains("Could not parse mass: 9,5"));
+    }
+
+    // A file no run could have made is refused as soon as that shows, at
+    // once whatever its size: the box quotes the line's start, the run stays.
+    void filesBeyondAnyRunAreRefusedAndKeepTheRun_data()
+    {
+        using Common::CSV::CSVLoader;
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        const qint64 mib = 1024 * 1024;
+        QTest::newRow("one line of 300 MiB")
+            << QByteArray("Author;\t") << 300 * mib << 1
+            << QString("The line is longer than %1 characters.").arg(CSVLoader::kMaxLineLength);
+        QTest::newRow("1 GiB") << QByteArray("#Time;\t\n") << 1024 * mib << 1
+                               << QString("The file is larger than %1 MiB.")
+                                      .arg(CSVLoader::kMaxFileSize / mib);
+        const QByteArray context = QByteArray("Key;\tvalue\n").repeated(CSVLoader::kMaxContextLines + 1);
+        QTest::newRow("long context")
+            << context << qint64(context.size()) << CSVLoader::kMaxContextLines + 1
+            << QString("The run context has more than %1 lines.").arg(CSVLoader::kMaxContextLines);
+    }
+    void filesBeyondAnyRunAreRefusedAndKeepTheRun()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(qint64, size);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        DryingRunFixture& f = *m_f;
+        f.addRecords({{0, 10.0}, {5000, 9.5}});
+        const QString path = m_dir.filePath("huge.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(start), qint64(start.size()));
+        QVERIFY(file.resize(size)); // the rest is a hole, read as zeros
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        m_dialogs.queueAnswer(path);
+        const bool loaded = f.importer.load();
+        const qint64 ms = timer.elapsed();
+        QVERIFY(file.remove());
+        QVERIFY(!loaded);
+        QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
+        QCOMPARE(f.run.samplesCount(), 2);
+        QCOMPARE(f.run.massAt(1), 9.5);
+        QVERIFY(f.context.userData() == someUserData());
+        QCOMPARE(m_boxes.shown().size(), 1);
+        const QString text = m_boxes.last().text;
+        QVERIFY(text.contains(QString("(line %1)").arg(line)));
+        QVERIFY2(text.endsWith(reason), qPrintable(text));
+        QVERIFY(text.size() < 400);
+    }
+
+    // The longest line a run file may hold loads whole; one more character
+    // is refused.
+    void lineAtTheLimitLoads()
+    {
+        const int limit = Common::CSV::CSVLoader::kMaxLineLength;
+        const QByteArray key = "Author;\t";
+        const QByteArray rest = "\n\n\n#h;\t\n00:00:00;\t10;\t\n";
+        const QString path = m_dir.filePath("long-line.csv");
+        QVERIFY(writeFileContents(path, key + QByteArray(limit - key.size(), 'a') + rest));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(m_f->importer.load());
+        QCOMPARE(m_f->context.userData().author.size(), limit - key.size());
+        QVERIFY(writeFileContents(path, key + QByteArray(limit - key.size() + 1, 'a') + rest));
+        m_dialogs.queueAnswer(path);
+        QVERIFY(!m_f->importer.load());
+        QVERIFY(m_boxes.last().text.contains("(line 1):<br><tt>Author;\taaa"));
     }
 
     void unusableMassesAreRefused_data()

@@ -361,8 +361,10 @@ private slots:
     {
         QVERIFY(search());
         const DeviceConnectionInfo module = unreachableModule();
-        QMetaObject::invokeMethod(holder->searchEngine(), "onDeviceFound", Qt::QueuedConnection,
-                                  Q_ARG(QVariant, QVariant::fromValue(module)));
+        Common::SearchEngine* engine = holder->searchEngine();
+        const QVariant found = QVariant::fromValue(module);
+        QMetaObject::invokeMethod(
+            engine, [engine, found] { engine->onDeviceFound(found); }, Qt::QueuedConnection);
         QTRY_COMPARE(table()->rowCount(), 2);
         QCOMPARE(cell(1, 2), QString("Not reachable!"));
         QCOMPARE(module.reasons, QVector<int>({4, 5}));

@@ -58,8 +58,9 @@ struct Rig
     }
     void search()
     {
-        QMetaObject::invokeMethod(holder->searchEngine(), "search", Qt::QueuedConnection,
-                                  Q_ARG(bool, true), Q_ARG(bool, false));
+        Common::SearchEngine* engine = holder->searchEngine();
+        QMetaObject::invokeMethod(
+            engine, [engine] { engine->search(true, false); }, Qt::QueuedConnection);
     }
     // Every port thread has ended and every report has arrived.
     bool settled()
@@ -143,7 +144,7 @@ private slots:
         rig.search();
         // The silent port's first try is under way.
         QTRY_VERIFY_WITH_TIMEOUT(rig.silent.receivedLines().size() >= 1, 5000);
-        QMetaObject::invokeMethod(rig.holder->searchEngine(), "stopSearching",
+        QMetaObject::invokeMethod(rig.holder->searchEngine(), &Common::SearchEngine::stopSearching,
                                   Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(rig.page->finished, 1, 15000);
         QVERIFY(rig.settled());

@@ -4,6 +4,8 @@
 
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 #include "ui/MessageBoxContext.h"
 #include "ui/VornFileDialog.h"
@@ -56,6 +58,7 @@ private slots:
     void exportFailures();
     void importRefusals_data();
     void importRefusals();
+    void fileOverTheSizeLimitIsRefused();
     void partlyParsedFileListsTheFailures();
     void databaseFailureDuringImport();
     void couldNotLoadMessage();
@@ -176,6 +179,27 @@ void TestProfilesFileExchange::exportFailures()
         QCOMPARE(file.readAll(), QByteArray("old content"));
     }
 
+    // A disk that fills up: an older file stays byte for byte, a new name
+    // gets no file, and the user is told.
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(DryerDB::saveSetting(QString("set %1").arg(i), makeSet(DryingProfile::Step, i)));
+    const QString out = m_dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const QByteArray old = QByteArray("{\"Settings\": {}}\n").repeated(500);
+    writeFile(out + "/sets.json", old);
+    m_boxes->clear();
+    {
+        FileSizeLimit fullDisk(4096);
+        m_dialogs->queueAnswer(out + "/sets.json");
+        QVERIFY(!exchange.exportDataToFile());
+        m_dialogs->queueAnswer(out + "/new.json");
+        QVERIFY(!exchange.exportDataToFile());
+    }
+    QCOMPARE(fileContents(out + "/sets.json"), old);
+    QCOMPARE(filesIn(out), QStringList("sets.json"));
+    QCOMPARE(m_boxes->shown().size(), 2);
+    QCOMPARE(lastText(), QString("Error while saving profiles file!"));
+
     // A database that cannot be read asks for no file at all.
     DryerDB::close();
     m_boxes->clear();
@@ -217,6 +241,33 @@ void TestProfilesFileExchange::importRefusals()
     QCOMPARE(m_boxes->shown().size(), 1);
     QCOMPARE(lastText(), message);
     QCOMPARE(DryerDB::settingNames(), QStringList{"stored"});
+}
+
+// A file is read no further than the limit: one byte more is refused, even
+// when it would parse.
+void TestProfilesFileExchange::fileOverTheSizeLimitIsRefused()
+{
+    QVERIFY(DryerDB::saveSetting("stored", makeSet(DryingProfile::Step, 100)));
+    ProfilesFileExchange exchange(&m_context);
+    m_dialogs->queueAnswer(m_dir->filePath("sets.json"));
+    QVERIFY(exchange.exportDataToFile());
+    QFile file(m_dir->filePath("sets.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.append(QByteArray(int(ProfilesFileExchange::kMaxFileSize) - text.size(), ' '));
+
+    const QString path = m_dir->filePath("in.json");
+    writeFile(path, text);
+    m_dialogs->queueAnswer(path);
+    QVERIFY(exchange.importDataFromFile());
+    QVERIFY(DryerDB::settingNames().contains("stored (1)"));
+
+    writeFile(path, text + ' ');
+    m_dialogs->queueAnswer(path);
+    QVERIFY(!exchange.importDataFromFile());
+    QCOMPARE(lastText(), QString("Cannot parse json!"));
+    QCOMPARE(DryerDB::settingNames().size(), 2);
 }
 
 void TestProfilesFileExchange::partlyParsedFileListsTheFailures()

@@ -90,6 +90,8 @@ private slots:
     void failedCurrentReadThenOneSlotRead();
     void saveOverrideAndDelete();
     void failedOverrideKeepsTheOldSet();
+    void equalTimesShowTheNewestSavedFirst();
+    void failedQueryIsReportedNotShownAsEmpty();
     void filtersFindExactlyTheirRows();
     void loadAndDeleteWithTheNameHidden();
     void jsonExportAndImport();
@@ -135,6 +137,10 @@ void TestSettingsPage::init()
     m_rig->setDeviceSettings(slotSet(), 1);
     m_page = std::make_unique<CTabDryingSettings>(new DryingSettingsTrProvider, m_rig->controller(),
                                                   &m_context);
+    connect(m_rig->controller(), &KD::HLDryerController::error, m_page.get(),
+            &CTabDryingSettings::onDCError, Qt::QueuedConnection);
+    connect(m_rig->controller(), &KD::HLDryerController::ready, m_page.get(),
+            &CTabDryingSettings::onReady, Qt::QueuedConnection);
     m_page->resize(1000, 800);
 }
 
@@ -315,6 +321,36 @@ void TestSettingsPage::failedOverrideKeepsTheOldSet()
     QCOMPARE(DryerDB::loadSetting("Pasta")->mainTemperature(), 105);
     QCOMPARE(DryerDB::loadSetting("Pasta")->dryingProfile(), DryingProfile::Standard);
     QCOMPARE(shownNames(), QStringList({"Pasta"}));
+}
+
+// Sets of one modification time are shown in the order of saving, newest
+// first; an overridden set counts as saved anew.
+void TestSettingsPage::equalTimesShowTheNewestSavedFirst()
+{
+    QSqlQuery trigger(DryerDB::database());
+    QVERIFY(trigger.exec("CREATE TRIGGER sameTime AFTER INSERT ON PARAMETERS BEGIN "
+                         "UPDATE PARAMETERS SET LastModification = '2024-04-12T10:00:00' "
+                         "WHERE rowid = NEW.rowid; END"));
+    saveAs(QStringLiteral("Pasta"), namedTemperature(105));
+    saveAs(QStringLiteral("Grain"), fastSet());
+    saveAs(QStringLiteral("Rice"), namedTemperature(90));
+    QCOMPARE(shownNames(), QStringList({"Rice", "Grain", "Pasta"}));
+    m_boxes->queueAnswer(QMessageBox::Yes);
+    saveAs(QStringLiteral("Grain"), namedTemperature(120));
+    QCOMPARE(shownNames(), QStringList({"Grain", "Rice", "Pasta"}));
+}
+
+// A table query that fails says so; its empty table is no empty database.
+void TestSettingsPage::failedQueryIsReportedNotShownAsEmpty()
+{
+    saveAs(QStringLiteral("Pasta"), namedTemperature(105));
+    QSqlQuery drop(DryerDB::database());
+    QVERIFY(drop.exec("DROP TABLE PARAMETERS"));
+    QVERIFY(m_boxes->shown().isEmpty());
+    filterColumns({0});
+    filterBar()->rows().at(0)->findChild<QLineEdit*>()->setText(QStringLiteral("P"));
+    QVERIFY(!m_boxes->shown().isEmpty());
+    QCOMPARE(lastBox(), QStringLiteral("An error ocurred during database operation!"));
 }
 
 void TestSettingsPage::filtersFindExactlyTheirRows()

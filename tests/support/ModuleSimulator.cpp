@@ -54,6 +54,8 @@ QByteArray ModuleSimulator::tibboReply(const QByteArray& request)
         QByteArray status = "A" + id + "/" + text(ip) + "/***" + flag + "/1/0/0";
         if (wrongFieldCount)
             status = "A" + id + "/" + text(ip) + "/***" + flag;
+        if (extraStatusField)
+            status += "/0";
         return status;
     }
     if (request.startsWith('W'))

@@ -43,6 +43,7 @@ public:
     bool splitReplies = false;
     int replyDelayMs = 0;
     bool wrongFieldCount = false;
+    bool extraStatusField = false; // a Tibbo status with a sixth "/"
     bool acknowledgeReboot = false;
 
     QStringList received; // every request, as text

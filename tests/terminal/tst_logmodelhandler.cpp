@@ -11,6 +11,7 @@
 
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QComboBox>
@@ -169,11 +170,33 @@ private slots:
         in("MJ\r\n1", "COM\t1");
         out("SW9\r\n");
         in("2.5 g\r\n");
+        in(QString::fromUtf8("zażółć\r"), "LAN (10.0.0.2,5001)");
+        out("");
+        in("\n", "LAN (10.0.0.2,5001)");
+        out("ST\r\n\r\nx");
+        in("a\nb\r");
         handler.onFetchTimer();
+
+        // Every row and column, as the program has always written them.
+        dialogs.queueAnswer(dir.filePath("all.csv"));
+        handler.exportFormatted();
+        QCOMPARE(fileContents(dir.filePath("all.csv")),
+                 QByteArray("0\tIN\tCOM\t1\t2026-12-07\t09:05:03.007\tMJ<CR><LF>\t\n"
+                            "1\tIN\tCOM\t1\t2026-12-07\t09:05:03.007\t1\t\n"
+                            "2\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tSW9<CR><LF>\t\n"
+                            "3\tIN\tCOM1\t2026-12-07\t09:05:03.007\t2.5 g<CR><LF>\t\n"
+                            "4\tIN\tLAN (10.0.0.2,5001)\t2026-12-07\t09:05:03.007\tzażółć<CR>\t\n"
+                            "5\tOUT\tCOM1\t2026-12-07\t09:05:03.007\t\t\n"
+                            "6\tIN\tLAN (10.0.0.2,5001)\t2026-12-07\t09:05:03.007\t<LF>\t\n"
+                            "7\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tST<CR><LF>\t\n"
+                            "8\tOUT\tCOM1\t2026-12-07\t09:05:03.007\t<CR><LF>\t\n"
+                            "9\tOUT\tCOM1\t2026-12-07\t09:05:03.007\tx\t\n"
+                            "10\tIN\tCOM1\t2026-12-07\t09:05:03.007\ta<LF>b<CR>\t\n"));
 
         dialogs.queueAnswer(dir.filePath("raw.txt"));
         handler.exportRaw();
-        QCOMPARE(fileContents(dir.filePath("raw.txt")), QByteArray("MJ\r\n12.5 g\r\n"));
+        QCOMPARE(fileContents(dir.filePath("raw.txt")),
+                 QByteArray("MJ\r\n12.5 g\r\nzażółć\r\na\nb\r"));
 
         // Hide the interface column, filter the messages to those with "g".
         bar.columnsDialog()->openWithChecked({0, 2, 3, 4});
@@ -194,9 +217,13 @@ private slots:
         handler.exportFormatted(); // cancelled: nothing happens
     }
 
+    // An export that cannot be opened or written whole is reported; on a
+    // full disk an older file of that name stays as it was, and no part of
+    // the new one is left.
     void unwritableExportIsReported()
     {
         ScopedTestSettings settings;
+        QTemporaryDir dir;
         FakeFileDialogPresenter dialogs;
         FileErrors errors;
         LogModelHandler handler;
@@ -206,14 +233,28 @@ private slots:
         dialogs.queueAnswer("/nonexistent-folder/log.csv");
         handler.exportFormatted();
         QCOMPARE(errors.shown, 2);
-        if (QFile::exists("/dev/full")) {
-            in(QString(100000, 'x'));
-            handler.setLogFetcher(&m_logger);
-            handler.onFetchTimer();
-            dialogs.queueAnswer("/dev/full");
-            handler.exportRaw();
-            QCOMPARE(errors.shown, 3);
+
+        in(QString(100000, 'x') + "\r\n");
+        handler.setLogFetcher(&m_logger);
+        handler.onFetchTimer();
+        const QByteArray old = QByteArray("an older export\n").repeated(1000);
+        QVERIFY(writeFileContents(dir.filePath("raw.txt"), old));
+        QVERIFY(writeFileContents(dir.filePath("log.csv"), old));
+        {
+            FileSizeLimit fullDisk(4096);
+            for (const char* name : {"raw.txt", "new.txt"}) {
+                dialogs.queueAnswer(dir.filePath(name));
+                handler.exportRaw();
+            }
+            for (const char* name : {"log.csv", "new.csv"}) {
+                dialogs.queueAnswer(dir.filePath(name));
+                handler.exportFormatted();
+            }
         }
+        QCOMPARE(errors.shown, 6);
+        QCOMPARE(filesIn(dir.path()), QStringList({"log.csv", "raw.txt"}));
+        QCOMPARE(fileContents(dir.filePath("raw.txt")), old);
+        QCOMPARE(fileContents(dir.filePath("log.csv")), old);
     }
 
     void viewFollowsModeFiltersAndLanguage()

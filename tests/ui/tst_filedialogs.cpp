@@ -1,3 +1,4 @@
+#include "ui/CsvFileWriter.h"
 #include "ui/FileUtilFactory.h"
 #include "ui/IFileUtil.h"
 #include "ui/IMessageBoxesFileOperation.h"
@@ -9,6 +10,8 @@
 
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FakeMessageBoxPresenter.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedTestSettings.h"
 
 #include <QDir>
@@ -18,8 +21,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -36,24 +37,6 @@ void writeAll(const QString& path, const QByteArray& data)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(data);
 }
-
-// Makes every write beyond a few bytes fail, as a full disk would.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit small = m_old;
-        small.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old;
-};
 
 } // namespace
 
@@ -181,16 +164,17 @@ private slots:
         TextFileWriter writer;
         QVERIFY(writer.open(tmp.filePath("writer.txt")));
 
-        FileSizeLimit limit;
+        FileSizeLimit limit(16);
         save->device()->write(QByteArray(1000, 'x'));
         QVERIFY(!save->close());
-        // Too big for the file's buffer: the writes themselves fail (the first
-        // one short, the second one outright) and the flush has nothing left.
-        big->device()->write(QByteArray(100000, 'x'));
-        QCOMPARE(big->device()->write(QByteArray(100000, 'x')), qint64(-1));
+        // Too big for the file's buffer: the write itself comes back short,
+        // with no error, and the flush has nothing left.
+        QCOMPARE(big->device()->write(QByteArray(100000, 'x')), qint64(16));
         QVERIFY(!big->close());
         writer.write(QString(1000, 'x'));
         QVERIFY(!writer.close());
+        // Nothing was put in place, and nothing written is left beside it.
+        QCOMPARE(filesIn(tmp.path()), QStringList());
     }
 
     void textFileWriter()
@@ -208,6 +192,15 @@ private slots:
 
         QVERIFY(!TextFileWriter().open(tmp.filePath("no/such/folder/log.txt")));
         QVERIFY(!TextFileWriter().open(tmp.path()));
+
+        const QString csv = tmp.filePath("log.csv");
+        CsvFileWriter rows;
+        QVERIFY(rows.open(csv));
+        rows.setSeparator("\t");
+        QVERIFY(rows.writeRow({"a", "b"}));
+        QVERIFY(rows.close());
+        QCOMPARE(readAll(csv), QByteArray("a\tb\t\n"));
+        QVERIFY(!CsvFileWriter().open(tmp.filePath("no/dir.csv")));
     }
 
     void recolouringKeepsTheShape()

@@ -48,6 +48,10 @@ SORVANA_SHOT(settingspage)
     storeSamples();
     MessageBoxContext context{QStringLiteral("Sorvana"), nullptr};
     CTabDryingSettings page(new DryingSettingsTrProvider, rig.controller(), &context);
+    QObject::connect(rig.controller(), &KD::HLDryerController::error, &page,
+                     &CTabDryingSettings::onDCError, Qt::QueuedConnection);
+    QObject::connect(rig.controller(), &KD::HLDryerController::ready, &page,
+                     &CTabDryingSettings::onReady, Qt::QueuedConnection);
     page.resize(1200, 780);
     // The main window shows the selector button in its own bar.
     page.selectorButton()->hide();

@@ -20,6 +20,18 @@
             <translation>The file has neither run context lines nor a header line.</translation>
         </message>
         <message>
+            <source>The file is larger than %1 MiB.</source>
+            <translation>The file is larger than %1 MiB.</translation>
+        </message>
+        <message>
+            <source>The line is longer than %1 characters.</source>
+            <translation>The line is longer than %1 characters.</translation>
+        </message>
+        <message>
+            <source>The run context has more than %1 lines.</source>
+            <translation>The run context has more than %1 lines.</translation>
+        </message>
+        <message>
             <source>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</source>
             <translation>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</translation>
         </message>

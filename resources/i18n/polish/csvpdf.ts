@@ -20,6 +20,18 @@
             <translation>Plik nie zawiera ani wierszy kontekstu pomiaru, ani wiersza nagłówka.</translation>
         </message>
         <message>
+            <source>The file is larger than %1 MiB.</source>
+            <translation>Plik jest większy niż %1 MiB.</translation>
+        </message>
+        <message>
+            <source>The line is longer than %1 characters.</source>
+            <translation>Wiersz przekracza dopuszczalną długość %1 znaków.</translation>
+        </message>
+        <message>
+            <source>The run context has more than %1 lines.</source>
+            <translation>Kontekst pomiaru przekracza dopuszczalną liczbę %1 wierszy.</translation>
+        </message>
+        <message>
             <source>Time has value which is smaller than previous record:&lt;br&gt;previous = %1,&lt;br&gt;current = %2</source>
             <translation>Czas ma wartość mniejszą niż w poprzednim rekordzie:&lt;br&gt;poprzedni = %1,&lt;br&gt;bieżący = %2</translation>
         </message>

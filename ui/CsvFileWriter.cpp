@@ -1,10 +1,9 @@
-#include "drying/CsvFileWriter.h"
+#include "ui/CsvFileWriter.h"
 
-#include "drying/CsvText.h"
 #include "ui/TextFileWriter.h"
 
-CsvFileWriter::CsvFileWriter()
-    : m_lineEnd(Common::CSV::lineEnd), m_separator(Common::CSV::fieldSeparator)
+// The program's CSV line: every field ends with ";\t".
+CsvFileWriter::CsvFileWriter() : m_lineEnd(QStringLiteral("\n")), m_separator(QStringLiteral(";\t"))
 { }
 
 bool CsvFileWriter::open(const QString& path)
@@ -12,14 +11,14 @@ bool CsvFileWriter::open(const QString& path)
     m_file.setFileName(path);
     m_stream.setDevice(&m_file);
     m_stream.setCodec("UTF-8");
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Text))
-        return false;
-    return m_file.resize(0);
+    return m_file.open(QIODevice::WriteOnly | QIODevice::Text);
 }
 
 bool CsvFileWriter::writeRow(const QStringList& fields)
 {
-    Common::CSV::writeRow(m_stream, fields, m_separator);
+    for (const QString& field : fields)
+        m_stream << field << m_separator;
+    m_stream << m_lineEnd;
     return m_stream.status() == QTextStream::Ok;
 }
 

@@ -1,27 +1,30 @@
 #pragma once
 
-#include <QFile>
+#include "ui/CheckedSaveFile.h"
+
 #include <QStringList>
 #include <QTextStream>
 
 // Plain row writer for exports that have no metadata (the communication log).
+// Like TextFileWriter, it replaces the target only when every row was written.
 class CsvFileWriter
 {
 public:
     CsvFileWriter();
 
-    // Opens the file empty (UTF-8, text mode); false when it cannot.
+    // UTF-8, text mode (CR LF line ends on Windows); false when the file
+    // cannot be written there.
     bool open(const QString& path);
     void setSeparator(const QString& separator) { m_separator = separator; }
     // Each field followed by the separator, then the line end; false once a
     // write failed.
     bool writeRow(const QStringList& fields);
-    // False when some text could not be written.
+    // False when some text could not be written; the target is then unchanged.
     bool close();
 
 private:
     QString m_lineEnd;
-    QFile m_file;
+    CheckedSaveFile m_file;
     QTextStream m_stream;
     QString m_separator;
 };
