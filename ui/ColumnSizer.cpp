@@ -261,10 +261,15 @@ int ColumnSizer::cellTextWidth(const QTableView* view, const QString& text)
 
 bool ColumnSizer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The view sends events (a hide) while it is destroyed, when it is no
+    // longer a table view: look at the event's type before touching it.
     const QEvent::Type type = event->type();
-    if ((watched == m_view->viewport() && type == QEvent::Resize)
-        || (watched == m_view && (type == QEvent::FontChange || type == QEvent::StyleChange)))
+    if (type == QEvent::Resize) {
+        if (watched != m_view && watched == m_view->viewport())
+            fit();
+    } else if (watched == m_view && (type == QEvent::FontChange || type == QEvent::StyleChange)) {
         fit();
+    }
     return QObject::eventFilter(watched, event);
 }
 
