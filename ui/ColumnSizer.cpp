@@ -111,7 +111,7 @@ QString ColumnSizer::cellText(int column, const QVariant& value) const
     return delegate ? delegate->displayText(value, m_view->locale()) : value.toString();
 }
 
-int ColumnSizer::ownWidth(int column) const
+int ColumnSizer::headerWidth(int column) const
 {
     const QHeaderView* header = m_view->horizontalHeader();
     const QAbstractItemModel* model = m_view->model();
@@ -119,6 +119,12 @@ int ColumnSizer::ownWidth(int column) const
     if (model)
         width = qMax(width,
                      headerTextWidth(header, model->headerData(column, Qt::Horizontal).toString()));
+    return width;
+}
+
+int ColumnSizer::ownWidth(int column) const
+{
+    int width = headerWidth(column);
     const QVariant typical = m_typical.value(column);
     if (typical.isValid())
         width = qMax(width, cellTextWidth(m_view, cellText(column, typical)));
@@ -178,7 +184,10 @@ void ColumnSizer::fillReadColumn()
         if (column != m_readColumn && !header->isSectionHidden(column))
             others += header->sectionSize(column);
     }
-    setWidth(m_readColumn, qMax(ownWidth(m_readColumn), m_view->viewport()->width() - others));
+    // Short of room, the read column still ends in view, its text cut, as
+    // long as its header reads whole there.
+    const int rest = m_view->viewport()->width() - others;
+    setWidth(m_readColumn, rest >= headerWidth(m_readColumn) ? rest : ownWidth(m_readColumn));
 }
 
 void ColumnSizer::setWidth(int column, int width)
@@ -226,6 +235,11 @@ int ColumnSizer::neededViewWidth() const
             width += qMax(ownWidth(column), fromRows(column));
     }
     return width;
+}
+
+const ColumnSizer* ColumnSizer::of(const QTableView* view)
+{
+    return view->findChild<const ColumnSizer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 int ColumnSizer::headerTextWidth(const QHeaderView* header, const QString& text)

@@ -15,8 +15,8 @@ namespace Common {
 // value, and widens for longer values in rows as they arrive (a few rows of
 // each batch, so a log flood or a day-long run costs the same per row). The
 // column a user reads takes the room left over and keeps at least its own
-// width; a column before it widens only as far as the read column stays in
-// view. A column the user dragged keeps the width the user gave it. It lives
+// width, or where the view is too narrow for that, at least its header's; a
+// column before it widens only as far as the read column stays in view. A column the user dragged keeps the width the user gave it. It lives
 // as long as its view.
 class ColumnSizer : public QObject
 {
@@ -36,6 +36,8 @@ public:
     // The view's width with every column at the width it needs, its frame,
     // vertical header and scroll bar included.
     int neededViewWidth() const;
+    // The sizer of a view, null when it has none.
+    static const ColumnSizer* of(const QTableView* view);
 
     // The section width that shows text whole in a header, and in a cell.
     static int headerTextWidth(const QHeaderView* header, const QString& text);
@@ -56,6 +58,7 @@ private:
     bool measureRows(int first, int last, bool onlyLonger);
     void fillReadColumn();
     QString cellText(int column, const QVariant& value) const;
+    int headerWidth(int column) const;
     int ownWidth(int column) const;
     int fromRows(int column) const;
     void setWidth(int column, int width);

@@ -9,9 +9,11 @@
 #include "resources/Resources.h"
 #include "search/SearchEngine.h"
 #include "settings/DryerDB.h"
+#include "terminal/AbstractFilterWidget.h"
 #include "terminal/FilterWidgetNew.h"
 #include "terminal/NTabTerminal.h"
 #include "ui/AbstractGuiTab.h"
+#include "ui/ColumnSizer.h"
 #include "ui/GuiIconAction.h"
 #include "ui/LanguageSwitch.h"
 
@@ -38,12 +40,14 @@
 #include <QScrollArea>
 #include <QSemaphore>
 #include <QSettings>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimeEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -256,15 +260,34 @@ private slots:
             QTableView* log = terminal->logTableView();
             const int message = log->horizontalHeader()->sectionViewportPosition(4);
             QVERIFY(message >= 0 && message + log->columnWidth(4) <= log->viewport()->width());
+            // Beside the filter bar the message still starts in view, its
+            // header whole; the command lines get their room back after.
+            const QList<int> sizes = terminal->findChild<QSplitter*>("splitter")->sizes();
             Common::Filters::FilterWidgetNew* bar = terminal->filterWidget();
             bar->filtersDialog()->openWithChecked({0, 3, 4});
             bar->filtersDialog()->confirmClicked();
             QTRY_VERIFY(bar->isVisible());
+            // The whole day, so a line stays and the rows are numbered.
+            const QList<QTimeEdit*> times = bar->row(3)->findChildren<QTimeEdit*>();
+            times.first()->setTime(QTime(0, 0));
+            times.last()->setTime(QTime(23, 59, 59));
+            QTRY_COMPARE(log->model()->rowCount(), 1);
             QCoreApplication::processEvents();
             QCOMPARE(window->size(), QSize(878, 646));
+            const int title = Common::ColumnSizer::headerTextWidth(
+                log->horizontalHeader(), log->model()->headerData(4, Qt::Horizontal).toString());
+            const int start = log->horizontalHeader()->sectionViewportPosition(4);
+            QVERIFY2(start >= 0 && start + title <= log->viewport()->width()
+                         && log->columnWidth(4) >= title,
+                     qPrintable(QString("message at %1 of %2, %3 wide, title %4")
+                                    .arg(start)
+                                    .arg(log->viewport()->width())
+                                    .arg(log->columnWidth(4))
+                                    .arg(title)));
             bar->filtersDialog()->openWithChecked({});
             bar->filtersDialog()->confirmClicked();
             QTRY_VERIFY(!bar->isVisible());
+            QCOMPARE(terminal->findChild<QSplitter*>("splitter")->sizes(), sizes);
         };
         // The set is stored on the page shown, as a user stores one.
         window->changePage(2, true);
