@@ -184,10 +184,10 @@ void ColumnSizer::fillReadColumn()
         if (column != m_readColumn && !header->isSectionHidden(column))
             others += header->sectionSize(column);
     }
-    // Short of room, the read column still ends in view, its text cut, as
-    // long as its header reads whole there.
+    // Short of room, the read column still ends in view, its text cut, while
+    // at least half its header reads there; with less, a scroll bar shows it.
     const int rest = m_view->viewport()->width() - others;
-    setWidth(m_readColumn, rest >= headerWidth(m_readColumn) ? rest : ownWidth(m_readColumn));
+    setWidth(m_readColumn, 2 * rest >= headerWidth(m_readColumn) ? rest : ownWidth(m_readColumn));
 }
 
 void ColumnSizer::setWidth(int column, int width)
