@@ -4,6 +4,7 @@
 #include "app/TabDryerTrProvider.h"
 #include "settings/CalcFormula.h"
 #include "settings/SettingsComboBoxes.h"
+#include "ui/ColumnSizer.h"
 #include "ui/GuiIconAction.h"
 
 #include "ui_TabDryer.h"
@@ -59,6 +60,7 @@ TabDryer::TabDryer(TabDryerTrProvider* texts, KD::ITabDryingController* controll
     // the plot's side is too narrow for both in a row.
     ui->scrollAreaWidgetContents->installEventFilter(this);
     ui->buttonsFrame->installEventFilter(this);
+    ui->splitter->installEventFilter(this);
     fitParameterColumn();
     arrangeRunButtons();
 }
@@ -131,14 +133,15 @@ bool TabDryer::isTabVisible() const { return isVisible(); }
 
 void TabDryer::setTableModel(QAbstractItemModel* model)
 {
-    QHeaderView* header = ui->resultsTableView->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignCenter);
+    ui->resultsTableView->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     ui->resultsTableView->setModel(model);
-    // Time and mass as wide as they need, measured on the visible rows only
-    // (a long run would be read whole); the humidity takes the rest.
-    header->setResizeContentsPrecision(0);
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Widths from the header and a typical reading, never from a whole run
+    // (a day holds 86,400 rows); the humidity takes the rest.
+    delete m_columns;
+    m_columns = new Common::ColumnSizer(
+        ui->resultsTableView,
+        {QStringLiteral("00:00:00"), QStringLiteral("100.00"), QStringLiteral("100.000")}, 1, true);
+    connect(m_columns, &Common::ColumnSizer::fitted, this, &TabDryer::fitRunTable);
 }
 
 void TabDryer::setPlotWidget(QWidget* widget)
@@ -154,6 +157,7 @@ void TabDryer::setPlotWidget(QWidget* widget)
     layout->addWidget(widget);
     area->setWidget(holder);
     ui->scatterLayout->addWidget(area);
+    m_plot = widget;
 }
 
 void TabDryer::setSettingSourceEnabled(bool on)
@@ -212,6 +216,8 @@ bool TabDryer::eventFilter(QObject* watched, QEvent* event)
     else if (watched == ui->buttonsFrame
              && (type == QEvent::Resize || type == QEvent::LayoutRequest))
         arrangeRunButtons();
+    else if (watched == ui->splitter && type == QEvent::Resize)
+        fitRunTable();
     return AbstractGuiTab::eventFilter(watched, event);
 }
 
@@ -222,6 +228,26 @@ void TabDryer::fitParameterColumn()
                       + area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth();
     area->setMinimumWidth(width);
     area->setMaximumWidth(width);
+}
+
+void TabDryer::fitRunTable()
+{
+    // In a small window the splitter's proportions leave the run table too
+    // narrow for its columns: it takes their width from the plot's side, as
+    // far as Start, Stop and the plot's own minimum leave room.
+    const QList<int> sizes = ui->splitter->sizes();
+    if (!m_columns || sizes.size() != 2 || !ui->splitter->isVisible())
+        return;
+    const QMargins margins = ui->tableLayout->contentsMargins();
+    const int wanted = m_columns->neededViewWidth() + margins.left() + margins.right();
+    if (sizes.at(1) >= wanted)
+        return;
+    const int total = sizes.at(0) + sizes.at(1);
+    const int plotSide =
+        qMax(ui->frame->minimumSizeHint().width(), m_plot ? m_plot->minimumSizeHint().width() : 0);
+    const int table = qMin(wanted, total - plotSide);
+    if (table > sizes.at(1))
+        ui->splitter->setSizes({total - table, table});
 }
 
 void TabDryer::arrangeRunButtons()

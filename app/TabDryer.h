@@ -11,6 +11,10 @@ class TabDryer;
 class GuiIconAction;
 class TabDryerTrProvider;
 
+namespace Common {
+class ColumnSizer;
+}
+
 namespace KD {
 class ITabDryingController;
 }
@@ -63,6 +67,7 @@ private:
     void showFormulaLabels();
     void fitParameterColumn();
     void arrangeRunButtons();
+    void fitRunTable();
 
     KD::ITabDryingController* m_controller;
     TabDryerTrProvider* m_texts;
@@ -72,4 +77,6 @@ private:
     GuiIconAction* m_save;
     GuiIconAction* m_load;
     GuiIconAction* m_runContext;
+    Common::ColumnSizer* m_columns = nullptr;
+    QWidget* m_plot = nullptr;
 };

@@ -14,7 +14,7 @@ TdComposition::TdComposition(Common::CsvDepsHolder* csvDeps, HLDryerController* 
       m_info(m_run.get()), m_measurementReceiver(m_run.get(), &m_interval), m_time(m_run.get()),
       m_fileReceiver(&m_time, m_run.get(), &m_plot), m_header(m_run->modelFull()),
       m_runContext(&m_info), m_runContextGetter(&m_runContext, &m_info),
-      m_clearer(m_run.get(), &m_info), m_askCleaner(m_run.get(), &m_clearer, &m_boxes),
+      m_clearer(m_run.get(), &m_info, &m_plot), m_askCleaner(m_run.get(), &m_clearer, &m_boxes),
       m_plotPicture(&m_plot), m_pdf(&m_runContextGetter, &m_runContext, m_run.get(), &m_plotPicture,
                                     *csvDeps->messageBoxContext()),
       m_labels(&m_header, &m_plot, m_run.get()), m_retranslator(&m_labels, &m_sourceLabel),

@@ -9,6 +9,7 @@ void TdRunClearer::clear()
 {
     m_run->clear();
     m_start->setStartTime(QDateTime());
+    m_plot->resetZoom();
 }
 
 } // namespace Drying

@@ -6,6 +6,7 @@
 #include "settings/ISettingInterface.h"
 #include "settings/ProfilesFileExchange.h"
 #include "settings/SettingsComboBoxes.h"
+#include "ui/ColumnSizer.h"
 #include "ui/GuiIconAction.h"
 #include "ui/IconRecolouring.h"
 #include "ui/MessageBoxContext.h"
@@ -102,6 +103,9 @@ CTabDryingSettings::CTabDryingSettings(DryingSettingsTrProvider* provider,
                      DryerDB::database());
     setHeaderTexts();
     ui->tableView->setModel(&m_model);
+    // Every column as wide as its header and the stored rows; the name, which
+    // a user reads, takes the rest.
+    new Common::ColumnSizer(ui->tableView, {}, NameColumn, true);
     ui->tableLayout->addWidget(&m_filterBar);
 
     ui->deviceSettingWidget->setReadOnly();
@@ -212,7 +216,6 @@ void CTabDryingSettings::setCollumns(QVector<bool> flags)
 {
     for (int column = flags.size() - 1; column >= 0; --column)
         ui->tableView->setColumnHidden(column, !flags.at(column));
-    ui->tableView->resizeColumnsToContents();
 }
 
 void CTabDryingSettings::slotChanged(int value)
@@ -260,8 +263,6 @@ void CTabDryingSettings::onDCError()
 void CTabDryingSettings::showEvent(QShowEvent* event)
 {
     AbstractGuiTab::showEvent(event);
-    // Cheap: the view measures the rows on screen only.
-    ui->tableView->resizeColumnsToContents();
     m_refreshPending = true;
     onReady();
 }

@@ -3,6 +3,7 @@
 #include "terminal/FilterWidgetNew.h"
 #include "terminal/ILogFetcher.h"
 #include "terminal/LogTableRecord.h"
+#include "ui/ColumnSizer.h"
 #include "ui/CsvFileWriter.h"
 #include "ui/IMessageBoxesFileOperation.h"
 #include "ui/TextFileWriter.h"
@@ -10,7 +11,6 @@
 
 #include <QEvent>
 #include <QHeaderView>
-#include <QLocale>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -48,18 +48,14 @@ void LogModelHandler::setTableView(QTableView* view)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     // One line per row: a long message is cut at the end, not wrapped away.
     view->setWordWrap(false);
-    view->horizontalHeader()->setStretchLastSection(true);
-    // Room for a port name with its settings and for a whole date and time;
-    // the message takes the rest.
-    const QFontMetrics metrics = view->fontMetrics();
-    const QStringList samples = {QStringLiteral("OUT"), QStringLiteral("/dev/ttyUSB0 (115200,8N1)"),
-                                 QLocale().toString(QDate(2026, 12, 28), QLocale::ShortFormat),
-                                 QStringLiteral("23:59:59.999")};
-    for (int column = 0; column < samples.size(); ++column) {
-        const int text = qMax(metrics.horizontalAdvance(samples.at(column)),
-                              metrics.horizontalAdvance(m_trProvider.text(column)));
-        view->setColumnWidth(column, text + 24);
-    }
+    // The message, which a user reads, takes what the others leave; the
+    // interface widens for the connections logged as far as the message
+    // stays in view.
+    delete m_columns;
+    m_columns = new ColumnSizer(view,
+                                {QStringLiteral("OUT"), QVariant(), QDate(2026, 12, 28),
+                                 QTime(23, 59, 59), QStringLiteral("SW9<CR><LF>")},
+                                logColumns - 1, false);
     QHeaderView* rows = view->verticalHeader();
     rows->setMinimumSectionSize(10);
     rows->setMaximumSectionSize(100);
@@ -116,6 +112,8 @@ void LogModelHandler::showCurrentTable()
         if (widths.at(column) > 0)
             m_view->setColumnWidth(column, widths.at(column));
     }
+    if (m_columns)
+        m_columns->followModel();
     onVisiblityChanged();
 }
 

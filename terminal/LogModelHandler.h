@@ -12,6 +12,7 @@ class QTableView;
 
 namespace Common {
 
+class ColumnSizer;
 class IMessageBoxesFileOperation;
 
 namespace Communication {
@@ -71,6 +72,7 @@ private:
     void reportFileError();
 
     QPointer<QTableView> m_view;
+    QPointer<ColumnSizer> m_columns;
     QPointer<Filters::FilterWidgetNew> m_filterWidget;
     Communication::ILogFetcher* m_fetcher = nullptr;
     IMessageBoxesFileOperation* m_fileMessages = nullptr;

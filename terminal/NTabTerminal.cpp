@@ -4,6 +4,7 @@
 #include "terminal/TabTerminalTrProvider.h"
 #include "terminal/VornCommandWidget.h"
 #include "terminal/VornContextMenu.h"
+#include "ui/ColumnSizer.h"
 #include "ui/GuiIconAction.h"
 #include "ui/IMessageBoxesTerminal.h"
 
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QSplitter>
 
 const QString NTabTerminal::settingsGroup = QStringLiteral("TERMINAL_COMMANDS");
 
@@ -71,6 +73,8 @@ NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxe
     m_filterWidget.setFiltersDialogTitle(TranslationHandle(m_trProvider, Id::FilterMessages));
     m_filterWidget.setColumnsDialogTitle(TranslationHandle(m_trProvider, Id::HideShowColumns));
     m_ui->logTableView->installEventFilter(this);
+    m_filterWidget.installEventFilter(this);
+    connect(m_ui->splitter, &QSplitter::splitterMoved, this, [this] { m_lentToLog = 0; });
 
     connect(m_autoCheck, &GuiIconAction::toggled, this, &NTabTerminal::checkConnection);
     connect(m_format, &GuiIconAction::toggled, this, &NTabTerminal::changeFormatMode);
@@ -87,6 +91,7 @@ NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxe
 
 NTabTerminal::~NTabTerminal()
 {
+    m_filterWidget.removeEventFilter(this);
     QSettings settings;
     settings.beginGroup(settingsGroup);
     for (int i = 0; i < m_commandRows.size(); ++i)
@@ -188,5 +193,36 @@ bool NTabTerminal::eventFilter(QObject* watched, QEvent* event)
         copySelection();
         return true;
     }
+    if (watched == &m_filterWidget && event->type() == QEvent::ShowToParent)
+        lendCommandRoomToLog();
+    else if (watched == &m_filterWidget && event->type() == QEvent::HideToParent)
+        returnCommandRoom();
     return AbstractGuiTab::eventFilter(watched, event);
+}
+
+// A user filtering the log reads the log: beside the filter bar the table
+// keeps the width its columns need, taken from the command lines as far as
+// their own minimum allows.
+void NTabTerminal::lendCommandRoomToLog()
+{
+    m_lentToLog = 0;
+    QSplitter* splitter = m_ui->splitter;
+    const QList<int> sizes = splitter->sizes();
+    const Common::ColumnSizer* columns = Common::ColumnSizer::of(m_ui->logTableView);
+    if (!columns || sizes.size() != 2 || !splitter->isVisible())
+        return;
+    const int wanted = columns->neededViewWidth() + qMax(0, m_ui->sendLayout->spacing())
+                       + m_filterWidget.sizeHint().width();
+    const int spare = sizes.at(1) - splitter->widget(1)->minimumSizeHint().width();
+    m_lentToLog = qBound(0, wanted - sizes.at(0), spare);
+    if (m_lentToLog > 0)
+        splitter->setSizes({sizes.at(0) + m_lentToLog, sizes.at(1) - m_lentToLog});
+}
+
+void NTabTerminal::returnCommandRoom()
+{
+    const QList<int> sizes = m_ui->splitter->sizes();
+    if (m_lentToLog > 0 && sizes.size() == 2)
+        m_ui->splitter->setSizes({sizes.at(0) - m_lentToLog, sizes.at(1) + m_lentToLog});
+    m_lentToLog = 0;
 }

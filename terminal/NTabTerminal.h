@@ -68,12 +68,15 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // Ctrl+C on the focused table copies the selection, not one cell.
+    // Ctrl+C on the focused table copies the selection, not one cell; the
+    // filter bar shown or hidden moves the splitter.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static bool isCopyKey(const QKeyEvent* event);
     void copySelection() const;
+    void lendCommandRoomToLog();
+    void returnCommandRoom();
 
     TabTerminalTrProvider* m_trProvider;
     Common::IMessageBoxesTerminal* m_messages;
@@ -90,4 +93,7 @@ private:
     GuiIconAction* m_autoCheck;
     QVector<VornCommandWidget*> m_commandRows;
     QStringList m_defaultCommands;
+    // Width the command pane gave the log for the filter bar, 0 once the
+    // user has moved the splitter.
+    int m_lentToLog = 0;
 };

@@ -96,6 +96,9 @@ ScatterPlot::ScatterPlot(const IPlotData* data)
     grid->attach(this);
 
     setAxisScaleDraw(yLeft, new MyScaleDraw);
+    updateAxes();
+    m_startX = axisInterval(xBottom);
+    m_startY = axisInterval(yLeft);
 }
 
 void ScatterPlot::replot()
@@ -116,6 +119,13 @@ void ScatterPlot::setYLabel(const QString& label) { setAxisTitle(yLeft, label); 
 
 void ScatterPlot::resetZoom()
 {
+    // With no points auto-scaling keeps the last ranges: the scales go back
+    // to those of a new plot.
+    syncData();
+    if (dataBounds().width() < 0.0) {
+        setAxisScale(xBottom, m_startX.minValue(), m_startX.maxValue());
+        setAxisScale(yLeft, m_startY.minValue(), m_startY.maxValue());
+    }
     setAxisAutoScale(xBottom, true);
     setAxisAutoScale(yLeft, true);
     m_zoomer->setZoomBase(true);

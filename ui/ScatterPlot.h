@@ -3,6 +3,7 @@
 #include "ui/IPlotLabelSetter.h"
 #include "ui/IRetranslatable.h"
 
+#include <qwt_interval.h>
 #include <qwt_plot.h>
 
 class QwtPlotCurve;
@@ -65,6 +66,8 @@ private:
     QwtPlotMagnifier* m_magnifier;
     QwtPlotPanner* m_panner;
     QwtPlotZoomer* m_zoomer;
+    QwtInterval m_startX;
+    QwtInterval m_startY;
 };
 
 } // namespace Widgets

@@ -268,6 +268,9 @@ private slots:
 
     void runFileSavedClearedAndLoadedBack()
     {
+        QwtPlot* plot = composition->plot()->widget();
+        const QwtInterval startX = plot->axisInterval(QwtPlot::xBottom);
+        const QwtInterval startY = plot->axisInterval(QwtPlot::yLeft);
         runUntil(4);
         stopRun();
         find<QRadioButton>("methodMnM0")->click();
@@ -284,6 +287,9 @@ private slots:
         QCOMPARE(boxes->last().text, QString("Are you sure you want to clear all the data?"));
         QCOMPARE(run()->samplesCount(), 0);
         QVERIFY(!composition->runInfo()->info().start.isValid());
+        // The empty plot is scaled as it was before the run.
+        QCOMPARE(plot->axisInterval(QwtPlot::xBottom), startX);
+        QCOMPARE(plot->axisInterval(QwtPlot::yLeft), startY);
         // Nothing left to lose: no question.
         const int asked = boxes->shown().size();
         triggerIcon(TabDryerTrProvider::ClearData);

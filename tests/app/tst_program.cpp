@@ -9,8 +9,11 @@
 #include "resources/Resources.h"
 #include "search/SearchEngine.h"
 #include "settings/DryerDB.h"
+#include "terminal/AbstractFilterWidget.h"
+#include "terminal/FilterWidgetNew.h"
 #include "terminal/NTabTerminal.h"
 #include "ui/AbstractGuiTab.h"
+#include "ui/ColumnSizer.h"
 #include "ui/GuiIconAction.h"
 #include "ui/LanguageSwitch.h"
 
@@ -25,16 +28,26 @@
 #include <QButtonGroup>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QSemaphore>
 #include <QSettings>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimeEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -76,6 +89,40 @@ QWidget* headerWidget(QMainWindow* window, int position)
     auto* header = window->findChild<QLayout*>("headerLayout");
     QLayoutItem* item = header ? header->itemAt(position) : nullptr;
     return item ? item->widget() : nullptr;
+}
+
+// Columns of the view whose header text or row-0 cell is wider than the
+// section shows, measured as the header and the cells lay out their text,
+// and with inView, columns not wholly in the view.
+QString allColumnsFit(const QTableView* view, bool inView = false)
+{
+    const QHeaderView* header = view->horizontalHeader();
+    const QAbstractItemModel* model = view->model();
+    const auto* delegate = qobject_cast<const QStyledItemDelegate*>(view->itemDelegate());
+    const int headerMargin = view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int cellMargin =
+        view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    QStringList faults;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        const int section = header->sectionSize(column);
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        const QString cell = delegate->displayText(model->index(0, column).data(), view->locale());
+        const int titleWidth = header->fontMetrics().horizontalAdvance(title) + 2 * headerMargin;
+        const int cellWidth = view->fontMetrics().horizontalAdvance(cell) + 2 * cellMargin
+                              + (view->showGrid() ? 1 : 0);
+        const int left = header->sectionViewportPosition(column);
+        if (inView && (left < 0 || left + section > view->viewport()->width()))
+            faults << QString("\"%1\" out of view").arg(title);
+        if (titleWidth > section || cellWidth > section)
+            faults << QString("\"%1\"/\"%2\" need %3/%4 of %5")
+                          .arg(title, cell)
+                          .arg(titleWidth)
+                          .arg(cellWidth)
+                          .arg(section);
+    }
+    return faults.join("; ");
 }
 
 } // namespace
@@ -162,6 +209,97 @@ private slots:
         window->findChild<QAction*>("actionPolish")->trigger();
         QTRY_VERIFY(menuBarTexts(window).contains("Widok"));
         checkPages();
+        reloadEnglish();
+    }
+
+    // At its first size, with a reading, a stored set and a logged exchange,
+    // every column of the three tables shows its header and its cell whole,
+    // and the terminal's message is in view; the filter bar beside the log
+    // does not grow the window.
+    // The offscreen platform has no desktop theme and falls back to QFont's
+    // 12 points; the window is laid out for the 9 points a desktop gives.
+    void tablesReadWholeAtTheFirstSizeInEitherLanguage()
+    {
+        const QFont fallbackFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(fallbackFont); });
+        QFont font = fallbackFont;
+        font.setPointSize(9);
+        QApplication::setFont(font);
+        Program program;
+        QVERIFY(program.prepareDatabase());
+        program.build();
+        MainWindow* window = program.window();
+        window->show();
+        auto* pages = window->findChild<QStackedWidget*>("subPages");
+        KD::Drying::HumidityData* run = program.core()->dryingComposition()->runData();
+        for (const double mass : {12.5, 6.25, 0.0})
+            run->appendMass(1000, mass);
+        const QDateTime when(QDate(2026, 12, 28), QTime(23, 59, 59));
+        program.communication()->logger()->sent("pts/0 (,9600)", when, "SW9\r\n");
+        program.communication()->logger()->received("pts/0 (,9600)", when, "MW9\r\n");
+
+        auto* terminal = qobject_cast<NTabTerminal*>(program.communication()->terminalTab());
+        const auto checkTable = [&](int page, const char* name, bool inView) {
+            window->changePage(page, true);
+            auto* view = pages->widget(page)->findChild<QTableView*>(name);
+            QTRY_VERIFY(view->model()->rowCount() > 0);
+            QCoreApplication::processEvents();
+            QVERIFY(window->size() == QSize(878, 646));
+            const QString faults = allColumnsFit(view, inView);
+            QVERIFY2(faults.isEmpty(), qPrintable(QString("%1: %2").arg(name, faults)));
+        };
+        const auto checkPages = [&] {
+            const QStringList formulas = {"methodM0MnMn", "methodMnM0", "methodM0MnM0"};
+            for (const QString& formula : formulas) {
+                window->changePage(1, true);
+                pages->widget(1)->findChild<QRadioButton*>(formula)->click();
+                checkTable(1, "resultsTableView", true);
+            }
+            checkTable(2, "tableView", false);
+            checkTable(3, "logTableView", false);
+            QTableView* log = terminal->logTableView();
+            const int message = log->horizontalHeader()->sectionViewportPosition(4);
+            QVERIFY(message >= 0 && message + log->columnWidth(4) <= log->viewport()->width());
+            // Beside the filter bar the message still starts in view, its
+            // header whole; the command lines get their room back after.
+            const QList<int> sizes = terminal->findChild<QSplitter*>("splitter")->sizes();
+            Common::Filters::FilterWidgetNew* bar = terminal->filterWidget();
+            bar->filtersDialog()->openWithChecked({0, 3, 4});
+            bar->filtersDialog()->confirmClicked();
+            QTRY_VERIFY(bar->isVisible());
+            // The whole day, so a line stays and the rows are numbered.
+            const QList<QTimeEdit*> times = bar->row(3)->findChildren<QTimeEdit*>();
+            times.first()->setTime(QTime(0, 0));
+            times.last()->setTime(QTime(23, 59, 59));
+            QTRY_COMPARE(log->model()->rowCount(), 1);
+            QCoreApplication::processEvents();
+            QCOMPARE(window->size(), QSize(878, 646));
+            const int title = Common::ColumnSizer::headerTextWidth(
+                log->horizontalHeader(), log->model()->headerData(4, Qt::Horizontal).toString());
+            const int start = log->horizontalHeader()->sectionViewportPosition(4);
+            QVERIFY2(start >= 0 && start + title <= log->viewport()->width()
+                         && log->columnWidth(4) >= title,
+                     qPrintable(QString("message at %1 of %2, %3 wide, title %4")
+                                    .arg(start)
+                                    .arg(log->viewport()->width())
+                                    .arg(log->columnWidth(4))
+                                    .arg(title)));
+            bar->filtersDialog()->openWithChecked({});
+            bar->filtersDialog()->confirmClicked();
+            QTRY_VERIFY(!bar->isVisible());
+            QCOMPARE(terminal->findChild<QSplitter*>("splitter")->sizes(), sizes);
+        };
+        // The set is stored on the page shown, as a user stores one.
+        window->changePage(2, true);
+        pages->widget(2)->findChild<QLineEdit*>("sheetName")->setText("Journey set 117");
+        pages->widget(2)->findChild<QPushButton*>("saveToDBButton")->click();
+        checkTable(2, "tableView", false);
+        checkPages();
+        if (!QTest::currentTestFailed()) {
+            window->findChild<QAction*>("actionPolish")->trigger();
+            QTRY_VERIFY(menuBarTexts(window).contains("Widok"));
+            checkPages();
+        }
         reloadEnglish();
     }
 

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "search/NTabSearching.h"
+#include "terminal/FilterWidgetNew.h"
 #include "terminal/NTabTerminal.h"
 #include "terminal/VornCommandWidget.h"
 #include "ui/FirmwareDialog.h"
@@ -71,6 +72,14 @@ SORVANA_SHOT(program)
         ShotCamera::settle(page == 3 ? 700 : 300);
         camera.take(window, QStringLiteral("program-%1").arg(QLatin1String(pages[page])));
     }
+    // Filter rows for the direction, the time and the message, as a user
+    // filtering the log opens them.
+    Common::Filters::FilterWidgetNew* bar = terminal->filterWidget();
+    bar->filtersDialog()->openWithChecked({0, 3, 4});
+    bar->filtersDialog()->confirmClicked();
+    camera.take(window, QStringLiteral("program-terminal-filtered"));
+    bar->filtersDialog()->openWithChecked({});
+    bar->filtersDialog()->confirmClicked();
 
     Common::FirmwareDialog online(context->firmwareMessageBoxes(), false, window);
     online.prepare(QString());
