@@ -1,5 +1,6 @@
 #include "analyzer/DryerLineParser.h"
 
+#include <QVector>
 #include <qnumeric.h>
 
 namespace KD {
@@ -13,9 +14,11 @@ bool DryerLineParser::parseMeasurement(const QString& line, Measurement& m)
     if (trimmed.isEmpty())
         return false;
     trimmed.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    const QStringList parts = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Views into the line: every received line comes here, and most are
+    // numbers whose parts are never kept.
+    const QVector<QStringRef> parts = trimmed.splitRef(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parts.size() >= 2)
-        m.unit = parts.at(1);
+        m.unit = parts.at(1).toString();
     bool ok = false;
     m.value = parts.first().toFloat(&ok);
     m.flag = QLatin1Char('?');

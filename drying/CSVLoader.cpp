@@ -91,9 +91,10 @@ private:
     bool nextLine()
     {
         ++m_counter;
-        // readLine() drops "\n" and "\r\n" alike, so CR LF files read the same.
-        // It stops one character past the limit, whatever the line's length.
-        m_line = m_stream.readLine(CSVLoader::kMaxLineLength + 1);
+        // readLineInto() drops "\n" and "\r\n" alike, so CR LF files read the
+        // same. It stops one character past the limit, whatever the line's
+        // length, and reuses the line's memory instead of a new string a line.
+        m_stream.readLineInto(&m_line, CSVLoader::kMaxLineLength + 1);
         if (m_line.size() > CSVLoader::kMaxLineLength)
             return refuse(CSVErrorHandlerDescriptor::lineTooLong(CSVLoader::kMaxLineLength));
         // Counted as well as asked of the device: one that is no plain file

@@ -1,5 +1,6 @@
 #include "drying/CsvText.h"
 
+#include <cstdio>
 #include <limits>
 
 namespace Common {
@@ -67,11 +68,13 @@ QStringList splitRow(const QString& line)
 QString formatRunTime(qint64 ms)
 {
     const qint64 seconds = qMax<qint64>(0, ms) / 1000;
-    const QLatin1Char zero('0');
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600, 2, 10, zero)
-        .arg(seconds / 60 % 60, 2, 10, zero)
-        .arg(seconds % 60, 2, 10, zero);
+    // One string, not one per field: a save formats every record's time.
+    char text[32];
+    const int size = std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld",
+                                   static_cast<long long>(seconds / 3600),
+                                   static_cast<long long>(seconds / 60 % 60),
+                                   static_cast<long long>(seconds % 60));
+    return QString::fromLatin1(text, size);
 }
 
 bool parseRunTime(const QString& text, int* ms)

@@ -11,40 +11,71 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/MemoryInterface.h"
 
+#include <memory>
+
 #include <qnumeric.h>
 
 namespace {
 
+// The analyzer's parser on the received lines: every measurement the program
+// takes from a line must be a number.
+struct Parser
+{
+    Parser()
+    {
+        using KD::Communication::DryerLineParser;
+        QObject::connect(&parser, &DryerLineParser::recordAppeared, &parser,
+                         [](const Measurement& m) {
+                             fuzzCheck(qIsFinite(m.value), "a measurement is not finite");
+                         });
+        QObject::connect(&parser, &DryerLineParser::dryingStart, &parser,
+                         [](bool, const Measurement& initial, int) {
+                             fuzzCheck(qIsFinite(initial.value), "an initial mass is not finite");
+                         });
+    }
+    KD::Communication::DryerLineParser parser;
+};
+
+// Keeps the lines and hands them to the parser, when there is one.
 struct Lines : Common::Communication::ILineHandler
 {
+    explicit Lines(Parser* parser) : parser(parser) { }
     bool handleLine(QString line) override
     {
         fuzzCheck(!line.contains(QLatin1String("\r\n")), "a handed-on line holds a line end");
         lines.append(line);
-        Measurement m;
-        if (KD::Communication::DryerLineParser::parseMeasurement(line, m))
-            fuzzCheck(qIsFinite(m.value), "a parsed measurement is not finite");
-        parser.handleLine(line);
+        if (parser)
+            parser->parser.handleLine(line);
         return true;
     }
+    Parser* parser;
     QStringList lines;
-    KD::Communication::DryerLineParser parser;
 };
 
-// Every line the engine hands on for the stream, fed in chunks of `chunk`.
-QStringList received(const QByteArray& stream, int chunk, int maxLineLength = 0)
+// One engine for each way of reading, made once: making one costs more than
+// reading a short stream. Each stream comes through a new transport, and
+// setting it leaves the engine as new: no unfinished line, no skipped one.
+struct Reading
 {
-    Common::Communication::CommnadEngine engine;
-    auto* iface = new MemoryInterface; // the engine owns it
-    engine.setInterface(iface);
-    if (maxLineLength > 0)
+    // Every line the engine hands on for the stream, fed in chunks of `chunk`.
+    QStringList received(const QByteArray& stream, int chunk, int maxLineLength,
+                         Parser* parser = nullptr)
+    {
+        auto* iface = new MemoryInterface; // the engine owns it
+        // The engine lets go of the last transport with deleteLater(), which
+        // needs an event loop: it goes now, and its pending deletion with it.
+        std::unique_ptr<CInterface> last(engine.interface());
+        engine.setInterface(iface);
         engine.setMaxLineLength(maxLineLength);
-    Lines lines;
-    engine.setLineHandler(&lines);
-    for (int at = 0; at < stream.size(); at += chunk)
-        iface->feed(stream.mid(at, chunk));
-    return lines.lines;
-}
+        Lines lines(parser);
+        engine.setLineHandler(&lines);
+        for (int at = 0; at < stream.size(); at += chunk)
+            iface->feed(stream.mid(at, chunk));
+        engine.setLineHandler(nullptr);
+        return lines.lines;
+    }
+    Common::Communication::CommnadEngine engine;
+};
 
 QStringList withoutReplacements(QStringList lines)
 {
@@ -64,16 +95,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray stream(reinterpret_cast<const char*>(data) + 2, int(size) - 2);
     const int chunk = qMax(1 + data[0] % 64, int(stream.size()) / 16 + 1);
 
-    const QStringList whole = received(stream, qMax(1, int(stream.size())));
-    const QStringList chunked = received(stream, chunk);
+    static Reading readings[3];
+    const int defaultLength = Common::Communication::CommnadEngine::kDefaultMaxLineLength;
+    // Only the whole stream is parsed: the parser sees lines, whichever cut
+    // gave them, and some stream gives every sequence of lines whole.
+    Parser parser;
+    const QStringList whole =
+        readings[0].received(stream, qMax(1, int(stream.size())), defaultLength, &parser);
+    const QStringList chunked = readings[1].received(stream, chunk, defaultLength);
     // A zero byte ends the text of its read, and a line beyond the limit is
     // dropped when it is seen, so only then may the cut make a difference.
     // Qt's decoder may give a broken UTF-8 sequence one replacement character
     // or several, depending on the cut: the lines are the same without them.
-    if (!stream.contains('\0')
-        && stream.size() < Common::Communication::CommnadEngine::kDefaultMaxLineLength)
+    if (!stream.contains('\0') && stream.size() < defaultLength)
         fuzzCheck(withoutReplacements(whole) == withoutReplacements(chunked),
                   "lines depend on how the stream was cut");
-    received(stream, chunk, maxLineLength);
+    readings[2].received(stream, chunk, maxLineLength);
     return 0;
 }

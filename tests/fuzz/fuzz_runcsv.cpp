@@ -33,10 +33,9 @@ struct Run
 
 } // namespace
 
-// Saves what `from` holds and loads that into a new run.
-std::unique_ptr<Run> saveAndLoad(Run& from)
+// Loads what `from` last saved into a new run.
+std::unique_ptr<Run> loadSaved(const Run& from)
 {
-    fuzzCheck(from.save(), "a loaded run does not save");
     auto to = std::make_unique<Run>(from.files.bytes());
     fuzzCheck(to->load(), "a saved run does not load");
     fuzzCheck(to->f.run.samplesCount() == from.f.run.samplesCount(), "records lost");
@@ -54,8 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     // The file keeps six digits of a mass, so the first save may round what
     // was read; from then on saving and loading must change nothing.
-    const std::unique_ptr<Run> once = saveAndLoad(loaded);
-    const std::unique_ptr<Run> twice = saveAndLoad(*once);
+    fuzzCheck(loaded.save(), "a loaded run does not save");
+    const std::unique_ptr<Run> once = loadSaved(loaded);
+    fuzzCheck(once->save(), "a loaded run does not save");
+    // Loading and saving are functions of the bytes: a first save that saves
+    // as itself is the fixed point already, and a third round would repeat
+    // the second.
+    if (once->files.bytes() == loaded.files.bytes())
+        return 0;
+    const std::unique_ptr<Run> twice = loadSaved(*once);
     fuzzCheck(twice->save(), "a loaded run does not save");
     fuzzCheck(once->files.bytes() == twice->files.bytes(), "saving a saved run changes it");
     return 0;
