@@ -38,7 +38,13 @@ void CommnadEngine::setInterface(CInterface* interface)
     connect(interface, &CInterface::readyRead, this, &CommnadEngine::onIfaceReadyRead);
 }
 
-bool CommnadEngine::openInterface() { return m_interface && m_interface->open(); }
+bool CommnadEngine::openInterface()
+{
+    // A new connection does not finish a line the last one left unfinished.
+    m_buffer.clear();
+    m_skipNextLine = false;
+    return m_interface && m_interface->open();
+}
 
 void CommnadEngine::closeInterface()
 {

@@ -152,6 +152,16 @@ private slots:
         QCOMPARE(f.journal.lines, (QStringList{"MJ", "12.5 g"}));
     }
 
+    void reopenedInterfaceStartsWithoutTheOldUnfinishedLine()
+    {
+        Fixture f;
+        f.iface->feed("12.");
+        f.engine.closeInterface();
+        QVERIFY(f.engine.openInterface());
+        f.iface->feed("MJ\r\n");
+        QCOMPARE(f.journal.lines, QStringList{"MJ"});
+    }
+
     void chunkIsLoggedWholeBeforeItsLines()
     {
         Fixture f;
