@@ -34,50 +34,51 @@ QString* textField(Context* context, int id)
 
 QString massText(double mass) { return QString::number(mass, 'g', 6); }
 
-bool isKnownId(int id) { return id >= Author && id <= EndTime; }
-
 } // namespace
 
-ContextHandler::ContextHandler(Context* context) : m_context(context)
-{
-    for (int id = Author; id <= Product; ++id) {
-        m_stringHandlers[id] = std::make_unique<StringStringHandler>(textField(context, id));
-        m_variantHandlers[id] = std::make_unique<VariantStringHandler>(textField(context, id));
-    }
-    m_stringHandlers[Date] = std::make_unique<StringDateHandler>(&context->date, dateFormat);
-    m_variantHandlers[Date] = std::make_unique<VariantDateHandler>(&context->date);
-    m_stringHandlers[Time] = std::make_unique<StringTimeHandler>(&context->time, timeFormat);
-    m_variantHandlers[Time] = std::make_unique<VariantTimeHandler>(&context->time);
-    m_stringHandlers[SamplesCount] = std::make_unique<StringUIntHandler>(&context->samples);
-    m_variantHandlers[SamplesCount] = std::make_unique<VariantUIntHandler>(&context->samples);
-    m_stringHandlers[InitialMass] = std::make_unique<StringDoubleHandler>(&context->initialMass);
-    m_variantHandlers[InitialMass] = std::make_unique<VariantDoubleHandler>(&context->initialMass);
-    m_stringHandlers[FinalMass] = std::make_unique<StringDoubleHandler>(&context->finalMass);
-    m_variantHandlers[FinalMass] = std::make_unique<VariantDoubleHandler>(&context->finalMass);
-    m_stringHandlers[Formula] =
-        std::make_unique<KD::DataHandlers::StringCalcFormulaHandler>(&context->formula);
-    m_variantHandlers[Formula] =
-        std::make_unique<KD::DataHandlers::VariantCalcFormulaHandler>(&context->formula);
-    m_stringHandlers[StartTime] =
-        std::make_unique<StringDateTimeHandler>(&context->start, dateTimeFormat);
-    m_variantHandlers[StartTime] = std::make_unique<VariantDateTimeHandler>(&context->start);
-    m_stringHandlers[EndTime] =
-        std::make_unique<StringDateTimeHandler>(&context->end, dateTimeFormat);
-    m_variantHandlers[EndTime] = std::make_unique<VariantDateTimeHandler>(&context->end);
-}
-
-ContextHandler::~ContextHandler() = default;
+// A value's handler is made on the stack where it is used: a run file sets
+// each value once, and making every handler for each load and save cost more
+// than reading the values.
+ContextHandler::ContextHandler(Context* context) : m_context(context) { }
 
 void ContextHandler::setVariant(int id, const QVariant& value)
 {
-    if (isKnownId(id) && m_variantHandlers[id])
-        m_variantHandlers[id]->set(value);
+    if (QString* text = textField(m_context, id)) {
+        VariantStringHandler(text).set(value);
+        return;
+    }
+    switch (id) {
+    case Date: VariantDateHandler(&m_context->date).set(value); break;
+    case Time: VariantTimeHandler(&m_context->time).set(value); break;
+    case SamplesCount: VariantUIntHandler(&m_context->samples).set(value); break;
+    case InitialMass: VariantDoubleHandler(&m_context->initialMass).set(value); break;
+    case FinalMass: VariantDoubleHandler(&m_context->finalMass).set(value); break;
+    case Formula:
+        KD::DataHandlers::VariantCalcFormulaHandler(&m_context->formula).set(value);
+        break;
+    case StartTime: VariantDateTimeHandler(&m_context->start).set(value); break;
+    case EndTime: VariantDateTimeHandler(&m_context->end).set(value); break;
+    default: break;
+    }
 }
 
 void ContextHandler::setString(int id, const QString& text)
 {
-    if (isKnownId(id) && m_stringHandlers[id])
-        m_stringHandlers[id]->set(text);
+    if (QString* field = textField(m_context, id)) {
+        StringStringHandler(field).set(text);
+        return;
+    }
+    switch (id) {
+    case Date: StringDateHandler(&m_context->date, dateFormat).set(text); break;
+    case Time: StringTimeHandler(&m_context->time, timeFormat).set(text); break;
+    case SamplesCount: StringUIntHandler(&m_context->samples).set(text); break;
+    case InitialMass: StringDoubleHandler(&m_context->initialMass).set(text); break;
+    case FinalMass: StringDoubleHandler(&m_context->finalMass).set(text); break;
+    case Formula: KD::DataHandlers::StringCalcFormulaHandler(&m_context->formula).set(text); break;
+    case StartTime: StringDateTimeHandler(&m_context->start, dateTimeFormat).set(text); break;
+    case EndTime: StringDateTimeHandler(&m_context->end, dateTimeFormat).set(text); break;
+    default: break;
+    }
 }
 
 QVariant ContextHandler::toVariant(int id) const

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <array>
-#include <memory>
-
 #include "drying/Context.h"
-#include "drying/IDataHandler.h"
 #include "drying/IRunContextHandler.h"
 
 namespace KD {
@@ -17,10 +13,6 @@ class ContextHandler : public Common::IRunContextHandler
 {
 public:
     explicit ContextHandler(Context* context);
-    ~ContextHandler() override;
-
-    ContextHandler(const ContextHandler&) = delete;
-    ContextHandler& operator=(const ContextHandler&) = delete;
 
     void setVariant(int id, const QVariant& value) override;
     void setString(int id, const QString& text) override;
@@ -28,14 +20,7 @@ public:
     QString toString(int id) const override;
 
 private:
-    static constexpr int idCount = 17;
-
     Context* m_context;
-    // One handler per value id, none for the plot and data switches.
-    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QString>>, idCount>
-        m_stringHandlers;
-    std::array<std::unique_ptr<Common::DataHandlers::IDataHandler<QVariant>>, idCount>
-        m_variantHandlers;
 };
 
 } // namespace RunContext

@@ -2,6 +2,8 @@
 
 #include "drying/ContextValue.h"
 
+#include <QVector>
+
 namespace KD {
 namespace Drying {
 namespace RunContext {
@@ -39,7 +41,9 @@ const Keys keyTable[] = {
 
 constexpr int idCount = EndTime + 1;
 
-const Keys& keys(int id) { return keyTable[(id >= 0 && id < idCount) ? id : idCount]; }
+int keyRow(int id) { return (id >= 0 && id < idCount) ? id : idCount; }
+
+const Keys& keys(int id) { return keyTable[keyRow(id)]; }
 
 } // namespace
 
@@ -78,7 +82,17 @@ QString ContextInfo::checkGroup() const { return QStringLiteral("RunCtxPdf"); }
 
 QString ContextInfo::valuesGroup() const { return QStringLiteral("RunCtxValues"); }
 
-QString ContextInfo::csvKey(int id) const { return QLatin1String(keys(id).csv); }
+QString ContextInfo::csvKey(int id) const
+{
+    // Made once: every load and save of a run file looks up each key.
+    static const QVector<QString> csvKeys = [] {
+        QVector<QString> texts;
+        for (const Keys& row : keyTable)
+            texts.append(QLatin1String(row.csv));
+        return texts;
+    }();
+    return csvKeys.at(keyRow(id));
+}
 
 QString ContextInfo::reportName(int id) const { return QLatin1String(keys(id).report); }
 

@@ -1,5 +1,6 @@
 #include "drying/CsvText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -11,6 +12,13 @@ const QString lineEnd = QStringLiteral("\n");
 
 QString escapeValue(const QString& value)
 {
+    // Most values hold nothing to escape: they go out as they are, not copied.
+    const auto plain = [](QChar c) {
+        return c != QLatin1Char('\\') && c != QLatin1Char('\r') && c != QLatin1Char('\n')
+               && c != QLatin1Char('\t');
+    };
+    if (std::all_of(value.begin(), value.end(), plain))
+        return value;
     QString out;
     out.reserve(value.size());
     for (const QChar c : value) {
@@ -27,6 +35,8 @@ QString escapeValue(const QString& value)
 
 QString unescapeValue(const QString& text)
 {
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {

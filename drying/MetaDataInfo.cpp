@@ -7,7 +7,11 @@ namespace Drying {
 namespace CSV {
 namespace MetaData {
 
-QVector<int> Info::ids() const { return RunContext::ContextInfo().csvOrder().toVector(); }
+QVector<int> Info::ids() const
+{
+    static const QVector<int> order = RunContext::ContextInfo().csvOrder().toVector();
+    return order;
+}
 
 QString Info::key(int id) const { return RunContext::ContextInfo().csvKey(id); }
 

@@ -11,8 +11,6 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/MemoryInterface.h"
 
-#include <memory>
-
 #include <qnumeric.h>
 
 namespace {
@@ -52,29 +50,29 @@ struct Lines : Common::Communication::ILineHandler
     QStringList lines;
 };
 
-// One engine for each way of reading, made once: making one costs more than
-// reading a short stream. Each stream comes through a new transport, and
-// setting it leaves the engine as new: no unfinished line, no skipped one.
+// One engine and transport for each way of reading, made once: making them
+// costs more than reading a short stream. Each stream comes through a new
+// connection, which leaves the engine as new: no unfinished line, no skipped
+// one, no half-decoded character.
 struct Reading
 {
+    Reading() { engine.setInterface(iface); } // the engine owns it
     // Every line the engine hands on for the stream, fed in chunks of `chunk`.
     QStringList received(const QByteArray& stream, int chunk, int maxLineLength,
                          Parser* parser = nullptr)
     {
-        auto* iface = new MemoryInterface; // the engine owns it
-        // The engine lets go of the last transport with deleteLater(), which
-        // needs an event loop: it goes now, and its pending deletion with it.
-        std::unique_ptr<CInterface> last(engine.interface());
-        engine.setInterface(iface);
+        engine.openInterface();
         engine.setMaxLineLength(maxLineLength);
         Lines lines(parser);
         engine.setLineHandler(&lines);
         for (int at = 0; at < stream.size(); at += chunk)
-            iface->feed(stream.mid(at, chunk));
+            iface->feed(QByteArray::fromRawData(stream.constData() + at,
+                                                qMin(chunk, int(stream.size()) - at)));
         engine.setLineHandler(nullptr);
         return lines.lines;
     }
     Common::Communication::CommnadEngine engine;
+    MemoryInterface* iface = new MemoryInterface;
 };
 
 QStringList withoutReplacements(QStringList lines)

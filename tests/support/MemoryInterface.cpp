@@ -35,6 +35,9 @@ CInterface* MemoryInterface::clone(QObject* parent)
 
 bool MemoryInterface::open()
 {
+    // A new connection, as the real transports make one: no half-decoded
+    // character of the last one.
+    resetDecoder();
     ++m_openCount;
     reportState(m_openResult ? Connected : Disconnected);
     return m_openResult;
