@@ -128,13 +128,8 @@ public:
     void run()
     {
         std::printf("table rows fetched at first: %d\n", m_table->model()->rowCount());
-        report(
-            "page: refresh the table", 20,
-            [&](int) {
-                m_page.setFilter(SqlCondition());
-                firstRows();
-            },
-            [&](int run) { checkRows("refresh", run, [](int) { return true; }); });
+        step("page: refresh the table", "refresh", [&](int) { m_page.setFilter(SqlCondition()); },
+             [](int, int) { return true; });
 
         switchOn(0);
         auto* name = m_bar->rows().at(0)->findChild<QLineEdit*>();
@@ -143,63 +138,49 @@ public:
         const auto prefix = [](int run) {
             return QStringLiteral("stored %1").arg(run * 97 % 1000, 4, 10, QLatin1Char('0'));
         };
-        report(
-            "page: name starts with", 20,
-            [&](int run) {
-                name->setText(prefix(run));
-                firstRows();
-            },
-            [&](int run) {
-                checkRows("name starts with", run,
-                          [&](int i) { return m_sets.at(i).name.startsWith(prefix(run)); });
-            });
+        step("page: name starts with", "name starts with",
+             [&](int run) { name->setText(prefix(run)); },
+             [&](int run, int i) { return m_sets.at(i).name.startsWith(prefix(run)); });
         nameOperator->setCurrentIndex(2); // Contains
         const auto part = [](int run) { return QString::number(100 + run * 37); };
-        report(
-            "page: name contains", 20,
-            [&](int run) {
-                name->setText(part(run));
-                firstRows();
-            },
-            [&](int run) {
-                checkRows("name contains", run,
-                          [&](int i) { return m_sets.at(i).name.contains(part(run)); });
-            });
+        step("page: name contains", "name contains", [&](int run) { name->setText(part(run)); },
+             [&](int run, int i) { return m_sets.at(i).name.contains(part(run)); });
 
         switchOn(1);
         auto* lowest = m_bar->rows().at(1)->findChildren<QDoubleSpinBox*>().at(0);
         // Between (the row's first operator) the bound and 999.
-        report(
-            "page: change a temperature bound", 20,
-            [&](int run) {
-                lowest->setValue(41 + run * 5);
-                firstRows();
-            },
-            [&](int run) {
-                checkRows("temperature from", run, [&](int i) {
-                    return m_sets.at(i).settings.mainTemperature() >= 41 + run * 5;
-                });
-            });
+        step("page: change a temperature bound", "temperature from",
+             [&](int run) { lowest->setValue(41 + run * 5); },
+             [&](int run, int i) {
+                 return m_sets.at(i).settings.mainTemperature() >= 41 + run * 5;
+             });
 
         switchOn(8);
         m_bar->rows().at(8)->findChild<QComboBox*>()->setCurrentIndex(1); // Later than
         auto* from = m_bar->rows().at(8)->findChildren<QDateTimeEdit*>().at(0);
         const auto since = [](int run) { return QDate::currentDate().addDays(-10 - run * 15); };
-        report(
-            "page: change a date bound", 20,
-            [&](int run) {
-                from->setDate(since(run));
-                firstRows();
-            },
-            [&](int run) {
-                checkRows("modified later than", run,
-                          [&](int i) { return modifiedOn(i) >= since(run); });
-            });
+        step("page: change a date bound", "modified later than",
+             [&](int run) { from->setDate(since(run)); },
+             [&](int run, int i) { return modifiedOn(i) >= since(run); });
         switchOn(-1);
     }
 
 private:
     void firstRows() const { m_table->model()->index(0, 0).data(); }
+
+    // Times a change of the filter up to the first rows shown, 20 times;
+    // then, untimed, checks that the rows left are those `kept` (run, set).
+    void step(const char* what, const char* check, const std::function<void(int)>& change,
+              const std::function<bool(int, int)>& kept)
+    {
+        report(
+            what, 20,
+            [&](int run) {
+                change(run);
+                firstRows();
+            },
+            [&](int run) { checkRows(check, run, [&](int i) { return kept(run, i); }); });
+    }
 
     // Only that column's filter row on (none for -1), confirmed in the dialog.
     void switchOn(int column)
