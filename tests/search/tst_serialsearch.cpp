@@ -6,8 +6,8 @@
 #include "tests/support/OnThread.h"
 #include "tests/support/ProbeSearchInfo.h"
 #include "tests/support/SimulatorPtyLink.h"
+#include "tests/support/WarningRecorder.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <memory>
@@ -184,10 +184,11 @@ private slots:
         Rig rig;
         rig.search();
         QTRY_VERIFY_WITH_TIMEOUT(rig.silent.receivedLines().size() >= 1, 5000);
-        QElapsedTimer clock;
-        clock.start();
+        const WarningRecorder recorder;
         rig.holder.reset();
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        // Told to stop, each thread ended within the bounded wait: a thread
+        // the wait gave up on would be named as left running.
+        QVERIFY2(recorder.warnings().isEmpty(), qPrintable(recorder.warnings().join('\n')));
     }
 };
 
