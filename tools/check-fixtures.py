@@ -7,7 +7,7 @@ breaks the rule must make the check fail with exactly the lines listed here,
 a sample that keeps it (no lines listed) must pass, and a sample not listed
 here fails this run, so that none is forgotten.
 
-    check-fixtures.py CHECK        (connections)
+    check-fixtures.py CHECK        (connections or readme-names)
 """
 import pathlib
 import subprocess
@@ -34,6 +34,14 @@ expected = {
             "slot-by-name.h:7: on_closeButton_clicked() is connected by name by a form's setupUi",
         ],
         "callables.cpp": [],
+    },
+    "readme-names": {
+        "member-not-declared": [
+            "gauges/README.md: `Gauge::measured`: Gauge declares no measured",
+        ],
+        "header-not-named": [
+            "gauges/README.md: names no GaugeScale.h (neither the file nor a class it declares)",
+        ],
     },
 }
 
