@@ -76,6 +76,9 @@ public:
     // The keep-alive echo.
     void setCheckConnection(bool check);
     bool setIgnoreStartFromDevice(bool ignore) override;
+    // For shutting down: the offline upload's threads end within `ms` each;
+    // false when one is still running (see OfflineFirmwareUploader).
+    bool stopUploadThreads(int ms) { return m_offlineUploader.stopThreads(ms); }
 
     bool isReady() const override { return m_state.main == OperationState::Ready; }
     bool isConnected() const { return m_state.main != OperationState::NoDevice; }

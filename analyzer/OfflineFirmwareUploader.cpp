@@ -13,7 +13,15 @@ namespace Communication {
 
 OfflineFirmwareUploader::OfflineFirmwareUploader(QObject* parent) : QObject(parent) { }
 
-OfflineFirmwareUploader::~OfflineFirmwareUploader() { release(); }
+OfflineFirmwareUploader::~OfflineFirmwareUploader()
+{
+    if (m_thread)
+        m_left.append(m_thread);
+    for (QThread* thread : qAsConst(m_left)) {
+        thread->quit();
+        thread->wait();
+    }
+}
 
 bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo& port,
                                      bool useBootloader, const QString& path,
@@ -62,20 +70,30 @@ bool OfflineFirmwareUploader::upload(const Common::Communication::ConnectionInfo
     return true;
 }
 
-void OfflineFirmwareUploader::onUploadFinish(int) { release(); }
+void OfflineFirmwareUploader::onUploadFinish(int) { release(kThreadStopTimeoutMs); }
 
-void OfflineFirmwareUploader::release()
+void OfflineFirmwareUploader::release(int ms)
 {
     if (!m_thread)
         return;
-    if (quitThreadWithin(m_thread, kThreadStopTimeoutMs,
-                         QStringLiteral("The firmware upload's thread")))
+    if (quitThreadWithin(m_thread, ms, QStringLiteral("The firmware upload's thread")))
         delete m_thread;
     else
-        m_thread->setParent(nullptr); // left running: deleting it would abort the program
+        m_left.append(m_thread);
     m_thread = nullptr;
     m_worker = nullptr;
     m_busy = false;
+}
+
+bool OfflineFirmwareUploader::stopThreads(int ms)
+{
+    const int earlier = m_left.size();
+    release(ms);
+    for (int i = earlier - 1; i >= 0; --i) {
+        if (quitThreadWithin(m_left.at(i), ms, QStringLiteral("The firmware upload's thread")))
+            delete m_left.takeAt(i);
+    }
+    return m_left.isEmpty();
 }
 
 } // namespace Communication

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QVector>
 
 class FirmwareProgressBroker;
 class QThread;
@@ -19,7 +20,8 @@ class OfflineFirmwareWorker;
 
 // Uploads firmware through a serial port of the program's own while no
 // analyzer is connected: one worker with its own uploader on a thread of its
-// own per upload, released when the upload ends.
+// own per upload, released when the upload ends. A thread that does not end
+// in time then is kept and waited for again at shut-down.
 class OfflineFirmwareUploader : public QObject
 {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
     static constexpr int kThreadStopTimeoutMs = 3000;
 
     explicit OfflineFirmwareUploader(QObject* parent = nullptr);
+    // Waits for every upload's thread as long as it takes: the worker reads
+    // the firmware image, which its owner destroys next.
     ~OfflineFirmwareUploader() override;
 
     // The image is the drying controller's; it is reloaded for each upload.
@@ -37,14 +41,20 @@ public:
     bool upload(const Common::Communication::ConnectionInfo& port, bool useBootloader,
                 const QString& path, FirmwareProgressBroker* receiver);
     bool isBusy() const { return m_busy; }
+    // For shutting down: ends the running upload's thread and any an
+    // earlier upload left, waiting at most `ms` for each; false, with a
+    // warning, when one is still running.
+    bool stopThreads(int ms);
 
 public slots:
     void onUploadFinish(int status);
 
 private:
-    void release();
+    void release(int ms);
 
     QThread* m_thread = nullptr;
+    // Threads of earlier uploads that did not end when released.
+    QVector<QThread*> m_left;
     S19FirmwareFile* m_firmware = nullptr;
     OfflineFirmwareWorker* m_worker = nullptr;
     bool m_busy = false;

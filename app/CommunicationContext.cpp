@@ -14,7 +14,7 @@
 
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
-    : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, m_workerThread.get()),
+    : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
       m_networkSettingsChanger(&m_connectionManager, &m_connectionBoxes, &m_logger),
       m_terminalBoxes(&m_messageBoxContext), m_searchSettingsBoxes(&m_messageBoxContext),
       m_firmwareBoxes(&m_messageBoxContext), m_fileOperationBoxes(&m_messageBoxContext),
@@ -22,7 +22,7 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
       m_searchParameters(searchParameters)
 {
     m_searchTabData.searchModes.setDefaults();
-    m_workerThread->start(QThread::InheritPriority);
+    m_workerThread.start(QThread::InheritPriority);
     m_serversManager.setMacIpMapper(&m_macIpMapper);
     m_searchHolder = std::make_unique<SearchHolder>(m_deviceFilters, &m_logger, &m_serversManager,
                                                     &m_macIpMapper);
@@ -41,30 +41,24 @@ CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* d
 
 CommunicationContext::~CommunicationContext()
 {
-    // main stops the communication thread first; this only covers a build
-    // that failed half-way.
+    // The program's shut-down has ended the threads within their bounds, or
+    // ended the process without destroying anything. Here (a build that
+    // failed half-way) they are waited for as long as they take: what runs
+    // on them uses the members destroyed next.
     stopWorker();
-    // A thread left running is left with what it works on: destroying a
-    // running QThread would abort the program.
-    if (m_searchHolder
-        && !quitThreadWithin(m_searchHolder.get(), threadStopTimeoutMs,
-                             QStringLiteral("The search thread")))
-        (void)m_searchHolder.release();
-    if (m_workerThread->isRunning())
-        (void)m_workerThread.release();
+    m_workerThread.wait();
 }
 
 void CommunicationContext::retranslate() { m_retranslator.retranslate(); }
 
-void CommunicationContext::stopWorker()
+bool CommunicationContext::stopWorker()
 {
-    if (m_workerStopAsked)
-        return;
-    m_workerStopAsked = true;
     // An analyzer still connected is disconnected first: the port is closed
     // and its lock released on the communication thread, which would not get
     // to it once its event loop has ended.
-    if (m_workerThread->isRunning() && m_connectionManager.statusFlags().first) {
+    if (!m_disconnectAsked && m_workerThread.isRunning()
+        && m_connectionManager.statusFlags().first) {
+        m_disconnectAsked = true;
         m_connectionBoxes.setSilent(true);
         QEventLoop loop;
         QTimer::singleShot(disconnectTimeoutMs, &loop, &QEventLoop::quit);
@@ -74,9 +68,12 @@ void CommunicationContext::stopWorker()
         if (m_connectionManager.requestDisconnect())
             loop.exec();
     }
-    quitThreadWithin(m_workerThread.get(), threadStopTimeoutMs,
-                     QStringLiteral("The communication thread"));
+    m_disconnectAsked = true;
+    return quitThreadWithin(&m_workerThread, threadStopTimeoutMs,
+                            QStringLiteral("The communication thread"));
 }
+
+bool CommunicationContext::stopSearch() { return m_searchHolder->stopThreads(threadStopTimeoutMs); }
 
 void CommunicationContext::setSearchBaudrates(const QVector<int>& rates)
 {

@@ -59,10 +59,15 @@ public:
     static constexpr int threadStopTimeoutMs = 3000;
 
     void retranslate();
-    QThread* workerThread() { return m_workerThread.get(); }
-    // Lets a connected analyzer go, then quits the communication thread and
-    // waits for it at most threadStopTimeoutMs; once only.
-    void stopWorker();
+    QThread* workerThread() { return &m_workerThread; }
+    // For shutting down, before anything is destroyed: lets a connected
+    // analyzer go (the first time), then quits the communication thread and
+    // waits for it at most threadStopTimeoutMs. False, with a warning, when
+    // it is still running: the caller must then destroy nothing it uses.
+    bool stopWorker();
+    // Likewise for the search thread and the threads of the serial ports'
+    // searches.
+    bool stopSearch();
 
     void setSearchBaudrates(const QVector<int>& rates);
     void loadSearchBaudrates();
@@ -110,9 +115,8 @@ private:
     Common::StatusBarHandler m_statusBarHandler;
     Common::HotKeys m_hotKeys;
     Common::ConnectionStateChangeDispatcher m_dispatcher;
-    // Released, not destroyed, if it would not end at shut-down.
-    std::unique_ptr<QThread> m_workerThread = std::make_unique<QThread>();
-    bool m_workerStopAsked = false;
+    QThread m_workerThread;
+    bool m_disconnectAsked = false;
     Common::ConnectionStateChangeMessageBoxHandler m_connectionBoxes;
     Common::Communication::TargetManager m_targetManager;
     Common::Communication::ConnectionManager m_connectionManager;
@@ -137,7 +141,6 @@ private:
     AbstractGuiTab* m_searchTab = nullptr;
     AbstractGuiTab* m_terminalTab = nullptr;
     std::unique_ptr<Common::TabSearchingController> m_searchController;
-    // Goes first: it stops the search thread before anything it uses goes.
-    // Released, not destroyed, if that thread would not end at shut-down.
+    // Goes first: it ends the search thread before anything it uses goes.
     std::unique_ptr<SearchHolder> m_searchHolder;
 };

@@ -9,6 +9,7 @@
 #include "communication/DeviceConnectionInfo.h"
 #include "communication/VornLogRecord.h"
 #include "settings/DryerDB.h"
+#include "ui/AbstractGuiTab.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/MessageBoxContext.h"
 
@@ -17,6 +18,9 @@
 #include <QSettings>
 #include <QSqlQueryModel>
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
 
 Program::Program()
 {
@@ -69,27 +73,64 @@ void Program::build()
 int Program::run()
 {
     m_window->show();
-    return QApplication::exec();
+    m_exitCode = QApplication::exec();
+    return m_exitCode;
+}
+
+void Program::closeDatabase()
+{
+    if (!m_databaseOpen)
+        return;
+    // A model still holding a query would keep the connection in use.
+    if (m_window) {
+        const QList<QAbstractItemView*> views = m_window->findChildren<QAbstractItemView*>();
+        for (QAbstractItemView* view : views) {
+            if (auto* model = qobject_cast<QSqlQueryModel*>(view->model()))
+                model->clear();
+        }
+    }
+    DryerDB::close();
+    m_databaseOpen = false;
+}
+
+bool Program::stopThreads()
+{
+    // The first that does not end settles it: the rest are left with it.
+    const int ms = CommunicationContext::threadStopTimeoutMs;
+    return (!m_context || m_context->stopWorker())
+           && (!m_core || m_core->controller()->stopUploadThreads(ms))
+           && (!m_context || m_context->stopSearch());
 }
 
 void Program::shutDown()
 {
-    if (m_databaseOpen) {
-        // A model still holding a query would keep the connection in use.
-        if (m_window) {
-            const QList<QAbstractItemView*> views = m_window->findChildren<QAbstractItemView*>();
-            for (QAbstractItemView* view : views) {
-                if (auto* model = qobject_cast<QSqlQueryModel*>(view->model()))
-                    model->clear();
-            }
-        }
-        DryerDB::close();
-        m_databaseOpen = false;
-    }
-    if (m_context)
-        m_context->stopWorker();
+    closeDatabase();
+    // Every thread ends before anything it may use is destroyed.
+    if (!stopThreads())
+        endLeavingThreadsRunning();
     m_window.reset();
     m_core.reset();
     m_context.reset();
     m_searchFilters.reset();
+}
+
+void Program::endLeavingThreadsRunning()
+{
+    // A thread stuck in a call (a serial port that will not close, a TCP
+    // peer that will not let go) still works on the objects the program
+    // would destroy next, and may resume at any moment: nothing more is
+    // destroyed. The settings the pages keep are written as their
+    // destruction would have, and the process ends at once. quick_exit runs
+    // no destructor, not even of statics; it is _Exit after the
+    // at_quick_exit handlers, of which the program registers none.
+    if (m_core) {
+        const QVector<AbstractGuiTab*> tabs = m_core->tabs();
+        for (AbstractGuiTab* tab : tabs) {
+            if (tab)
+                tab->saveSettings();
+        }
+    }
+    m_settings->sync();
+    std::fflush(nullptr);
+    std::quick_exit(m_exitCode);
 }

@@ -22,8 +22,8 @@ public:
     // "Version" stamp, the queued value types and the interface language
     // (chosen here, before any form exists).
     Program();
-    // Closes the database, stops the communication thread, then destroys the
-    // window, the product and the context.
+    // Closes the database and ends every thread, then destroys the window,
+    // the product and the context; see shutDown.
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -42,11 +42,17 @@ public:
     MainWindow* window() const { return m_window.get(); }
 
 private:
+    void closeDatabase();
+    bool stopThreads();
     void shutDown();
+    [[noreturn]] void endLeavingThreadsRunning();
 
     std::unique_ptr<QSettings> m_settings;
     QString m_language;
     bool m_databaseOpen = false;
+    // The event loop's result once run() returns; a program ended before
+    // that failed.
+    int m_exitCode = 1;
     std::unique_ptr<SearchFilters> m_searchFilters;
     std::unique_ptr<CommunicationContext> m_context;
     std::unique_ptr<AppCore> m_core;

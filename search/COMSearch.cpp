@@ -16,16 +16,9 @@ COMSearch::COMSearch(ISearchInfo* searchInfo, ILogger* logger, QObject* parent)
 
 COMSearch::~COMSearch()
 {
-    // Every port is told to stop before any is waited for: the wait is
-    // bounded for all of them together.
     for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
         if (handler)
             handler->stop();
-    }
-    const QDeadlineTimer deadline(kShutdownWaitMs);
-    for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
-        if (handler && handler->abort(int(deadline.remainingTime())))
-            delete handler.data();
     }
 }
 
@@ -72,6 +65,27 @@ int COMSearch::runningPortSearches() const
     return running;
 }
 
+bool COMSearch::stopPortSearches(int ms)
+{
+    // Every port is told to stop before any is waited for: the wait is
+    // bounded for all of them together.
+    for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
+        if (handler)
+            handler->stop();
+    }
+    const QDeadlineTimer deadline(ms);
+    bool ended = true;
+    for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
+        if (!handler)
+            continue;
+        if (handler->abort(int(deadline.remainingTime())))
+            delete handler.data();
+        else
+            ended = false;
+    }
+    return ended;
+}
+
 void COMSearch::start()
 {
     releaseHandlers();
@@ -94,7 +108,7 @@ void COMSearch::start()
 
     for (int id = 0; id < m_ports.size(); ++id) {
         m_fractions.append(0.0f);
-        auto* handler = new SearchThreadHandler();
+        auto* handler = new SearchThreadHandler(this);
         handler->setId(id);
         handler->setProbeTimings(m_timings);
         connect(handler, &SearchThreadHandler::newLogLine, this, &COMSearch::newLogLine);

@@ -25,9 +25,6 @@ class COMSearch : public QObject
     Q_OBJECT
 
 public:
-    // How long the destructor waits for the ports' threads, all together.
-    static constexpr int kShutdownWaitMs = 3000;
-
     // A port allowed by the search information, with its kind text.
     struct PortEntry
     {
@@ -36,7 +33,8 @@ public:
     };
 
     COMSearch(ISearchInfo* searchInfo, ILogger* logger, QObject* parent = nullptr);
-    // Stops every port's search and joins its thread.
+    // Stops every port's search; its children, the port searches, each wait
+    // for their thread as long as it takes.
     ~COMSearch() override;
 
     // Where the ports come from (the system's unless set; not owned).
@@ -46,6 +44,10 @@ public:
     QVector<PortEntry> classifySerialPorts() const;
     // Port threads still running.
     int runningPortSearches() const;
+    // For shutting down: stops every port's search and waits for the
+    // threads at most `ms` together; false, with a warning naming each port
+    // still searched, when one did not end.
+    bool stopPortSearches(int ms);
 
 signals:
     void deviceFound(QVariant result);

@@ -31,12 +31,17 @@ DirectConnectionWidget::DirectConnectionWidget(QWidget* parent)
 
 DirectConnectionWidget::~DirectConnectionWidget()
 {
+    saveSettings();
+    delete m_ui;
+}
+
+void DirectConnectionWidget::saveSettings() const
+{
     QSettings settings;
     settings.beginGroup(group);
     settings.setValue("IP", ip());
     settings.setValue("Port", port());
     settings.endGroup();
-    delete m_ui;
 }
 
 QString DirectConnectionWidget::ip() const { return m_ui->ipLineEdit->text(); }

@@ -18,6 +18,8 @@ public:
 
     QString ip() const;
     int port() const;
+    // Also done when the widget goes.
+    void saveSettings() const;
 
 protected:
     void changeEvent(QEvent* event) override;

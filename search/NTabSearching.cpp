@@ -96,6 +96,8 @@ NTabSearching::NTabSearching(TabSearchingTrProvider* provider,
 
 NTabSearching::~NTabSearching() { delete m_ui; }
 
+void NTabSearching::saveSettings() const { m_direct->saveSettings(); }
+
 void NTabSearching::searchStarted()
 {
     m_ui->pbSearching->setEnabled(true);

@@ -28,6 +28,8 @@ public:
                   QWidget* parent = nullptr);
     ~NTabSearching() override;
 
+    // The direct connection's address and port.
+    void saveSettings() const override;
     void searchStarted() override;
     void searchFinished() override;
     void setProgress(int value) override;

@@ -1,5 +1,6 @@
 #include "search/SearchHolder.h"
 
+#include "communication/ThreadShutdown.h"
 #include "search/ISearchInfo.h"
 #include "search/SearchEngine.h"
 
@@ -20,8 +21,12 @@ SearchHolder::SearchHolder(Common::Communication::ISearchInfo* searchInfo,
 
 SearchHolder::~SearchHolder()
 {
-    // The program's shut-down has already waited for the thread within a
-    // limit, and keeps a holder whose thread did not end from coming here.
     quit();
     wait();
+}
+
+bool SearchHolder::stopThreads(int ms)
+{
+    return quitThreadWithin(this, ms, QStringLiteral("The search thread"))
+           && m_comSearch.stopPortSearches(ms);
 }

@@ -27,8 +27,15 @@ public:
                  Common::Communication::ILogger* logger,
                  Common::Communication::ServersManager* serversManager,
                  Common::Communication::IMacIpMapper* mapper);
-    // Ends the thread, then stops the port searches and joins their threads.
+    // Ends the thread, then stops the port searches and joins their threads,
+    // each waited for as long as it takes (see stopThreads).
     ~SearchHolder() override;
+
+    // For shutting down, before anything is destroyed: quits the search
+    // thread and waits for it at most `ms`, then stops the port searches and
+    // waits for them at most `ms` together. False, with a warning, when one
+    // is still running: the caller must then destroy nothing they use.
+    bool stopThreads(int ms);
 
     Common::SearchEngine* searchEngine() const { return m_engine; }
     Common::Communication::COMSearch* serialSearch() { return &m_comSearch; }

@@ -12,8 +12,8 @@ SearchThreadHandler::SearchThreadHandler(QObject* parent) : QObject(parent) { }
 
 SearchThreadHandler::~SearchThreadHandler()
 {
-    // Only reached once the thread has ended (after it finished, or after
-    // abort() succeeded).
+    stop();
+    m_thread.quit();
     m_thread.wait();
 }
 

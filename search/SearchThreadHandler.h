@@ -17,8 +17,10 @@ class ILogger;
 class ISearchInfo;
 class NCOMDeviceLoop;
 
-// Searches one serial port on a thread of its own and reports the device it
-// found. Deletes itself once its thread has finished.
+// Searches one serial port on a thread of its own (its child) and reports the
+// device it found. Deletes itself once its thread has finished; destroyed
+// before, it waits for the thread as long as it takes, since the port's loop
+// uses the search information and the log.
 class SearchThreadHandler : public QObject, public IStoppable
 {
     Q_OBJECT
@@ -49,7 +51,7 @@ public slots:
     void onProgress(int progressVal, int maxProgress);
 
 private:
-    QThread m_thread;
+    QThread m_thread{this};
     std::atomic_bool m_stopped{false};
     int m_id = 0;
     QString m_portName;

@@ -92,12 +92,17 @@ NTabTerminal::NTabTerminal(TabTerminalTrProvider* provider, Common::IMessageBoxe
 NTabTerminal::~NTabTerminal()
 {
     m_filterWidget.removeEventFilter(this);
+    saveSettings();
+    delete m_ui;
+}
+
+void NTabTerminal::saveSettings() const
+{
     QSettings settings;
     settings.beginGroup(settingsGroup);
     for (int i = 0; i < m_commandRows.size(); ++i)
         settings.setValue(QString::number(i), m_commandRows.at(i)->text());
     settings.endGroup();
-    delete m_ui;
 }
 
 void NTabTerminal::setLogWidgetManager(Common::ILogWidgetManager* manager)

@@ -37,6 +37,8 @@ public:
                  QWidget* parent = nullptr);
     ~NTabTerminal() override;
 
+    // The command rows' texts.
+    void saveSettings() const override;
     void setLogWidgetManager(Common::ILogWidgetManager* manager);
 
     QTableView* logTableView() const;

@@ -23,6 +23,9 @@ public:
     ~AbstractGuiTab() override;
 
     virtual QString title() const;
+    // Writes what the page keeps in the settings; a page that keeps any also
+    // writes it when it goes.
+    virtual void saveSettings() const { }
 
     // Hidden until the main window places and shows it.
     QWidget* toolBarWidget() const { return m_toolBar; }
