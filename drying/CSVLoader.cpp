@@ -151,7 +151,11 @@ bool CSVLoader::load()
         m_status = OpenFailed;
         return false;
     }
-    if (!reader.read()) {
+    const bool read = reader.read();
+    // Closed however the load ends: a refused file is not held while its
+    // error is shown, nor for as long as the loader lives.
+    m_file->close();
+    if (!read) {
         m_status = RowRefused;
         m_errorReason = reader.reason();
         m_errorLine = CSVErrorHandlerDescriptor::excerpt(reader.line());
@@ -159,7 +163,6 @@ bool CSVLoader::load()
         return false;
     }
     m_metaData = reader.metaData();
-    m_file->close();
     return true;
 }
 

@@ -6,7 +6,8 @@
 #include <QTextStream>
 
 // Plain row writer for exports that have no metadata (the communication log).
-// Like TextFileWriter, it replaces the target only when every row was written.
+// Like TextFileWriter, it replaces the target at close(), and only when every
+// row was written.
 class CsvFileWriter
 {
 public:

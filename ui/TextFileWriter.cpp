@@ -1,7 +1,5 @@
 #include "ui/TextFileWriter.h"
 
-TextFileWriter::~TextFileWriter() { close(); }
-
 bool TextFileWriter::open(const QString& path)
 {
     m_file.setFileName(path);

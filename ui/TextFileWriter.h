@@ -7,11 +7,11 @@
 // Writes UTF-8 text with "\n" line ends, as given, to a file beside the
 // target that replaces it at close() only when all of the text was written:
 // a failed write leaves the old file as it was and no part of the new one.
+// A writer that goes without close() leaves the old file too: a save cut
+// short is never put in place.
 class TextFileWriter
 {
 public:
-    ~TextFileWriter();
-
     // False when the file cannot be written there.
     bool open(const QString& path);
     void write(const QString& text);

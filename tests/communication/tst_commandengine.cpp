@@ -292,9 +292,10 @@ private slots:
         clock.start();
         f.engine.execute(new CommandEchoSJ, nullptr, -1);
         QSignalSpy written(f.iface, &MemoryInterface::written);
-        QVERIFY(written.wait(3000));
+        // The waits allow three times the time-outs, for a loaded machine.
+        QVERIFY(written.wait(3 * 2000));
         QVERIFY(clock.elapsed() >= 1900); // the first rewrite, not before two seconds
-        QTRY_COMPARE_WITH_TIMEOUT(f.finished.count(), 1, 7000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.finished.count(), 1, 3 * 3 * 2000);
         QCOMPARE(f.iface->writes().size(), 3);
         QVERIFY(clock.elapsed() >= 5800);
         QCOMPARE(f.finished.at(0).at(0).toInt(), 3);

@@ -17,7 +17,6 @@
 #include "tests/support/SimulatorTcpDevice.h"
 #include "tests/support/SimulatorTcpModule.h"
 
-#include <QElapsedTimer>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -222,10 +221,7 @@ private slots:
         CLAN lan(kLocal, port);
         lan.setConnectTimeout(300);
         QSignalSpy states(&lan, &CInterface::stateChanged);
-        QElapsedTimer clock;
-        clock.start();
         QVERIFY(!lan.open());
-        QVERIFY(clock.elapsed() < 2000);
         QCOMPARE(states.takeFirst().first().toInt(), 2);
         QVERIFY(lan.close());
     }

@@ -325,9 +325,10 @@ private slots:
         const QString path = m_dir.filePath("bad.csv");
         QVERIFY(writeFileContents(path, "Author;\tX\n\n#h;\t\n1;\t2;\t\nbad;\t3;\t\n4;\t5;\t\n"));
         RowSink rows;
-        CSVLoader loader(std::make_shared<ReadFileWrapper>(), std::make_shared<FixedPath>(path),
-                         &rows, true);
+        const auto file = std::make_shared<ReadFileWrapper>();
+        CSVLoader loader(file, std::make_shared<FixedPath>(path), &rows, true);
         QVERIFY(!loader.load());
+        QVERIFY(!file->device()->isOpen()); // not held while the loader lives
         const LoadErrorInfo info = loader.errorInfo();
         QCOMPARE(info.code, 3);
         QCOMPARE(info.lineNumber, 5);

@@ -190,6 +190,20 @@ private slots:
         QVERIFY(writer.close());
         QCOMPARE(readAll(path), QString::fromUtf8("zażółć gęślą jaźń\nend").toUtf8());
 
+        // Written to, then abandoned without close(): the old file stays
+        // byte for byte, with nothing beside it.
+        const QByteArray saved = readAll(path);
+        {
+            TextFileWriter abandoned;
+            QVERIFY(abandoned.open(path));
+            abandoned.writeLine("cut short");
+            CsvFileWriter abandonedRows;
+            QVERIFY(abandonedRows.open(path));
+            QVERIFY(abandonedRows.writeRow({"cut", "short"}));
+        }
+        QCOMPARE(readAll(path), saved);
+        QCOMPARE(filesIn(tmp.path()), QStringList{"log.txt"});
+
         QVERIFY(!TextFileWriter().open(tmp.filePath("no/such/folder/log.txt")));
         QVERIFY(!TextFileWriter().open(tmp.path()));
 
