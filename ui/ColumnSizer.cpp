@@ -43,6 +43,11 @@ void ColumnSizer::followModel()
                                           if (!parent.isValid())
                                               onRowsInserted(first, last);
                                       });
+        m_modelConnections << connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                      [this](const QModelIndex& parent, int first, int last) {
+                                          if (!parent.isValid())
+                                              onRowsRemoved(first, last);
+                                      });
         m_modelConnections << connect(model, &QAbstractItemModel::modelReset, this,
                                       &ColumnSizer::onModelReset);
         m_modelConnections << connect(model, &QAbstractItemModel::columnsInserted, this,
@@ -62,6 +67,7 @@ void ColumnSizer::onModelReset()
     m_rowWidths.fill(0, columns);
     m_rowLengths.fill(0, columns);
     m_given.fill(-1, columns);
+    m_pendingFirst = m_pendingLast = -1;
     if (model)
         measureRows(0, qMin(model->rowCount(), rowsOfAReset) - 1, false);
     fit();
@@ -69,7 +75,45 @@ void ColumnSizer::onModelReset()
 
 void ColumnSizer::onRowsInserted(int first, int last)
 {
-    if (measureRows(qMax(first, last - rowsOfABatch + 1), last, true))
+    // A loaded run or a log flood arrives row by row: the rows of one turn of
+    // the event loop are measured together when it turns.
+    if (m_pendingFirst < 0) {
+        m_pendingFirst = first;
+        m_pendingLast = last;
+        QMetaObject::invokeMethod(this, &ColumnSizer::measurePending, Qt::QueuedConnection);
+        return;
+    }
+    // Rows inserted before pending ones move them on.
+    const int count = last - first + 1;
+    if (first <= m_pendingFirst)
+        m_pendingFirst += count;
+    if (first <= m_pendingLast)
+        m_pendingLast += count;
+    m_pendingFirst = qMin(m_pendingFirst, first);
+    m_pendingLast = qMax(m_pendingLast, last);
+}
+
+void ColumnSizer::onRowsRemoved(int first, int last)
+{
+    if (m_pendingFirst < 0)
+        return;
+    // The pending rows left, where they are now (a log drops its oldest rows).
+    const int count = last - first + 1;
+    const auto now = [&](int row, int removedTo) {
+        return row < first ? row : row > last ? row - count : removedTo;
+    };
+    m_pendingFirst = now(m_pendingFirst, first);
+    m_pendingLast = now(m_pendingLast, first - 1);
+    if (m_pendingLast < m_pendingFirst)
+        m_pendingFirst = m_pendingLast = -1;
+}
+
+void ColumnSizer::measurePending()
+{
+    const int last = m_pendingLast;
+    const int first = qMax(m_pendingFirst, last - rowsOfABatch + 1);
+    m_pendingFirst = m_pendingLast = -1;
+    if (last >= 0 && measureRows(first, last, true))
         fit();
 }
 
