@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QVariantList>
@@ -61,6 +62,9 @@ private:
     bool measureRows(int first, int last, bool onlyLonger);
     void fillReadColumn();
     QString cellText(int column, const QVariant& value) const;
+    // Widths of texts laid out before: a refresh that shows the same rows
+    // lays out none again.
+    int cellWidth(const QString& text) const;
     int headerWidth(int column) const;
     int ownWidth(int column) const;
     int fromRows(int column) const;
@@ -77,6 +81,8 @@ private:
     // Rows inserted since the event loop last turned, none while first is -1.
     int m_pendingFirst = -1;
     int m_pendingLast = -1;
+    mutable QHash<QString, int> m_cellWidths;
+    mutable QHash<QString, int> m_headerWidths;
     QVector<QMetaObject::Connection> m_modelConnections;
     bool m_resizing = false;
 };

@@ -1,5 +1,6 @@
 // The column sizer: rows that arrive in one turn of the event loop widen their
-// column when it turns, also after older rows were dropped meanwhile.
+// column when it turns, also after older rows were dropped meanwhile, and the
+// widths of headers and typical values follow a larger font.
 #include "ui/ColumnSizer.h"
 
 #include <QHeaderView>
@@ -53,6 +54,16 @@ private slots:
         model.appendRow(row(longTime + longTime));
         QCoreApplication::processEvents();
         QCOMPARE(view.columnWidth(1), 50);
+    }
+
+    void aLargerFontWidensWhatWasMeasuredBefore()
+    {
+        QFont larger = view.font();
+        larger.setPointSize(larger.pointSize() * 3);
+        view.setFont(larger);
+        QVERIFY(view.columnWidth(1) >= ColumnSizer::cellTextWidth(&view, "00:00:00"));
+        QVERIFY(view.columnWidth(2)
+                >= ColumnSizer::headerTextWidth(view.horizontalHeader(), "Source of the line"));
     }
 };
 
