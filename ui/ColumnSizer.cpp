@@ -14,6 +14,22 @@ namespace {
 // Rows measured of one batch of new rows, and of a model that was reset.
 constexpr int rowsOfABatch = 16;
 constexpr int rowsOfAReset = 256;
+// Texts whose widths are remembered: a reset's rows in every column, and more.
+constexpr int widthsRemembered = 4096;
+
+// The width of text, laid out only when it is not remembered.
+template <typename Measure>
+int remembered(QHash<QString, int>& widths, const QString& text, Measure measure)
+{
+    const auto known = widths.constFind(text);
+    if (known != widths.constEnd())
+        return *known;
+    if (widths.size() >= widthsRemembered)
+        widths.clear();
+    const int width = measure(text);
+    widths.insert(text, width);
+    return width;
+}
 
 } // namespace
 
@@ -43,6 +59,11 @@ void ColumnSizer::followModel()
                                           if (!parent.isValid())
                                               onRowsInserted(first, last);
                                       });
+        m_modelConnections << connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                      [this](const QModelIndex& parent, int first, int last) {
+                                          if (!parent.isValid())
+                                              onRowsRemoved(first, last);
+                                      });
         m_modelConnections << connect(model, &QAbstractItemModel::modelReset, this,
                                       &ColumnSizer::onModelReset);
         m_modelConnections << connect(model, &QAbstractItemModel::columnsInserted, this,
@@ -62,6 +83,7 @@ void ColumnSizer::onModelReset()
     m_rowWidths.fill(0, columns);
     m_rowLengths.fill(0, columns);
     m_given.fill(-1, columns);
+    m_pendingFirst = m_pendingLast = -1;
     if (model)
         measureRows(0, qMin(model->rowCount(), rowsOfAReset) - 1, false);
     fit();
@@ -69,7 +91,45 @@ void ColumnSizer::onModelReset()
 
 void ColumnSizer::onRowsInserted(int first, int last)
 {
-    if (measureRows(qMax(first, last - rowsOfABatch + 1), last, true))
+    // A loaded run or a log flood arrives row by row: the rows of one turn of
+    // the event loop are measured together when it turns.
+    if (m_pendingFirst < 0) {
+        m_pendingFirst = first;
+        m_pendingLast = last;
+        QMetaObject::invokeMethod(this, &ColumnSizer::measurePending, Qt::QueuedConnection);
+        return;
+    }
+    // Rows inserted before pending ones move them on.
+    const int count = last - first + 1;
+    if (first <= m_pendingFirst)
+        m_pendingFirst += count;
+    if (first <= m_pendingLast)
+        m_pendingLast += count;
+    m_pendingFirst = qMin(m_pendingFirst, first);
+    m_pendingLast = qMax(m_pendingLast, last);
+}
+
+void ColumnSizer::onRowsRemoved(int first, int last)
+{
+    if (m_pendingFirst < 0)
+        return;
+    // The pending rows left, where they are now (a log drops its oldest rows).
+    const int count = last - first + 1;
+    const auto now = [&](int row, int removedTo) {
+        return row < first ? row : row > last ? row - count : removedTo;
+    };
+    m_pendingFirst = now(m_pendingFirst, first);
+    m_pendingLast = now(m_pendingLast, first - 1);
+    if (m_pendingLast < m_pendingFirst)
+        m_pendingFirst = m_pendingLast = -1;
+}
+
+void ColumnSizer::measurePending()
+{
+    const int last = m_pendingLast;
+    const int first = qMax(m_pendingFirst, last - rowsOfABatch + 1);
+    m_pendingFirst = m_pendingLast = -1;
+    if (last >= 0 && measureRows(first, last, true))
         fit();
 }
 
@@ -92,7 +152,7 @@ bool ColumnSizer::measureRows(int first, int last, bool onlyLonger)
             if (onlyLonger && text.size() <= m_rowLengths.at(column))
                 continue;
             m_rowLengths[column] = qMax(m_rowLengths.at(column), int(text.size()));
-            widest = qMax(widest, cellTextWidth(m_view, text));
+            widest = qMax(widest, cellWidth(text));
         }
         if (widest > m_rowWidths.at(column)) {
             m_rowWidths[column] = widest;
@@ -111,14 +171,22 @@ QString ColumnSizer::cellText(int column, const QVariant& value) const
     return delegate ? delegate->displayText(value, m_view->locale()) : value.toString();
 }
 
+int ColumnSizer::cellWidth(const QString& text) const
+{
+    return remembered(m_cellWidths, text,
+                      [this](const QString& cell) { return cellTextWidth(m_view, cell); });
+}
+
 int ColumnSizer::headerWidth(int column) const
 {
     const QHeaderView* header = m_view->horizontalHeader();
     const QAbstractItemModel* model = m_view->model();
     int width = header->minimumSectionSize();
     if (model)
-        width = qMax(width,
-                     headerTextWidth(header, model->headerData(column, Qt::Horizontal).toString()));
+        width = qMax(
+            width,
+            remembered(m_headerWidths, model->headerData(column, Qt::Horizontal).toString(),
+                       [header](const QString& text) { return headerTextWidth(header, text); }));
     return width;
 }
 
@@ -127,7 +195,7 @@ int ColumnSizer::ownWidth(int column) const
     int width = headerWidth(column);
     const QVariant typical = m_typical.value(column);
     if (typical.isValid())
-        width = qMax(width, cellTextWidth(m_view, cellText(column, typical)));
+        width = qMax(width, cellWidth(cellText(column, typical)));
     if (column == m_readColumn && m_readColumnFromRows)
         width = qMax(width, fromRows(column));
     return width;
@@ -268,6 +336,8 @@ bool ColumnSizer::eventFilter(QObject* watched, QEvent* event)
         if (watched != m_view && watched == m_view->viewport())
             fit();
     } else if (watched == m_view && (type == QEvent::FontChange || type == QEvent::StyleChange)) {
+        m_cellWidths.clear();
+        m_headerWidths.clear();
         fit();
     }
     return QObject::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QVariantList>
@@ -12,12 +13,13 @@ namespace Common {
 
 // Sizes a table's columns so that they read whole in a small window, without
 // measuring a long model: each column is as wide as its header and a typical
-// value, and widens for longer values in rows as they arrive (a few rows of
-// each batch, so a log flood or a day-long run costs the same per row). The
-// column a user reads takes the room left over and keeps at least its own
-// width, or where the view is too narrow for that, at least its header's; a
-// column before it widens only as far as the read column stays in view. A column the user dragged keeps the width the user gave it. It lives
-// as long as its view.
+// value, and widens for longer values in rows as they arrive (a few of the
+// rows that arrived in one turn of the event loop, measured when it turns, so
+// a log flood or a run loaded row by row costs the same per row). The column
+// a user reads takes the room left over and keeps at least its own width, or
+// where the view is too narrow for that, at least its header's; a column
+// before it widens only as far as the read column stays in view. A column the
+// user dragged keeps the width the user gave it. It lives as long as its view.
 class ColumnSizer : public QObject
 {
     Q_OBJECT
@@ -51,6 +53,8 @@ protected:
 
 private:
     void onRowsInserted(int first, int last);
+    void onRowsRemoved(int first, int last);
+    void measurePending();
     void onModelReset();
     void onSectionResized(int column, int oldSize, int newSize);
     // Whether a column widened; onlyLonger measures only texts longer than
@@ -58,6 +62,9 @@ private:
     bool measureRows(int first, int last, bool onlyLonger);
     void fillReadColumn();
     QString cellText(int column, const QVariant& value) const;
+    // Widths of texts laid out before: a refresh that shows the same rows
+    // lays out none again.
+    int cellWidth(const QString& text) const;
     int headerWidth(int column) const;
     int ownWidth(int column) const;
     int fromRows(int column) const;
@@ -71,6 +78,11 @@ private:
     QVector<int> m_rowLengths;
     QVector<int> m_given;
     QSet<int> m_userSized;
+    // Rows inserted since the event loop last turned, none while first is -1.
+    int m_pendingFirst = -1;
+    int m_pendingLast = -1;
+    mutable QHash<QString, int> m_cellWidths;
+    mutable QHash<QString, int> m_headerWidths;
     QVector<QMetaObject::Connection> m_modelConnections;
     bool m_resizing = false;
 };
