@@ -16,6 +16,8 @@ FileDataReceiver::FileDataReceiver(const IDryingTimeGetter* time, IMassAppendabl
     : m_time(time), m_run(run), m_plot(plot)
 { }
 
+void FileDataReceiver::start() { m_run->beginAppending(); }
+
 void FileDataReceiver::receive(int timeMs, double mass)
 {
     const qint64 step = qint64(timeMs) - m_time->dryingTime();
@@ -25,6 +27,7 @@ void FileDataReceiver::receive(int timeMs, double mass)
 
 void FileDataReceiver::finish()
 {
+    m_run->endAppending();
     m_plot->replot();
     m_plot->resetZoom();
 }

@@ -25,7 +25,7 @@ void HumidityData::clear()
     emit changed();
 }
 
-bool HumidityData::isEmpty() const { return m_table.rowCount() == 0; }
+bool HumidityData::isEmpty() const { return m_table.recordCount() == 0; }
 
 void HumidityData::appendMass(int stepMs, double mass)
 {
@@ -36,6 +36,10 @@ void HumidityData::appendMass(int stepMs, double mass)
     m_plot.append(time, humidity);
     emit changed();
 }
+
+void HumidityData::beginAppending() { m_table.beginAppending(); }
+
+void HumidityData::endAppending() { m_table.endAppending(); }
 
 void HumidityData::setCalcFormula(int id)
 {
@@ -59,7 +63,7 @@ void HumidityData::setCalcFormula(int id)
 
 int HumidityData::calcFormula() const { return m_formula; }
 
-int HumidityData::samplesCount() const { return m_table.rowCount(); }
+int HumidityData::samplesCount() const { return m_table.recordCount(); }
 
 double HumidityData::massAt(int row) const
 {
@@ -97,7 +101,7 @@ double HumidityData::initialMass() const { return massAt(0); }
 
 DryerRecord* HumidityData::recordAt(int row) const
 {
-    if (row < 0 || row >= m_table.rowCount())
+    if (row < 0 || row >= m_table.recordCount())
         return nullptr;
     return static_cast<DryerRecord*>(m_table.record(row));
 }

@@ -21,6 +21,8 @@ public:
     void clear() override;
     bool isEmpty() const override;
     void appendMass(int stepMs, double mass) override;
+    void beginAppending() override;
+    void endAppending() override;
     void setCalcFormula(int id) override;
     int calcFormula() const override;
     int samplesCount() const override;

@@ -20,6 +20,7 @@ bool TdCsvImporter::load()
     CSV::MetaData::MetaDataHandler metaData(m_context);
     CSV::LineHandler rows(m_receiver);
     m_context->forgetStartTime();
+    m_receiver->start();
     const bool loaded = Common::CSV::csvLoadDriver(m_creator, &rows, m_errors, &metaData,
                                                    QStringLiteral("DryingResult"))
                             .run();

@@ -10,7 +10,7 @@ CustomTableModel::~CustomTableModel() { qDeleteAll(m_records); }
 
 int CustomTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_records.size();
+    return parent.isValid() ? 0 : m_shown >= 0 ? m_shown : m_records.size();
 }
 
 int CustomTableModel::columnCount(const QModelIndex& parent) const
@@ -20,7 +20,7 @@ int CustomTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant CustomTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_records.size() || index.column() >= m_columnCount)
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= m_columnCount)
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -31,7 +31,7 @@ QVariant CustomTableModel::data(const QModelIndex& index, int role) const
 
 QVariant CustomTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    return m_header.data(section, orientation, role, m_records.size());
+    return m_header.data(section, orientation, role, rowCount());
 }
 
 bool CustomTableModel::setHeaderData(int section, Qt::Orientation orientation,
@@ -45,21 +45,47 @@ bool CustomTableModel::setHeaderData(int section, Qt::Orientation orientation,
 
 void CustomTableModel::clear()
 {
-    if (m_records.isEmpty())
-        return;
-    beginRemoveRows(QModelIndex(), 0, m_records.size() - 1);
+    const int shown = rowCount();
+    if (shown > 0)
+        beginRemoveRows(QModelIndex(), 0, shown - 1);
     qDeleteAll(m_records);
     m_records.clear();
-    endRemoveRows();
+    if (m_shown > 0)
+        m_shown = 0;
+    if (shown > 0)
+        endRemoveRows();
 }
 
 void CustomTableModel::appendRecord(CustomTableRecord* record)
 {
     if (!record)
         return;
+    if (m_shown >= 0) {
+        m_records.append(record);
+        return;
+    }
     const int row = m_records.size();
     beginInsertRows(QModelIndex(), row, row);
     m_records.append(record);
+    endInsertRows();
+}
+
+void CustomTableModel::beginAppending()
+{
+    if (m_shown < 0)
+        m_shown = m_records.size();
+}
+
+void CustomTableModel::endAppending()
+{
+    if (m_shown < 0)
+        return;
+    if (m_shown == m_records.size()) {
+        m_shown = -1;
+        return;
+    }
+    beginInsertRows(QModelIndex(), m_shown, m_records.size() - 1);
+    m_shown = -1;
     endInsertRows();
 }
 
@@ -71,6 +97,7 @@ bool CustomTableModel::insertRecord(int row, CustomTableRecord* record)
         delete record;
         return false;
     }
+    endAppending();
     beginInsertRows(QModelIndex(), row, row);
     m_records.insert(row, record);
     endInsertRows();
@@ -79,9 +106,10 @@ bool CustomTableModel::insertRecord(int row, CustomTableRecord* record)
 
 void CustomTableModel::refresh()
 {
-    if (m_records.isEmpty() || m_columnCount == 0)
+    const int rows = rowCount();
+    if (rows == 0 || m_columnCount == 0)
         return;
-    emit dataChanged(index(0, 0), index(m_records.size() - 1, m_columnCount - 1));
+    emit dataChanged(index(0, 0), index(rows - 1, m_columnCount - 1));
 }
 
 } // namespace Common

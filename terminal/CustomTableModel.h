@@ -30,6 +30,14 @@ public:
 
     // Takes ownership and appends the record as the last row.
     void appendRecord(CustomTableRecord* record);
+    // Records appended between these two reach the views as one insertion
+    // at the end, not one each: a run loaded row by row would otherwise cost
+    // the views more than the loading. Meanwhile rowCount() stays at the rows
+    // shown before, record() and recordCount() see them all.
+    void beginAppending();
+    void endAppending();
+    // Every record held, those not yet shown while appending included.
+    int recordCount() const { return m_records.size(); }
     // Takes ownership; a row outside 0..rowCount is refused and the record
     // deleted, so nothing handed over leaks.
     bool insertRecord(int row, CustomTableRecord* record);
@@ -42,6 +50,8 @@ public:
 
 private:
     QVector<CustomTableRecord*> m_records;
+    // The rows the views know of, while appending; -1 otherwise.
+    int m_shown = -1;
     TableHeader m_header;
     int m_columnCount;
 };

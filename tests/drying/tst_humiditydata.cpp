@@ -211,17 +211,24 @@ private slots:
         FakePlot plot;
         KD::Drying::FileDataReceiver receiver(&time, &run, &plot);
         QCOMPARE(time.dryingTime(), 0);
+        QSignalSpy inserted(run.model(), &QAbstractItemModel::rowsInserted);
+        receiver.start();
         for (int t : {500, 1500, 1000, 4000})
-            receiver.receive(t, 5.0);
+            receiver.receive(t, t == 500 ? 10.0 : 5.0);
         // The first row is the start; a row earlier than the last repeats it.
         QCOMPARE(run.timeAt(0), 0);
         QCOMPARE(run.timeAt(1), 1500);
         QCOMPARE(run.timeAt(2), 1500);
         QCOMPARE(run.timeAt(3), 4000);
         QCOMPARE(time.dryingTime(), 4000);
+        QCOMPARE(run.humidityAt(3), 100.0); // from the first mass, 10
         QVERIFY(plot.calls.isEmpty());
+        // The table shows the file's rows once it is read, all at once.
+        QCOMPARE(run.model()->rowCount(), 0);
         receiver.finish();
         QCOMPARE(plot.calls, QStringList({"replot", "resetZoom"}));
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(run.model()->rowCount(), 4);
     }
 
     void runSummary()

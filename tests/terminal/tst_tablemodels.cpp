@@ -110,6 +110,41 @@ private slots:
         model.clear(); // empty clear is harmless
     }
 
+    // Rows appended together reach views as one insertion at the end; the
+    // views never see a row count the signals did not announce.
+    void appendedTogetherReachViewsAsOneInsertion()
+    {
+        CustomTableModel model(1);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.appendRecord(new Row({0}));
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.beginAppending();
+        for (int i = 1; i <= 3; ++i)
+            model.appendRecord(new Row({i}));
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.recordCount(), 4);
+        QCOMPARE(model.record(3)->value(0).toInt(), 3);
+        QVERIFY(inserted.isEmpty());
+        model.endAppending();
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 3);
+        QCOMPARE(model.rowCount(), 4);
+
+        // A clear or an insertion meanwhile keeps the views' count true.
+        model.beginAppending();
+        model.appendRecord(new Row({4}));
+        model.clear();
+        model.appendRecord(new Row({5}));
+        QVERIFY(model.insertRecord(0, new Row({6})));
+        model.appendRecord(new Row({7}));
+        model.endAppending();
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.index(2, 0).data().toInt(), 7);
+        model.clear();
+    }
+
     void destructorsDeleteRecords()
     {
         {
