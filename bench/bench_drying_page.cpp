@@ -7,17 +7,11 @@
 //   (c) a formula switch over 100,000 records with labels, table and plot.
 //
 //   bench_drying_page [SECONDS-OF-(a)]
-#include "analyzer/AnalysisStartStop.h"
-#include "analyzer/HLDryerController.h"
-#include "analyzer/NDryer.h"
-#include "app/TabDryer.h"
-#include "app/TdComposition.h"
-#include "drying/CsvDepsHolder.h"
 #include "resources/Resources.h"
 #include "settings/DryerDB.h"
-#include "ui/MessageBoxContext.h"
 
 #include "tests/support/ScopedTestSettings.h"
+#include "tests/support/ShownDryingPage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +21,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -82,25 +75,14 @@ private:
     std::vector<double> m_lateMs;
 };
 
-struct Page
+// A run of one reading per second started, as the controller says it.
+struct Page : ShownDryingPage
 {
-    KD::Communication::NDryer dryer;
-    KD::HLDryerController controller{&dryer};
-    MessageBoxContext boxes;
-    Common::CsvDepsHolder csvDeps{&boxes};
-    KD::AnalysisStartStop startStop;
-    KD::TdComposition composition{&csvDeps, &controller, &startStop};
-    std::unique_ptr<TabDryer> tab{composition.createTab()};
-
     Page()
     {
-        tab->resize(1240, 760);
-        tab->show();
-        // A run of one reading per second starts, as the controller says it.
         emit controller.dryingStarted(false, false, 1);
         QCoreApplication::processEvents();
     }
-    int rows() { return composition.runData()->samplesCount(); }
 };
 
 } // namespace

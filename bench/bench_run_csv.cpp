@@ -18,21 +18,15 @@
 // Memory is the growth of the peak resident size during each step (Linux),
 // with freed memory handed back to the system before each step.
 
-#include "analyzer/AnalysisStartStop.h"
-#include "analyzer/HLDryerController.h"
-#include "analyzer/NDryer.h"
-#include "app/TabDryer.h"
 #include "app/TabDryerTrProvider.h"
-#include "app/TdComposition.h"
-#include "drying/CsvDepsHolder.h"
 #include "resources/Resources.h"
 #include "settings/DryerDB.h"
-#include "ui/MessageBoxContext.h"
 
 #include "tests/support/DryingRunFixture.h"
 #include "tests/support/FakeFileDialogPresenter.h"
 #include "tests/support/FixedPathCsvFiles.h"
 #include "tests/support/ScopedTestSettings.h"
+#include "tests/support/ShownDryingPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,35 +82,17 @@ Step measure(F action)
     return {ms, statusKb("VmHWM:") - before};
 }
 
-// The drying page as the program builds it, shown, with no analyzer.
-struct Page
+// The icon's action of the page as a click on it triggers it, then the calls
+// it left queued.
+void trigger(ShownDryingPage& page, int textId)
 {
-    KD::Communication::NDryer dryer;
-    KD::HLDryerController controller{&dryer};
-    MessageBoxContext boxes;
-    Common::CsvDepsHolder csvDeps{&boxes};
-    KD::AnalysisStartStop startStop;
-    KD::TdComposition composition{&csvDeps, &controller, &startStop};
-    std::unique_ptr<TabDryer> tab{composition.createTab()};
-
-    Page()
-    {
-        tab->resize(1240, 760);
-        tab->show();
-        QCoreApplication::processEvents();
+    const QString text = TabDryerTrProvider().text(textId);
+    for (QAction* action : page.tab->menu()->actions()) {
+        if (action->text() == text)
+            action->trigger();
     }
-    // The icon's action as a click on it triggers it, then the calls it left
-    // queued.
-    void trigger(int textId)
-    {
-        const QString text = TabDryerTrProvider().text(textId);
-        for (QAction* action : tab->menu()->actions()) {
-            if (action->text() == text)
-                action->trigger();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    }
-};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
 
 } // namespace
 
@@ -215,14 +191,13 @@ int main(int argc, char** argv)
         QTemporaryDir database;
         DryerDB::CreateDBsIfNeeded(database.path());
         FakeFileDialogPresenter dialogs;
-        Page page;
+        ShownDryingPage page;
         dialogs.queueAnswer(path);
-        pageLoad = measure([&] { page.trigger(TabDryerTrProvider::LoadData); });
+        pageLoad = measure([&] { trigger(page, TabDryerTrProvider::LoadData); });
         const QString pagePath = dir.filePath("page.csv");
         dialogs.queueAnswer(pagePath);
-        pageSave = measure([&] { page.trigger(TabDryerTrProvider::SaveData); });
-        if (page.composition.runData()->samplesCount() != records
-            || QFileInfo(pagePath).size() != bytes.size()) {
+        pageSave = measure([&] { trigger(page, TabDryerTrProvider::SaveData); });
+        if (page.rows() != records || QFileInfo(pagePath).size() != bytes.size()) {
             std::fprintf(stderr, "page load or save failed\n");
             return 1;
         }
