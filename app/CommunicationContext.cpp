@@ -12,6 +12,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <utility>
+
 CommunicationContext::CommunicationContext(Common::Communication::ISearchInfo* deviceFilters,
                                            SearchParameters* searchParameters)
     : m_connectionManager(&m_targetManager, &m_serversManager, &m_logger, &m_workerThread),
@@ -56,9 +58,8 @@ bool CommunicationContext::stopWorker()
     // An analyzer still connected is disconnected first: the port is closed
     // and its lock released on the communication thread, which would not get
     // to it once its event loop has ended.
-    if (!m_disconnectAsked && m_workerThread.isRunning()
-        && m_connectionManager.statusFlags().first) {
-        m_disconnectAsked = true;
+    const bool firstCall = !std::exchange(m_disconnectAsked, true);
+    if (firstCall && m_workerThread.isRunning() && m_connectionManager.statusFlags().first) {
         m_connectionBoxes.setSilent(true);
         QEventLoop loop;
         QTimer::singleShot(disconnectTimeoutMs, &loop, &QEventLoop::quit);
@@ -68,7 +69,6 @@ bool CommunicationContext::stopWorker()
         if (m_connectionManager.requestDisconnect())
             loop.exec();
     }
-    m_disconnectAsked = true;
     return quitThreadWithin(&m_workerThread, threadStopTimeoutMs,
                             QStringLiteral("The communication thread"));
 }

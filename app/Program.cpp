@@ -95,11 +95,12 @@ void Program::closeDatabase()
 
 bool Program::stopThreads()
 {
+    if (!m_context)
+        return true;
     // The first that does not end settles it: the rest are left with it.
     const int ms = CommunicationContext::threadStopTimeoutMs;
-    return (!m_context || m_context->stopWorker())
-           && (!m_core || m_core->controller()->stopUploadThreads(ms))
-           && (!m_context || m_context->stopSearch());
+    return m_context->stopWorker() && (!m_core || m_core->controller()->stopUploadThreads(ms))
+           && m_context->stopSearch();
 }
 
 void Program::shutDown()

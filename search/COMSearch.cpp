@@ -14,14 +14,6 @@ COMSearch::COMSearch(ISearchInfo* searchInfo, ILogger* logger, QObject* parent)
     : QObject(parent), m_searchInfo(searchInfo), m_logger(logger)
 { }
 
-COMSearch::~COMSearch()
-{
-    for (const QPointer<SearchThreadHandler>& handler : qAsConst(m_handlers)) {
-        if (handler)
-            handler->stop();
-    }
-}
-
 void COMSearch::setPortLister(const ISerialPortLister* lister)
 {
     m_lister = lister ? lister : &m_systemPorts;

@@ -32,10 +32,9 @@ public:
         QString kind;
     };
 
+    // The port searches are its children: destroyed with it, each stops
+    // and waits for its thread as long as it takes.
     COMSearch(ISearchInfo* searchInfo, ILogger* logger, QObject* parent = nullptr);
-    // Stops every port's search; its children, the port searches, each wait
-    // for their thread as long as it takes.
-    ~COMSearch() override;
 
     // Where the ports come from (the system's unless set; not owned).
     void setPortLister(const ISerialPortLister* lister);
